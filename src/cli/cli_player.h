@@ -1,0 +1,51 @@
+// The headless player: prints everything the game says as one transcript
+// line each, and answers dialogs and prompts from a queue the script fills.
+#pragma once
+
+#include <deque>
+#include <ostream>
+#include <string>
+#include <utility>
+
+#include "state/player.h"
+
+namespace cw::cli {
+
+struct Answer {
+    enum Kind { Yes, No, Ok, Cancel, Text } kind;
+    std::string text;
+};
+
+class CliPlayer : public Player {
+public:
+    explicit CliPlayer(std::ostream& out) : out_(out) {}
+
+    void queue(Answer a) { answers_.push_back(std::move(a)); }
+    std::size_t queued() const { return answers_.size(); }
+    // Set when a queued answer did not fit the question asked; the driver
+    // reports it as a script error.
+    std::string takeError() { return std::exchange(error_, {}); }
+
+    void notify(std::string_view title, std::string_view text, int durationMs) override;
+    bool askDialog(std::string_view caption, std::string_view text, bool yesNo, bool showSecondButton) override;
+    bool messageBox(std::string_view caption, std::string_view text, bool yesNo) override;
+    std::string inputBox(std::string_view caption, std::string_view prompt, std::string_view defaultText) override;
+    std::string chooseFile(std::string_view caption, std::string_view folder, std::string_view pattern,
+                           bool forSaving) override;
+    void showModal(ScreenId screen) override;
+    void letterPosted(std::string_view subject, std::string_view body) override;
+    void progressShow() override {}
+    void progressUpdate(const ProgressInfo&) override {}
+    void progressHide() override {}
+    void processEvents() override {}
+    void pause(int) override {}  // scripted runs never wait
+
+private:
+    bool nextButton(bool twoButtons, const char* first, const char* second, std::string& label);
+
+    std::ostream& out_;
+    std::deque<Answer> answers_;
+    std::string error_;
+};
+
+}  // namespace cw::cli

@@ -1,0 +1,80 @@
+#include "cli/driver.h"
+
+#include <charconv>
+
+#include "cli/commands.h"
+#include "state/log.h"
+
+namespace cw::cli {
+
+Session::Session(std::ostream& o, std::string folder)
+    : out(o), gameFolder(std::move(folder)), game(std::make_unique<Game>()), player(o) {}
+
+void CommandTable::add(CommandInfo info) {
+    std::string name = info.name;
+    commands_[name] = std::move(info);
+}
+
+const CommandInfo* CommandTable::find(const std::string& name) const {
+    auto it = commands_.find(name);
+    return it == commands_.end() ? nullptr : &it->second;
+}
+
+const CommandTable& commandTable() {
+    static const CommandTable table = [] {
+        CommandTable t;
+        registerCommands(t);
+        return t;
+    }();
+    return table;
+}
+
+bool parseInt(const std::string& text, long long& value) {
+    const char* b = text.data();
+    const char* e = b + text.size();
+    auto [p, ec] = std::from_chars(b, e, value);
+    return ec == std::errc() && p == e && !text.empty();
+}
+
+std::string needInt(const Command& cmd, std::size_t position, long long min, long long max, long long& value) {
+    const auto pos = cmd.positional();
+    if (position >= pos.size()) return "missing a number";
+    if (!parseInt(pos[position], value)) return "\"" + pos[position] + "\" is not a whole number";
+    if (value < min || value > max)
+        return pos[position] + " is out of range (" + std::to_string(min) + ".." + std::to_string(max) + ")";
+    return {};
+}
+
+int runScript(Session& s, std::istream& in, const std::string& sourceName) {
+    std::string line;
+    int lineNo = 0;
+    const CommandTable& table = commandTable();
+    while (std::getline(in, line)) {
+        ++lineNo;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const ParseResult parsed = parseLine(line);
+        auto fail = [&](const std::string& why) {
+            s.out << "error: " << sourceName << ":" << lineNo << ": " << why << '\n';
+            s.out.flush();
+            return 2;
+        };
+        if (!parsed.error.empty()) return fail(parsed.error);
+        if (!parsed.command) continue;
+        const Command& cmd = *parsed.command;
+        const CommandInfo* info = table.find(cmd.name);
+        if (!info) return fail("unknown command '" + cmd.name + "' (try 'help')");
+        const std::string err = info->run(s, cmd);
+        if (!err.empty()) return fail(cmd.name + ": " + err + " (usage: " + info->usage + ")");
+        const std::string answerErr = s.player.takeError();
+        if (!answerErr.empty()) return fail(cmd.name + ": " + answerErr);
+        s.out.flush();
+        if (s.quitRequested) return 0;
+        if (s.game->gameOver) {
+            s.out << "game over: the rest of the script is skipped\n";
+            return 0;
+        }
+    }
+    return 0;
+}
+
+}  // namespace cw::cli

@@ -1,0 +1,62 @@
+// The headless driver: runs a script of commands against one game, printing
+// a transcript. Each subsystem adds its player actions as commands here.
+#pragma once
+
+#include <functional>
+#include <istream>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_player.h"
+#include "cli/script.h"
+#include "state/game.h"
+
+namespace cw::cli {
+
+struct Session {
+    Session(std::ostream& out, std::string gameFolder);
+
+    std::ostream& out;
+    std::string gameFolder;
+    std::unique_ptr<Game> game;
+    CliPlayer player;
+    bool quitRequested = false;
+};
+
+// A command returns an empty text when it worked, otherwise the reason it
+// could not run (a bad argument); refusals of the game itself are printed
+// by the command and are not errors.
+using Handler = std::function<std::string(Session&, const Command&)>;
+
+struct CommandInfo {
+    std::string name;
+    std::string usage;  // "next-week [N]"
+    std::string help;   // one line
+    Handler run;
+};
+
+class CommandTable {
+public:
+    void add(CommandInfo info);
+    const CommandInfo* find(const std::string& name) const;
+    const std::map<std::string, CommandInfo>& all() const { return commands_; }
+
+private:
+    std::map<std::string, CommandInfo> commands_;
+};
+
+// Every command the driver knows.
+const CommandTable& commandTable();
+
+// Runs the script; returns the process exit code (0 at "quit", at the end of
+// input or when the game ended; 2 at the first bad line).
+int runScript(Session& session, std::istream& in, const std::string& sourceName);
+
+// Helpers for command handlers.
+bool parseInt(const std::string& text, long long& value);
+std::string needInt(const Command& cmd, std::size_t position, long long min, long long max, long long& value);
+
+}  // namespace cw::cli

@@ -1,0 +1,84 @@
+// Everything the game asks of, or tells, the person playing goes through this
+// one interface. The Qt game shows windows, the headless driver prints a
+// transcript and answers from a queue, and tests record every call.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cw {
+
+// Screens the game itself opens modally in the middle of a step and waits on.
+enum class ScreenId {
+    Bank,         // the bank, during a debt warning
+    EndScreen,    // the end of a game
+    BoardMeeting,
+    Expo,
+    Distribution,
+    PublisherChoice,
+    RecallOffer,
+};
+
+const char* screenName(ScreenId id);
+
+// What the progress window shows during a week or a world set-up.
+struct ProgressInfo {
+    std::string weekText;                // "Week 5, 1983"
+    std::string dateText;                // "31. January, 1983"
+    std::vector<std::string> platforms;  // one line per released platform
+    std::string inboxText;               // "Inbox messages :3"
+    int barPercent = -1;                 // 0..100, or -1 for no bar
+    std::string caption;                 // world set-up and loading steps
+};
+
+class Player {
+public:
+    virtual ~Player() = default;
+
+    // A timed notification that fades by itself; the game does not wait.
+    virtual void notify(std::string_view title, std::string_view text, int durationMs) = 0;
+    // A modal dialog with two buttons ("Yes"/"No" or "Ok"/"Cancel"); true
+    // when the first one was pressed.
+    virtual bool askDialog(std::string_view caption, std::string_view text, bool yesNo, bool showSecondButton) = 0;
+    // A modal box with "Ok", or "Yes" and "No"; true only for "Yes".
+    virtual bool messageBox(std::string_view caption, std::string_view text, bool yesNo) = 0;
+    // A text prompt; returns the default text when the player cancels.
+    virtual std::string inputBox(std::string_view caption, std::string_view prompt, std::string_view defaultText) = 0;
+    // Choosing a file in `folder` matching `pattern` (e.g. "*.sav"); empty
+    // when nothing was chosen.
+    virtual std::string chooseFile(std::string_view caption, std::string_view folder, std::string_view pattern,
+                                   bool forSaving) = 0;
+    // Shows a screen modally and returns when the player closed it.
+    virtual void showModal(ScreenId screen) = 0;
+    // A letter arrived in the inbox (the inbox itself lives in the game state).
+    virtual void letterPosted(std::string_view subject, std::string_view body) = 0;
+    // Progress window: shown, updated and hidden during long steps.
+    virtual void progressShow() = 0;
+    virtual void progressUpdate(const ProgressInfo& info) = 0;
+    virtual void progressHide() = 0;
+    // Lets the window repaint and take clicks during a long step.
+    virtual void processEvents() = 0;
+    // A pause that keeps the screen responsive; headless runs do not wait.
+    virtual void pause(int ms) = 0;
+};
+
+// A player that sees nothing and always takes the first button; useful for
+// benchmarks and for steps run before any screen exists.
+class SilentPlayer : public Player {
+public:
+    void notify(std::string_view, std::string_view, int) override {}
+    bool askDialog(std::string_view, std::string_view, bool, bool) override { return true; }
+    bool messageBox(std::string_view, std::string_view, bool) override { return false; }
+    std::string inputBox(std::string_view, std::string_view, std::string_view def) override { return std::string(def); }
+    std::string chooseFile(std::string_view, std::string_view, std::string_view, bool) override { return {}; }
+    void showModal(ScreenId) override {}
+    void letterPosted(std::string_view, std::string_view) override {}
+    void progressShow() override {}
+    void progressUpdate(const ProgressInfo&) override {}
+    void progressHide() override {}
+    void processEvents() override {}
+    void pause(int) override {}
+};
+
+}  // namespace cw
