@@ -39,6 +39,8 @@ public:
     void progressHide() override {}
     void processEvents() override {}
     void pause(int) override {}  // scripted runs never wait
+    void refreshMainScreen() override {}
+    void setChristmasBanner(std::string_view) override {}
 
 private:
     bool nextButton(bool twoButtons, const char* first, const char* second, std::string& label);

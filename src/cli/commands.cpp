@@ -2,6 +2,10 @@
 
 namespace cw::cli {
 
-void registerCommands(CommandTable& table) { registerBasicCommands(table); }
+void registerCommands(CommandTable& table) {
+    registerBasicCommands(table);
+    registerInboxCommands(table);
+    registerTurnCommands(table);
+}
 
 }  // namespace cw::cli

@@ -6,7 +6,9 @@
 #include <memory>
 #include <string>
 
+#include "state/inbox.h"
 #include "state/random.h"
+#include "state/session.h"
 #include "state/world.h"
 
 namespace cw {
@@ -35,6 +37,11 @@ struct Game {
     // Set when the game has ended (end year, bankruptcy, takeover, cheating);
     // no further week is played and nothing is saved.
     bool gameOver = false;
+
+    Inbox inbox;
+    Session session;
+    // The program folder: saves, the play-time file and data live below it.
+    std::string programFolder = ".";
 };
 
 }  // namespace cw

@@ -61,6 +61,10 @@ public:
     virtual void processEvents() = 0;
     // A pause that keeps the screen responsive; headless runs do not wait.
     virtual void pause(int ms) = 0;
+    // The state changed: redraw the main screen's status panels from it.
+    virtual void refreshMainScreen() = 0;
+    // The main screen's Christmas banner; an empty text hides it.
+    virtual void setChristmasBanner(std::string_view text) = 0;
 };
 
 // A player that sees nothing and always takes the first button; useful for
@@ -79,6 +83,8 @@ public:
     void progressHide() override {}
     void processEvents() override {}
     void pause(int) override {}
+    void refreshMainScreen() override {}
+    void setChristmasBanner(std::string_view) override {}
 };
 
 }  // namespace cw

@@ -25,6 +25,8 @@ public:
     void progressHide() override {}
     void processEvents() override;
     void pause(int ms) override;
+    void refreshMainScreen() override {}
+    void setChristmasBanner(std::string_view) override {}
 
 private:
     QPointer<QWidget> main_;

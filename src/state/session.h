@@ -1,0 +1,49 @@
+// Values that live only while the program runs: the clock's state, the
+// main screen's options and the play time. None of them is saved.
+#pragma once
+
+#include <cstdint>
+
+namespace cw {
+
+// Check boxes of the main screen's "Inbox setup" panel.
+struct InboxOptions {
+    bool mailOnProductionStop = false;  // "Mail on production stop"
+    bool mailOnSoftwareNews = true;     // "Mail on software news"
+    bool mailOnHardwareNews = true;     // "Mail on Hardware news"
+    bool mailOnWageChange = false;      // "Mail on Employee  wage change"
+    bool deleteOldMail = true;          // "DELETE mail older than One year"
+};
+
+// Check boxes of the "Event setup" panel: which events stop a fast forward.
+struct EventStopOptions {
+    bool newHardwareFinished = true;       // "New Hardware Finished"
+    bool newGameFinished = true;           // "New Game development Finished"
+    bool engineFinished = true;            // "Engine development/support Finished"
+    bool hardwareResearchFinished = true;  // "Hardware research finished"
+    bool warehouseFull = true;             // "WareHouse Full"
+    bool employeeChanges = true;           // "Employee changes"
+};
+
+struct Session {
+    static constexpr std::int32_t endYear = 2005;  // last playable year
+
+    bool fastForward = false;
+    bool stopRequested = false;
+    bool autosaveInProgress = false;
+    bool autosave = false;  // "Autosave Each 10 weeks"
+    std::uint8_t cheatCount = 0;
+
+    std::int32_t sessionPlaySeconds = 0;
+    std::int32_t storedPlaySeconds = 0;
+
+    // Finance labels under the cash display.
+    std::int32_t lastCash = 0;
+    std::int32_t weekCashChange = 0;
+    std::int32_t monthCashChange = 0;
+
+    InboxOptions inboxOptions;
+    EventStopOptions eventStops;
+};
+
+}  // namespace cw
