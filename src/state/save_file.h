@@ -1,0 +1,75 @@
+// Save files: the exact table image ("*.sav"), its check file ("*.sav.tem")
+// and the inbox file, and the checks the load screen runs on them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "state/action.h"
+#include "state/game.h"
+#include "state/player.h"
+
+namespace cw {
+
+inline constexpr const char* kSaveFolderName = "savegame";
+inline constexpr const char* kAutosaveFileName = "AutoSave.sav";
+inline constexpr const char* kInboxFileName = "INbox.txt";
+
+struct FileChecksum {
+    std::uint32_t crc = 0;
+    std::int64_t length = 0;
+    std::uint16_t errorCode = 0;  // 0 = read to the end
+};
+
+// CRC-32 (IEEE 802.3) and length of a file read in 32,768-byte blocks; on an
+// error, what was reached and the error's code.
+FileChecksum fileChecksum(const std::string& path);
+
+// Characters that cannot stand in a file name become blanks.
+std::string safeFileName(std::string_view text);
+
+// A number written with the pattern "##1###4###9###0": the digits fill the
+// twelve digit positions from the right; the literals 1, 4 and 9 are always
+// written.
+std::string formatSaveLength(std::int64_t length);
+
+std::string saveFolderPath(const Game& g);
+// Finds a file in a folder without regard to letter case; returns the full
+// path of the file on disk, or the path as given when there is none.
+std::string findFileNoCase(const std::string& folder, const std::string& name);
+
+// Writes the image, its check file and the inbox file for the save file
+// `fileName` ("mygame.sav") in the save folder. Each file is written beside
+// its final name, flushed to disk and then renamed over the old one, so that
+// a failed or interrupted save leaves the previous game loadable. Returns an
+// empty text on success, else what went wrong (for the player and the log).
+std::string writeSaveFiles(Game& g, const std::string& fileName);
+
+// The entries of the load screen: every "*.sav" in the save folder.
+std::vector<std::string> listSaveFiles(const Game& g);
+// The load screen's annotation of an entry: name + " >>> " + date and time.
+std::string annotateSaveEntry(const Game& g, const std::string& name);
+
+// The checks of the load screen's "Load Game" for the chosen file, in their
+// order; empty when the file may be loaded.
+ActionResult checkSaveFile(const Game& g, const std::string& fileName);
+
+// Copies a save file into the tables. Everything is read and checked before
+// any table is touched, so a failing load leaves the running game whole.
+// `afterGroup` is called after each of the seven groups (for the progress
+// bar and its short pauses).
+std::string loadSaveImage(Game& g, const std::string& fileName, Player& p);
+
+// The inbox file: one line per letter, four columns joined by ";".
+bool writeInboxFile(const Game& g, const std::string& path);
+bool readInboxFile(Game& g, const std::string& path);
+
+// Completes a save that was interrupted between its two renames (the new
+// image is in place and its check file still waits beside it), or throws
+// away the leftovers of one interrupted earlier. Run before a file is listed
+// or checked.
+void recoverInterruptedSave(const Game& g, const std::string& fileName);
+
+}  // namespace cw
