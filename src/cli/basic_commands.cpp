@@ -4,6 +4,8 @@
 
 #include "cli/commands.h"
 #include "cli/driver.h"
+#include "finance/shares.h"
+#include "setup/game_clock.h"
 
 namespace cw::cli {
 namespace {
@@ -34,7 +36,13 @@ std::string cmdStatus(Session& s, const Command& cmd) {
           << "money: " << w.money << '\n'
           << "loan: " << w.loan << '\n'
           << "debtWeeks: " << w.debtWeeks << '\n'
-          << "unread: " << 0 << '\n';
+          << "unread: " << g.inbox.unread << '\n'
+          << "weekCashChange: " << g.session.weekCashChange << '\n'
+          << "monthCashChange: " << g.session.monthCashChange << '\n'
+          << "yearChange: " << yearCashChange(g) << '\n'
+          << "yearlyLoanCost: "
+          << (decltype(World::yearlyLoanCost)::inRange(g.currentYear) ? w.yearlyLoanCost[g.currentYear] : 0) << '\n'
+          << "sharePrice: " << sharePrice(g) << '\n';
     return {};
 }
 

@@ -8,7 +8,9 @@
 namespace cw::cli {
 
 Session::Session(std::ostream& o, std::string folder)
-    : out(o), gameFolder(std::move(folder)), game(std::make_unique<Game>()), player(o) {}
+    : out(o), gameFolder(std::move(folder)), game(std::make_unique<Game>()), player(o) {
+    game->programFolder = gameFolder;
+}
 
 void CommandTable::add(CommandInfo info) {
     std::string name = info.name;

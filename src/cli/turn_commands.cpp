@@ -1,9 +1,203 @@
-// Turn commands of the headless driver: new game, next week, fast forward.
+// Turn commands of the headless driver: new game, next week, fast forward,
+// the news and histories, ending a game and the main screen's options.
+#include <array>
+
 #include "cli/commands.h"
 #include "cli/driver.h"
+#include "setup/game_clock.h"
+#include "setup/new_game.h"
+#include "state/shared_ops.h"
 
 namespace cw::cli {
+namespace {
 
-void registerTurnCommands(CommandTable&) {}
+constexpr long long kMaxWeeksPerCommand = 100000;
+
+// "yes"/"on" and "no"/"off"; anything else is a bad argument.
+std::string parseSwitch(const std::string& key, const std::string& text, bool& value) {
+    if (text == "yes" || text == "on")
+        value = true;
+    else if (text == "no" || text == "off")
+        value = false;
+    else
+        return key + " must be yes/on or no/off, not \"" + text + "\"";
+    return {};
+}
+
+std::string onOff(bool v) { return v ? "on" : "off"; }
+
+void printDate(Session& s) { s.out << "now: week " << s.game->currentWeek << ", " << s.game->currentYear << '\n'; }
+
+std::string cmdNewGame(Session& s, const Command& cmd) {
+    if (!cmd.positional().empty()) return "takes only key=value options";
+    NewGameOptions o;
+    for (const Arg& a : cmd.args) {
+        long long n = 0;
+        if (a.key == "company") {
+            o.companyName = a.value;
+        } else if (a.key == "player") {
+            o.playerName = a.value;
+        } else if (a.key == "value" || a.key == "level") {
+            if (!parseInt(a.value, n)) return a.key + " must be a whole number";
+            (a.key == "value" ? o.companyValue : o.gameLevel) = static_cast<int>(n);
+        } else if (a.key == "board") {
+            if (auto err = parseSwitch(a.key, a.value, o.boardMeetings); !err.empty()) return err;
+        } else if (a.key == "tutor") {
+            if (auto err = parseSwitch(a.key, a.value, o.tutor); !err.empty()) return err;
+        } else {
+            return "unknown option " + a.key;
+        }
+    }
+    if (const std::string why = checkNewGameOptions(o); !why.empty()) {
+        s.out << "refused: " << why << '\n';
+        return {};
+    }
+    Game& g = *s.game;
+    writeNamesFile(g, o);
+    g.reset();
+    g.rng.randomizeSeed();
+    applyNewGameOptions(g, o);
+    const int score = startupScore(o);
+    s.out << "new game: company \"" << o.companyName << "\", player \"" << o.playerName << "\", level " << o.gameLevel
+          << " (" << gameLevelName(o.gameLevel) << "), start-up " << score << " (" << startupLevelText(score)
+          << "), money " << g.world().money << '\n';
+    return {};
+}
+
+std::string cmdNextWeek(Session& s, const Command& cmd) {
+    long long weeks = 1;
+    if (cmd.args.size() > 1) return "takes at most one number";
+    if (!cmd.args.empty()) {
+        if (auto err = needInt(cmd, 0, 1, kMaxWeeksPerCommand, weeks); !err.empty()) return err;
+    }
+    long long played = 0;
+    while (played < weeks && !s.game->gameOver) {
+        nextWeek(*s.game, s.player);
+        ++played;
+    }
+    if (!s.game->gameOver) printDate(s);
+    return {};
+}
+
+std::string cmdFastForward(Session& s, const Command& cmd) {
+    long long weeks = 0;
+    if (cmd.args.size() != 1) return "takes one number";
+    if (auto err = needInt(cmd, 0, 1, kMaxWeeksPerCommand, weeks); !err.empty()) return err;
+    startFastForward(*s.game, s.player, static_cast<int>(weeks));
+    if (!s.game->gameOver) printDate(s);
+    return {};
+}
+
+std::string cmdNews(Session& s, const Command& cmd) {
+    if (!cmd.args.empty()) return "takes no arguments";
+    static const std::array<const char*, 3> kHeadings = {"financial", "software", "hardware"};
+    const World& w = s.game->world();
+    for (int cat = NewsFinancial; cat <= NewsHardware; ++cat) {
+        s.out << kHeadings[static_cast<std::size_t>(cat - 1)] << " news:\n";
+        for (const NewsItem& item : w.newsItems[cat]) {
+            if (item.title.empty()) continue;
+            s.out << "  " << oneLine(item.dateText.view()) << " | " << oneLine(item.title.view()) << " | "
+                  << oneLine(item.text.view()) << '\n';
+        }
+    }
+    return {};
+}
+
+std::string cmdHistory(Session& s, const Command& cmd) {
+    bool world = false;
+    long long year = s.game->currentYear;
+    const auto pos = cmd.positional();
+    if (pos.size() != cmd.args.size()) return "takes no options";
+    std::size_t next = 0;
+    if (next < pos.size() && (pos[next] == "company" || pos[next] == "world")) world = pos[next++] == "world";
+    if (next < pos.size()) {
+        if (auto err = needInt(cmd, next, 1980, 2015, year); !err.empty()) return err;
+        ++next;
+    }
+    if (next < pos.size()) return "unexpected \"" + pos[next] + "\"";
+    const World& w = s.game->world();
+    const HistoryLines& lines = world ? w.worldHistory : w.companyHistory;
+    s.out << (world ? "world" : "company") << " history " << year << ":\n";
+    for (const auto& line : lines[static_cast<int>(year)])
+        if (!line.empty()) s.out << "  " << oneLine(line.view()) << '\n';
+    return {};
+}
+
+std::string cmdEndGame(Session& s, const Command& cmd) {
+    if (!cmd.args.empty()) return "takes no arguments";
+    if (!endGameFromMenu(*s.game, s.player)) s.out << "the game goes on\n";
+    return {};
+}
+
+std::string cmdAutosave(Session& s, const Command& cmd) {
+    const auto pos = cmd.positional();
+    if (pos.size() > 1 || pos.size() != cmd.args.size()) return "takes on or off";
+    if (pos.size() == 1) {
+        if (auto err = parseSwitch("autosave", pos[0], s.game->session.autosave); !err.empty()) return err;
+    }
+    s.out << "autosave: " << onOff(s.game->session.autosave) << '\n';
+    return {};
+}
+
+struct NamedOption {
+    const char* key;
+    const char* text;  // the check box as the screen shows it
+    bool* value;
+};
+
+// Sets the key=on|off options given, then prints every option.
+std::string setOptions(Session& s, const Command& cmd, const std::vector<NamedOption>& options) {
+    if (!cmd.positional().empty()) return "takes only key=on|off options";
+    for (const Arg& a : cmd.args) {
+        const NamedOption* found = nullptr;
+        for (const auto& o : options)
+            if (a.key == o.key) found = &o;
+        if (!found) return "unknown option " + a.key;
+        if (auto err = parseSwitch(a.key, a.value, *found->value); !err.empty()) return err;
+    }
+    for (const auto& o : options) s.out << o.key << ": " << onOff(*o.value) << "  (" << o.text << ")\n";
+    return {};
+}
+
+std::string cmdEventStops(Session& s, const Command& cmd) {
+    EventStopOptions& e = s.game->session.eventStops;
+    return setOptions(s, cmd,
+                      {{"hardware", "New Hardware Finished", &e.newHardwareFinished},
+                       {"game", "New Game development Finished", &e.newGameFinished},
+                       {"engine", "Engine development/support Finished", &e.engineFinished},
+                       {"research", "Hardware research finished", &e.hardwareResearchFinished},
+                       {"warehouse", "WareHouse Full", &e.warehouseFull},
+                       {"employees", "Employee changes", &e.employeeChanges}});
+}
+
+std::string cmdInboxOptions(Session& s, const Command& cmd) {
+    InboxOptions& o = s.game->session.inboxOptions;
+    return setOptions(s, cmd,
+                      {{"productionStop", "Mail on production stop", &o.mailOnProductionStop},
+                       {"softwareNews", "Mail on software news", &o.mailOnSoftwareNews},
+                       {"hardwareNews", "Mail on Hardware news", &o.mailOnHardwareNews},
+                       {"wageChange", "Mail on Employee  wage change", &o.mailOnWageChange},
+                       {"deleteOld", "DELETE mail older than One year", &o.deleteOldMail}});
+}
+
+}  // namespace
+
+void registerTurnCommands(CommandTable& t) {
+    t.add({"new-game",
+           "new-game [company=\"..\"] [player=\"..\"] [value=2..6] [level=1..3] [board=yes|no] [tutor=yes|no]",
+           "start a new game with the new-game screen's choices", cmdNewGame});
+    t.add({"next-week", "next-week [N]", "end the turn N times (default 1); stops when the game ends", cmdNextWeek});
+    t.add({"fast-forward", "fast-forward N", "fast forward, stopping after N weeks or at an important event",
+           cmdFastForward});
+    t.add({"news", "news", "print the news items of the three categories", cmdNews});
+    t.add({"history", "history [company|world] [YEAR]", "print a year's history lines (default: company, this year)",
+           cmdHistory});
+    t.add({"end-game", "end-game", "\"End Game\": asks, then shows the end screen", cmdEndGame});
+    t.add({"autosave", "autosave [on|off]", "show or set \"Autosave Each 10 weeks\"", cmdAutosave});
+    t.add({"event-stops", "event-stops [hardware|game|engine|research|warehouse|employees=on|off ...]",
+           "show or set which events stop a fast forward", cmdEventStops});
+    t.add({"inbox-options", "inbox-options [productionStop|softwareNews|hardwareNews|wageChange|deleteOld=on|off ...]",
+           "show or set the inbox options", cmdInboxOptions});
+}
 
 }  // namespace cw::cli

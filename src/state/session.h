@@ -30,6 +30,9 @@ struct Session {
 
     bool fastForward = false;
     bool stopRequested = false;
+    // Weeks a fast forward may still run before it stops by itself; 0 = no
+    // limit. Headless runs, which cannot click "Stop", set it.
+    std::int32_t fastForwardWeeksLeft = 0;
     bool autosaveInProgress = false;
     bool autosave = false;  // "Autosave Each 10 weeks"
     std::uint8_t cheatCount = 0;

@@ -1,0 +1,7 @@
+#include "hardware/platform_publishers.h"
+
+namespace cw {
+
+void weeklyPlatformDeals(Game&, Player&, int) {}
+
+}  // namespace cw

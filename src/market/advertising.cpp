@@ -1,0 +1,7 @@
+#include "market/advertising.h"
+
+namespace cw {
+
+void RunCampaigns(Game&, Player&) {}
+
+}  // namespace cw

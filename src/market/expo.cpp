@@ -1,0 +1,7 @@
+#include "market/expo.h"
+
+namespace cw {
+
+void ShowExpo(Game&, Player&) {}
+
+}  // namespace cw

@@ -1,0 +1,8 @@
+#include "people/staff_management.h"
+
+namespace cw {
+
+void competitorHiring(Game&, Player&) {}
+void yearlyWageReview(Game&, Player&) {}
+
+}  // namespace cw

@@ -1,0 +1,16 @@
+// The player's staff: the weekly steps that touch the employees.
+#pragma once
+
+#include "state/game.h"
+#include "state/player.h"
+
+namespace cw {
+
+// The computer-run companies' job offers to the player's staff.
+void competitorHiring(Game& g, Player& p);
+
+// Wage review at each employee's hiring anniversary, with the raises owed
+// for unkept promises.
+void yearlyWageReview(Game& g, Player& p);
+
+}  // namespace cw

@@ -1,0 +1,95 @@
+#include "setup/game_clock.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+
+#include "finance/board.h"
+#include "sim/week_tick.h"
+
+namespace cw {
+namespace fs = std::filesystem;
+
+Tone toneOf(i32 value) {
+    if (value < 0) return Tone::Bad;
+    if (value > 0) return Tone::Good;
+    return Tone::Neutral;
+}
+
+i32 yearCashChange(const Game& g) {
+    const World& w = g.world();
+    const i32 start = decltype(World::yearlyCash)::inRange(g.currentYear) ? w.yearlyCash[g.currentYear] : 0;
+    return w.money - start;
+}
+
+void updateFinanceLabels(Game& g) {
+    Session& s = g.session;
+    const i32 money = g.world().money;
+    s.weekCashChange = money - s.lastCash;
+    s.monthCashChange += s.weekCashChange;
+    // The month label has been shown with the sum before it starts over.
+    if (g.currentWeek % 4 == 0 || g.currentWeek == 1) s.monthCashChange = 0;
+    s.lastCash = money;
+}
+
+void nextWeek(Game& g, Player& p) {
+    p.progressShow();
+    updateFinanceLabels(g);
+    weekTick(g, p);
+    if (g.gameOver) return;
+    p.pause(250);
+    p.progressHide();
+    p.refreshMainScreen();
+}
+
+void startFastForward(Game& g, Player& p, int maxWeeks) {
+    g.session.fastForward = true;
+    g.session.fastForwardWeeksLeft = std::max(maxWeeks, 0);
+    p.progressShow();
+    weekTick(g, p);
+    g.session.fastForwardWeeksLeft = 0;
+    if (g.gameOver) return;
+    updateFinanceLabels(g);
+    p.pause(250);
+}
+
+void requestStop(Game& g) { g.session.stopRequested = true; }
+
+bool endGameFromMenu(Game& g, Player& p) {
+    if (!p.askDialog("Quit Current Game", "Are you sure you will quit current game ?", true, true)) return false;
+    showEndScreen(g, p);
+    g.gameOver = true;
+    return true;
+}
+
+void addPlayTime(Game& g, int seconds) { g.session.sessionPlaySeconds += seconds; }
+
+std::string existingFileNoCase(const std::string& folder, const std::string& name) {
+    auto lower = [](std::string s) {
+        std::transform(s.begin(), s.end(), s.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return s;
+    };
+    const std::string wanted = lower(name);
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (lower(it->path().filename().string()) == wanted && it->is_regular_file(ec)) return it->path().string();
+    }
+    return {};
+}
+
+void storePlayTime(Game& g) {
+    const Session& s = g.session;
+    std::string path = existingFileNoCase(g.programFolder, "Cw2.tid");
+    i32 total = s.sessionPlaySeconds;
+    if (!path.empty())
+        total = s.sessionPlaySeconds + s.storedPlaySeconds;
+    else
+        path = (fs::path(g.programFolder) / "Cw2.tid").string();
+    // A play-time file that cannot be written must never stop the week.
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (out) out << total << '\n';
+}
+
+}  // namespace cw

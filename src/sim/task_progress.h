@@ -1,0 +1,16 @@
+// The company's weekly work: wages and the progress of every task.
+#pragma once
+
+#include "state/game.h"
+#include "state/player.h"
+
+namespace cw {
+
+// Wages, the staff's own contribution to platform and engine tasks, hardware
+// discoveries, building upkeep.
+void staffWeek(Game& g, Player& p);
+
+// Moves every task forward and finishes those that are done.
+void advanceTasks(Game& g, Player& p);
+
+}  // namespace cw
