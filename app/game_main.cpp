@@ -1,25 +1,126 @@
 // crestwork: the game with its windows.
 #include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <memory>
 
+#include "setup/game_clock.h"
+#include "setup/startup.h"
 #include "state/game.h"
 #include "state/log.h"
 #include "state/paths.h"
+#include "ui/inbox_screen.h"
 #include "ui/main_screen.h"
+#include "ui/main_screen_parts.h"
+#include "ui/placeholder_screens.h"
+#include "ui/progress_window.h"
+#include "ui/qt_player.h"
+#include "ui/starter_screen.h"
+
+namespace {
+
+using namespace cw;
+using namespace cw::ui;
+
+int programStart(QApplication& app, int argc, char** argv) {
+    const ProgramLocation where = locateProgram(argc > 0 ? argv[0] : nullptr);
+    Game game;
+    game.programFolder = where.folder;
+    Log log(where.folder, where.fileName, where.fullPath, programVersion());
+    installAppLog(&log);
+    const StartupSwitches switches = parseStartupSwitches(argc, argv);
+
+    QtPlayer player(&game);
+    // The main screen owns every other screen, so they close with it.
+    std::unique_ptr<TForm_main> mainScreen;
+    ScreenSet screens;
+
+    StartupHooks hooks;
+    hooks.setApplicationTitle = [](std::string_view title) {
+        QApplication::setApplicationName(qs(title));
+        QApplication::setApplicationDisplayName(qs(title));
+    };
+    hooks.createScreen = [&](const ScreenStep& step) {
+        const QString name = QString::fromLatin1(step.name);
+        QWidget* screen = nullptr;
+        if (name == QLatin1String("TForm_main")) {
+            game.rng.randomizeSeed();
+            installHintTiming(app);
+            mainScreen = std::make_unique<TForm_main>(game, player);
+            player.setMainScreen(mainScreen.get());
+            screen = mainScreen.get();
+        } else if (name == QLatin1String("TForm_CW2Starter")) {
+            auto* starter = new TForm_CW2Starter(game, mainScreen.get());
+            QObject::connect(starter, &TForm_CW2Starter::gameStarted, mainScreen.get(), [&mainScreen] {
+                mainScreen->setCoverVisible(false);
+                mainScreen->refresh();
+                mainScreen->activateWindow();
+            });
+            QObject::connect(starter, &TForm_CW2Starter::exitRequested, &app, &QApplication::quit);
+            screen = starter;
+        } else if (name == QLatin1String("TForm_Project_progress")) {
+            auto* progress = new TForm_Project_progress(game, mainScreen.get());
+            mainScreen->attachProgressWindow(progress);
+            player.setProgressWindow(progress);
+            screen = progress;
+        } else if (name == QLatin1String("TForm_inbox")) {
+            auto* inbox = new TForm_inbox(game, player, mainScreen.get());
+            inbox->setWindowFlag(Qt::Window);
+            inbox->hide();
+            QObject::connect(inbox, &TForm_inbox::inboxChanged, mainScreen.get(), &TForm_main::refresh);
+            QObject::connect(mainScreen.get(), &TForm_main::inboxRequested, inbox, [inbox] {
+                inbox->reload();
+                inbox->show();
+                inbox->raise();
+                inbox->activateWindow();
+            });
+            screen = inbox;
+        } else {
+            screen = createPlaceholderScreen(name, mainScreen.get());
+        }
+        screens.add(screen);
+    };
+    hooks.layoutScreens = [&] {
+        // Until a game has started the main screen stays under its cover.
+        mainScreen->setCoverVisible(true);
+    };
+    runStartup(log, switches, hooks);
+
+    QObject::connect(mainScreen.get(), &TForm_main::gameEnded, &app, &QApplication::quit, Qt::QueuedConnection);
+
+    // Play time counts in steps of 10 seconds while the main screen is open.
+    QTimer playTime;
+    playTime.setInterval(10000);
+    QObject::connect(&playTime, &QTimer::timeout, mainScreen.get(), [&] {
+        addPlayTime(game, 10);
+        mainScreen->refresh();
+    });
+    QObject::connect(mainScreen.get(), &QObject::destroyed, &playTime, &QTimer::stop);
+    playTime.start();
+
+    if (switches.editorMode) {
+        mainScreen->showMinimized();
+        if (QWidget* db = screens.find(QStringLiteral("TDBForm"))) db->show();
+    } else {
+        mainScreen->show();
+        QWidget* starter = screens.find(QStringLiteral("TForm_CW2Starter"));
+        QTimer::singleShot(250, starter, [starter] {
+            starter->show();
+            starter->raise();
+            starter->activateWindow();
+        });
+    }
+
+    const int rc = QApplication::exec();
+    playTime.stop();
+    mainScreen.reset();
+    installAppLog(nullptr);
+    return rc;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Crestwork II"));
-    const cw::ProgramLocation where = cw::locateProgram(argv[0]);
-    cw::Log log(where.folder, where.fileName, where.fullPath, cw::programVersion());
-    log.startLog();
-    cw::installAppLog(&log);
-    log.writeLog("Application Init...");
-
-    cw::Game game;
-    game.rng.randomizeSeed();
-    cw::ui::TForm_main mainScreen(game);
-    mainScreen.show();
-    const int rc = QApplication::exec();
-    cw::installAppLog(nullptr);
-    return rc;
+    return programStart(app, argc, argv);
 }

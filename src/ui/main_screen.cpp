@@ -1,31 +1,636 @@
 #include "ui/main_screen.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGraphicsOpacityEffect>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "setup/game_clock.h"
+#include "setup/main_screen_model.h"
 #include "state/game.h"
+#include "state/inbox.h"
+#include "state/save_game.h"
+#include "ui/main_screen_parts.h"
+#include "ui/painted_icons.h"
+#include "ui/progress_window.h"
+#include "ui/qt_player.h"
 
 namespace cw::ui {
 
-TForm_main::TForm_main(Game& game, QWidget* parent) : QMainWindow(parent), game_(game) {
+// ---------------------------------------------------------------------------
+CoverPanel::CoverPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("coverPanel"));
+    setAttribute(Qt::WA_NoSystemBackground);
+    parent->installEventFilter(this);
+    setGeometry(parent->rect());
+    hide();
+}
+
+void CoverPanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), QColor(5, 12, 22, 170));
+}
+
+bool CoverPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parent() && event->type() == QEvent::Resize) setGeometry(parentWidget()->rect());
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------------------
+TForm_main::TForm_main(Game& game, Player& player, QWidget* parent)
+    : QMainWindow(parent), game_(game), player_(player) {
     setObjectName(QStringLiteral("TForm_main"));
     setWindowTitle(QStringLiteral("Crestwork II"));
     auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    auto* title = new QLabel(QStringLiteral("Crestwork II"), central);
-    title->setObjectName(QStringLiteral("titleLabel"));
-    title->setAlignment(Qt::AlignCenter);
-    QFont f = title->font();
-    f.setPointSize(28);
-    f.setBold(true);
-    title->setFont(f);
-    layout->addWidget(title);
-    auto* date = new QLabel(QStringLiteral("Week %1, %2").arg(game_.currentWeek).arg(game_.currentYear), central);
-    date->setObjectName(QStringLiteral("dateLabel"));
-    date->setAlignment(Qt::AlignCenter);
-    layout->addWidget(date);
+    // Set on the central widget, the look stays off the windows the main
+    // screen owns (the inbox, the dialogs), which bring their own.
+    central->setStyleSheet(mainScreenStyleSheet());
+    central->setObjectName(QStringLiteral("mainBackground"));
+    central->setAttribute(Qt::WA_StyledBackground);
+    central->setFocusPolicy(Qt::StrongFocus);
+    auto* root = new QVBoxLayout(central);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    root->addWidget(buildHeader());
+
+    auto* body = new QWidget(central);
+    auto* bodyLayout = new QVBoxLayout(body);
+    bodyLayout->setContentsMargins(14, 10, 14, 10);
+    bodyLayout->setSpacing(10);
+    christmasBanner_ = new QLabel(body);
+    christmasBanner_->setObjectName(QStringLiteral("christmasBanner"));
+    christmasBanner_->setAlignment(Qt::AlignCenter);
+    christmasBanner_->hide();
+    bodyLayout->addWidget(christmasBanner_);
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(12);
+    auto* left = new QVBoxLayout;
+    left->setSpacing(10);
+    left->addWidget(buildTurnPanel());
+    left->addWidget(buildFinancePanel());
+    left->addWidget(buildSessionPanel());
+    left->addStretch(1);
+    auto* leftBox = new QWidget(body);
+    leftBox->setLayout(left);
+    leftBox->setFixedWidth(290);
+    left->setContentsMargins(0, 0, 0, 0);
+    columns->addWidget(leftBox);
+    columns->addWidget(buildWorkPanel(), 1);
+    auto* news = buildNewsPanel();
+    news->setFixedWidth(330);
+    columns->addWidget(news);
+    bodyLayout->addLayout(columns, 1);
+    root->addWidget(body, 1);
+    root->addWidget(buildOptionsBar());
     setCentralWidget(central);
-    resize(1024, 700);
+
+    eventSetup_ = buildEventSetup();
+    inboxSetup_ = buildInboxSetup();
+    cover_ = new CoverPanel(central);
+
+    auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(f5, &QShortcut::activated, this, &TForm_main::nextWeekClicked);
+    auto* f6 = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    connect(f6, &QShortcut::activated, this, &TForm_main::fastForwardClicked);
+
+    iconTimer_ = new QTimer(this);
+    iconTimer_->setInterval(500);
+    connect(iconTimer_, &QTimer::timeout, this, &TForm_main::blinkInbox);
+    iconTimer_->start();
+
+    resize(1200, 800);
+    setMinimumSize(1024, 700);
+    refresh();
+}
+
+QWidget* TForm_main::buildHeader() {
+    auto* bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("headerBar"));
+    bar->setAttribute(Qt::WA_StyledBackground);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(16, 8, 20, 8);
+    auto* logo = new QLabel(QStringLiteral("CRESTWORK II"), bar);
+    logo->setObjectName(QStringLiteral("logo"));
+    row->addWidget(logo);
+    row->addSpacing(30);
+    auto* names = new QVBoxLayout;
+    names->setSpacing(0);
+    companyLabel_ = new QLabel(bar);
+    companyLabel_->setObjectName(QStringLiteral("companyLabel"));
+    playerLabel_ = new QLabel(bar);
+    playerLabel_->setObjectName(QStringLiteral("playerLabel"));
+    names->addWidget(companyLabel_);
+    names->addWidget(playerLabel_);
+    row->addLayout(names);
+    row->addStretch(1);
+    auto* calendar = new QLabel(bar);
+    calendar->setPixmap(paintedIcon(PaintedIcon::Calendar, 40).pixmap(40, 40));
+    row->addWidget(calendar);
+    auto* date = new QVBoxLayout;
+    date->setSpacing(0);
+    weekLabel_ = new QLabel(bar);
+    weekLabel_->setObjectName(QStringLiteral("weekLabel"));
+    dateLabel_ = new QLabel(bar);
+    dateLabel_->setObjectName(QStringLiteral("dateLabel"));
+    date->addWidget(weekLabel_);
+    date->addWidget(dateLabel_);
+    row->addLayout(date);
+    return bar;
+}
+
+QWidget* TForm_main::buildTurnPanel() {
+    QVBoxLayout* body = nullptr;
+    QFrame* panel = makePanel(QStringLiteral("Turn"), PaintedIcon::NextWeek, body, this);
+    nextWeekButton_ = quietButton(paintedIcon(PaintedIcon::NextWeek, 36), QStringLiteral("Next Week"),
+                                  QStringLiteral("nextWeekButton"), panel);
+    nextWeekButton_->setIconSize(QSize(36, 36));
+    nextWeekButton_->setToolTip(QStringLiteral("Next Week\nKeys: F5 or Space"));
+    connect(nextWeekButton_, &QPushButton::clicked, this, &TForm_main::nextWeekClicked);
+    body->addWidget(nextWeekButton_);
+    fastForwardButton_ = quietButton(paintedIcon(PaintedIcon::FastForward, 26), QStringLiteral("Fast forward"),
+                                     QStringLiteral("fastForwardButton"), panel);
+    fastForwardButton_->setIconSize(QSize(26, 26));
+    fastForwardButton_->setToolTip(QStringLiteral("Fast forward  stop at next important event\nKey: F6"));
+    connect(fastForwardButton_, &QPushButton::clicked, this, &TForm_main::fastForwardClicked);
+    body->addWidget(fastForwardButton_);
+    auto* hint = new QLabel(QStringLiteral("F5 / Space: next week     F6: fast forward"), panel);
+    hint->setObjectName(QStringLiteral("shortcutHint"));
+    hint->setAlignment(Qt::AlignCenter);
+    body->addWidget(hint);
+    return panel;
+}
+
+QWidget* TForm_main::buildFinancePanel() {
+    QVBoxLayout* body = nullptr;
+    QFrame* panel = makePanel(QStringLiteral("Finances"), PaintedIcon::Coins, body, this);
+    cashLabel_ = new QLabel(panel);
+    cashLabel_->setObjectName(QStringLiteral("cashLabel"));
+    cashLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    body->addWidget(cashLabel_);
+    for (int i = 0; i < 3; ++i) {
+        auto* row = new QHBoxLayout;
+        financeCaptions_[i] = new QLabel(panel);
+        financeCaptions_[i]->setObjectName(QStringLiteral("financeCaption"));
+        financeValues_[i] = new QLabel(panel);
+        financeValues_[i]->setObjectName(QStringLiteral("financeValue"));
+        financeValues_[i]->setProperty("labelIndex", i + 1);
+        financeValues_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        row->addWidget(financeCaptions_[i]);
+        row->addStretch(1);
+        row->addWidget(financeValues_[i]);
+        body->addLayout(row);
+    }
+    body->addSpacing(6);
+    inboxButton_ = quietButton(paintedIcon(PaintedIcon::Inbox, 28), QString(), QStringLiteral("inboxButton"), panel);
+    inboxButton_->setIconSize(QSize(28, 28));
+    inboxButton_->setToolTip(QStringLiteral("Read your letters"));
+    inboxOpacity_ = new QGraphicsOpacityEffect(inboxButton_);
+    inboxOpacity_->setOpacity(1.0);
+    inboxButton_->setGraphicsEffect(inboxOpacity_);
+    connect(inboxButton_, &QPushButton::clicked, this, [this] {
+        if (busy_ || coverVisible()) return;
+        openInbox(game_);
+        refresh();
+        emit inboxRequested();
+    });
+    body->addWidget(inboxButton_);
+    return panel;
+}
+
+QWidget* TForm_main::buildSessionPanel() {
+    QVBoxLayout* body = nullptr;
+    QFrame* panel = makePanel(QStringLiteral("Session"), PaintedIcon::Clock, body, this);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(4);
+    auto addRow = [&](int r, const QString& caption, QLabel*& captionLabel, QLabel*& value, const QString& name) {
+        captionLabel = new QLabel(caption, panel);
+        captionLabel->setObjectName(QStringLiteral("financeCaption"));
+        value = new QLabel(panel);
+        value->setObjectName(name);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(captionLabel, r, 0);
+        grid->addWidget(value, r, 1);
+    };
+    QLabel* captionOnly = nullptr;
+    addRow(0, QStringLiteral("Play time"), captionOnly, playTimeLabel_, QStringLiteral("playTimeLabel"));
+    addRow(1, QStringLiteral("Total play time"), captionOnly, totalPlayTimeLabel_,
+           QStringLiteral("totalPlayTimeLabel"));
+    addRow(2, QString(), cheatCaption_, cheatLabel_, QStringLiteral("cheatLabel"));
+    cheatCaption_->setObjectName(QStringLiteral("cheatCaption"));
+    body->addLayout(grid);
+    return panel;
+}
+
+QWidget* TForm_main::buildWorkPanel() {
+    auto* box = new QWidget(this);
+    auto* col = new QVBoxLayout(box);
+    col->setContentsMargins(0, 0, 0, 0);
+    col->setSpacing(10);
+
+    QVBoxLayout* tasksBody = nullptr;
+    QFrame* tasks = makePanel(QStringLiteral("Projects in progress"), PaintedIcon::Tasks, tasksBody, box);
+    taskList_ = new QTreeWidget(tasks);
+    taskList_->setObjectName(QStringLiteral("taskList"));
+    taskList_->setFocusPolicy(Qt::NoFocus);
+    taskList_->setRootIsDecorated(false);
+    taskList_->setHeaderLabels({QStringLiteral("Project"), QStringLiteral("Type"), QStringLiteral("Progress")});
+    taskList_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    taskList_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    taskList_->header()->setSectionResizeMode(2, QHeaderView::Fixed);
+    taskList_->header()->resizeSection(2, 150);
+    taskList_->header()->setStretchLastSection(false);
+    taskList_->setItemDelegateForColumn(2, new ProgressDelegate(taskList_));
+    tasksBody->addWidget(taskList_);
+    col->addWidget(tasks, 3);
+
+    QVBoxLayout* productsBody = nullptr;
+    QFrame* products = makePanel(QStringLiteral("Products"), PaintedIcon::Products, productsBody, box);
+    productTabs_ = new QTabWidget(products);
+    productTabs_->setObjectName(QStringLiteral("productTabs"));
+    productTabs_->setFocusPolicy(Qt::NoFocus);
+    const QString tabNames[3] = {QStringLiteral("Games"), QStringLiteral("Engines"), QStringLiteral("Platforms")};
+    for (int i = 0; i < 3; ++i) {
+        productLists_[i] = new QListWidget(productTabs_);
+        productLists_[i]->setObjectName(QStringLiteral("productList") + tabNames[i]);
+        productLists_[i]->setFocusPolicy(Qt::NoFocus);
+        productTabs_->addTab(productLists_[i], tabNames[i]);
+    }
+    productsBody->addWidget(productTabs_);
+    col->addWidget(products, 2);
+    return box;
+}
+
+QWidget* TForm_main::buildNewsPanel() {
+    QVBoxLayout* body = nullptr;
+    QFrame* panel = makePanel(QStringLiteral("News"), PaintedIcon::News, body, this);
+    const QString captions[3] = {QStringLiteral("Financial News >>>"), QStringLiteral("Software News >>>"),
+                                 QStringLiteral("Hardware News >>>")};
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(4);
+    for (int i = 0; i < 3; ++i) {
+        newsButtons_[i] = quietButton(QIcon(), captions[i], QStringLiteral("newsButton"), panel);
+        newsButtons_[i]->setCheckable(true);
+        newsButtons_[i]->setToolTip(captions[i]);
+        QString shortText = captions[i];
+        shortText.chop(4);
+        newsButtons_[i]->setText(shortText.section(QLatin1Char(' '), 0, 0));
+        connect(newsButtons_[i], &QPushButton::clicked, this, [this, i] { showNewsCategory(i + 1); });
+        buttons->addWidget(newsButtons_[i]);
+    }
+    body->addLayout(buttons);
+    newsEmpty_ = new QLabel(QStringLiteral("No news yet"), panel);
+    newsEmpty_->setObjectName(QStringLiteral("emptyNote"));
+    body->addWidget(newsEmpty_);
+    for (int k = 0; k < 4; ++k) {
+        newsTitles_[k] = new QLabel(panel);
+        newsTitles_[k]->setObjectName(QStringLiteral("newsTitle"));
+        newsTitles_[k]->setWordWrap(true);
+        newsTexts_[k] = new QLabel(panel);
+        newsTexts_[k]->setObjectName(QStringLiteral("newsText"));
+        newsTexts_[k]->setWordWrap(true);
+        newsTexts_[k]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        body->addSpacing(4);
+        body->addWidget(newsTitles_[k]);
+        body->addWidget(newsTexts_[k]);
+    }
+    body->addStretch(1);
+    return panel;
+}
+
+QWidget* TForm_main::buildOptionsBar() {
+    auto* bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("optionsBar"));
+    bar->setAttribute(Qt::WA_StyledBackground);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(14, 6, 14, 6);
+    row->setSpacing(8);
+    auto* options = new QLabel(bar);
+    options->setPixmap(paintedIcon(PaintedIcon::Options, 22).pixmap(22, 22));
+    row->addWidget(options);
+    auto* title = new QLabel(QStringLiteral("Game Options"), bar);
+    title->setObjectName(QStringLiteral("optionsTitle"));
+    row->addWidget(title);
+    row->addSpacing(6);
+
+    auto* save = quietButton(paintedIcon(PaintedIcon::Save, 18), QStringLiteral("Save Game"),
+                             QStringLiteral("saveGameButton"), bar);
+    save->setToolTip(QStringLiteral("Save the running game"));
+    connect(save, &QPushButton::clicked, this, &TForm_main::saveGameClicked);
+    row->addWidget(save);
+    auto* end = quietButton(paintedIcon(PaintedIcon::EndGame, 18), QStringLiteral("End Game"),
+                            QStringLiteral("endGameButton"), bar);
+    connect(end, &QPushButton::clicked, this, &TForm_main::endGameClicked);
+    row->addWidget(end);
+    eventStopButton_ = quietButton(paintedIcon(PaintedIcon::Events, 18), QStringLiteral("Event stop options"),
+                                   QStringLiteral("eventStopButton"), bar);
+    eventStopButton_->setCheckable(true);
+    eventStopButton_->setToolTip(QStringLiteral("Which events stop a fast forward"));
+    connect(eventStopButton_, &QPushButton::clicked, this, [this] { togglePopup(eventSetup_, eventStopButton_); });
+    row->addWidget(eventStopButton_);
+    inboxSetupButton_ = quietButton(paintedIcon(PaintedIcon::Inbox, 18), QStringLiteral("Inbox setup"),
+                                    QStringLiteral("inboxSetupButton"), bar);
+    inboxSetupButton_->setCheckable(true);
+    connect(inboxSetupButton_, &QPushButton::clicked, this, [this] { togglePopup(inboxSetup_, inboxSetupButton_); });
+    row->addWidget(inboxSetupButton_);
+    autosaveBox_ = boundBox(QStringLiteral("Autosave Each 10 weeks"), game_.session.autosave, bar);
+    autosaveBox_->setObjectName(QStringLiteral("autosaveBox"));
+    row->addSpacing(6);
+    row->addWidget(autosaveBox_);
+    row->addStretch(1);
+    return bar;
+}
+
+QFrame* TForm_main::buildEventSetup() {
+    auto* popup = new QFrame(centralWidget());
+    popup->setObjectName(QStringLiteral("popupPanel"));
+    popup->setProperty("panelName", QStringLiteral("Event setup"));
+    auto* col = new QVBoxLayout(popup);
+    col->setContentsMargins(14, 10, 14, 12);
+    auto* title = new QLabel(QStringLiteral("Event setup"), popup);
+    title->setObjectName(QStringLiteral("popupTitle"));
+    col->addWidget(title);
+    EventStopOptions& e = game_.session.eventStops;
+    col->addWidget(boundBox(QStringLiteral("New Hardware Finished"), e.newHardwareFinished, popup));
+    col->addWidget(boundBox(QStringLiteral("New Game development Finished"), e.newGameFinished, popup));
+    col->addWidget(boundBox(QStringLiteral("Engine development/support Finished"), e.engineFinished, popup));
+    col->addWidget(boundBox(QStringLiteral("Hardware research finished"), e.hardwareResearchFinished, popup));
+    col->addWidget(boundBox(QStringLiteral("WareHouse Full"), e.warehouseFull, popup));
+    col->addWidget(boundBox(QStringLiteral("Employee changes"), e.employeeChanges, popup));
+    popup->adjustSize();
+    popup->hide();
+    return popup;
+}
+
+QFrame* TForm_main::buildInboxSetup() {
+    auto* popup = new QFrame(centralWidget());
+    popup->setObjectName(QStringLiteral("popupPanel"));
+    popup->setProperty("panelName", QStringLiteral("Inbox setup"));
+    auto* col = new QVBoxLayout(popup);
+    col->setContentsMargins(14, 10, 14, 12);
+    auto* title = new QLabel(QStringLiteral("Inbox setup"), popup);
+    title->setObjectName(QStringLiteral("popupTitle"));
+    col->addWidget(title);
+    InboxOptions& o = game_.session.inboxOptions;
+    col->addWidget(boundBox(QStringLiteral("Mail on production stop"), o.mailOnProductionStop, popup));
+    col->addWidget(boundBox(QStringLiteral("Mail on software news"), o.mailOnSoftwareNews, popup));
+    col->addWidget(boundBox(QStringLiteral("Mail on Hardware news"), o.mailOnHardwareNews, popup));
+    col->addWidget(boundBox(QStringLiteral("Mail on Employee  wage change"), o.mailOnWageChange, popup));
+    col->addWidget(boundBox(QStringLiteral("DELETE mail older than One year"), o.deleteOldMail, popup));
+    popup->adjustSize();
+    popup->hide();
+    return popup;
+}
+
+void TForm_main::togglePopup(QFrame* popup, QWidget* anchor) {
+    const bool open = !popup->isVisible();
+    eventSetup_->hide();
+    inboxSetup_->hide();
+    eventStopButton_->setChecked(false);
+    inboxSetupButton_->setChecked(false);
+    if (!open) return;
+    static_cast<QPushButton*>(anchor)->setChecked(true);
+    popup->adjustSize();
+    const QPoint at = anchor->mapTo(centralWidget(), QPoint(0, 0));
+    popup->move(at.x(), at.y() - popup->height() - 8);
+    popup->show();
+    popup->raise();
+}
+
+void TForm_main::attachProgressWindow(TForm_Project_progress* progress) {
+    progress_ = progress;
+    if (!progress) return;
+    progress->setParent(centralWidget());
+    progress->hide();
+    connect(progress, &TForm_Project_progress::oneMoreWeekRequested, this, &TForm_main::oneMoreWeekRequested);
+    placeOverlays();
+}
+
+void TForm_main::setCoverVisible(bool visible) {
+    cover_->setGeometry(centralWidget()->rect());
+    cover_->setVisible(visible);
+    if (visible) cover_->raise();
+    if (progress_ && progress_->isVisible()) progress_->raise();
+}
+
+bool TForm_main::coverVisible() const { return !cover_->isHidden(); }
+
+void TForm_main::placeOverlays() {
+    cover_->setGeometry(centralWidget()->rect());
+    if (progress_) {
+        const QRect area = centralWidget()->rect();
+        progress_->move(area.center().x() - progress_->width() / 2, area.center().y() - progress_->height() / 2);
+    }
+}
+
+void TForm_main::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    placeOverlays();
+}
+
+void TForm_main::refresh() {
+    const MainScreenModel m = buildMainScreenModel(game_);
+    companyLabel_->setText(m.companyName.empty() ? QStringLiteral("No company yet") : qs(m.companyName));
+    playerLabel_->setText(m.playerName.empty() ? QString() : QStringLiteral("Managing director: ") + qs(m.playerName));
+    weekLabel_->setText(qs(m.weekText));
+    dateLabel_->setText(qs(m.dateText));
+    cashLabel_->setText(qs(m.cashText));
+    cashLabel_->setStyleSheet(QStringLiteral("color: ") + toneColour(m.cashTone) + QLatin1Char(';'));
+    for (int i = 0; i < 3; ++i) {
+        const FinanceLabel& f = m.finance[static_cast<std::size_t>(i)];
+        financeCaptions_[i]->setText(qs(f.caption));
+        financeValues_[i]->setText(qs(f.text));
+        financeValues_[i]->setStyleSheet(QStringLiteral("color: ") + toneColour(f.tone) + QLatin1Char(';'));
+        financeValues_[i]->setProperty("tone", static_cast<int>(f.tone));
+    }
+    inboxButton_->setText(qs(m.inboxText));
+    if (inboxButton_->property("newMail").toBool() != m.inboxBlinking) {
+        inboxButton_->setProperty("newMail", m.inboxBlinking);
+        inboxButton_->setIcon(paintedIcon(m.inboxBlinking ? PaintedIcon::InboxNew : PaintedIcon::Inbox, 28));
+        inboxButton_->style()->unpolish(inboxButton_);
+        inboxButton_->style()->polish(inboxButton_);
+    }
+    if (!m.inboxBlinking) inboxOpacity_->setOpacity(1.0);
+
+    cheatCaption_->setText(qs(m.cheatCaption));
+    cheatLabel_->setText(qs(m.cheatText));
+    playTimeLabel_->setText(qs(m.sessionPlayText));
+    totalPlayTimeLabel_->setText(qs(m.totalPlayText));
+
+    taskList_->clear();
+    for (const TaskRow& t : m.tasks) {
+        auto* item = new QTreeWidgetItem(taskList_, {qs(t.name), qs(t.typeText), QString()});
+        item->setData(2, Qt::UserRole, t.percent);
+    }
+    if (m.tasks.empty()) {
+        auto* item = new QTreeWidgetItem(taskList_, {QStringLiteral("No projects running"), QString(), QString()});
+        item->setFlags(Qt::NoItemFlags);
+        item->setForeground(0, QColor(0x8a, 0x94, 0xa0));
+    }
+    const std::vector<ProductRow>* lists[3] = {&m.games, &m.engines, &m.platforms};
+    const QString empties[3] = {QStringLiteral("No games of your own yet"), QStringLiteral("No engines yet"),
+                                QStringLiteral("No platforms yet")};
+    for (int i = 0; i < 3; ++i) {
+        productLists_[i]->clear();
+        for (const ProductRow& r : *lists[i]) productLists_[i]->addItem(qs(r.name));
+        if (lists[i]->empty()) {
+            auto* item = new QListWidgetItem(empties[i], productLists_[i]);
+            item->setFlags(Qt::NoItemFlags);
+            item->setForeground(QColor(0x8a, 0x94, 0xa0));
+        }
+    }
+
+    autosaveBox_->setChecked(game_.session.autosave);
+    const bool canPlay = !game_.gameOver;
+    nextWeekButton_->setEnabled(canPlay);
+    fastForwardButton_->setEnabled(canPlay);
+    showNewsCategory(newsCategory_);
+}
+
+void TForm_main::showNewsCategory(int category) {
+    if (category < 1 || category > 3) return;
+    newsCategory_ = category;
+    for (int i = 0; i < 3; ++i) newsButtons_[i]->setChecked(i + 1 == category);
+    const MainScreenModel m = buildMainScreenModel(game_);
+    const auto& items = m.news[static_cast<std::size_t>(category - 1)];
+    for (int k = 0; k < 4; ++k) {
+        const bool used = k < static_cast<int>(items.size());
+        newsTitles_[k]->setText(used ? qs(items[static_cast<std::size_t>(k)].title) : QString());
+        newsTexts_[k]->setText(used ? displayText(items[static_cast<std::size_t>(k)].body) : QString());
+        newsTitles_[k]->setVisible(used);
+        newsTexts_[k]->setVisible(used);
+    }
+    newsEmpty_->setVisible(items.empty());
+}
+
+void TForm_main::setChristmasBanner(const QString& text) {
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("  -  "));
+    christmasBanner_->setText(t);
+    christmasBanner_->setVisible(!text.isEmpty());
+}
+
+void TForm_main::blinkInbox() {
+    if (!game_.inbox.newMailFlag) {
+        inboxOpacity_->setOpacity(1.0);
+        return;
+    }
+    blinkDim_ = !blinkDim_;
+    inboxOpacity_->setOpacity((blinkDim_ ? 150 : 250) / 255.0);
+}
+
+void TForm_main::nextWeekClicked() { runTurn(false); }
+void TForm_main::fastForwardClicked() { runTurn(true); }
+
+void TForm_main::oneMoreWeekRequested() {
+    // Held down, Tab keeps the weeks coming one after another; during a fast
+    // forward it has nothing to add.
+    if (game_.session.fastForward) return;
+    if (busy_) {
+        extraWeeks_ = 1;
+        return;
+    }
+    runTurn(false);
+}
+
+void TForm_main::runTurn(bool fastForward) {
+    // Before a game has started, or while a turn runs, the cover lies over
+    // the screen and keys must not start another turn.
+    if (busy_ || coverVisible() || game_.gameOver) return;
+    busy_ = true;
+    eventSetup_->hide();
+    inboxSetup_->hide();
+    eventStopButton_->setChecked(false);
+    inboxSetupButton_->setChecked(false);
+    setCoverVisible(true);
+    if (fastForward)
+        startFastForward(game_, player_);
+    else
+        nextWeek(game_, player_);
+    busy_ = false;
+    afterAction();
+}
+
+void TForm_main::afterAction() {
+    if (progress_) {
+        progress_->stopAnimation();
+        progress_->hide();
+    }
+    if (game_.gameOver) {
+        extraWeeks_ = 0;
+        emit gameEnded();
+        close();
+        return;
+    }
+    if (closeAfterTurn_) {
+        close();
+        return;
+    }
+    setCoverVisible(false);
+    refresh();
+    if (extraWeeks_ > 0) {
+        extraWeeks_ = 0;
+        QTimer::singleShot(0, this, &TForm_main::nextWeekClicked);
+    }
+}
+
+void TForm_main::endGameClicked() {
+    if (busy_ || coverVisible()) return;
+    busy_ = true;
+    const bool ended = endGameFromMenu(game_, player_);
+    busy_ = false;
+    if (ended || game_.gameOver) afterAction();
+}
+
+void TForm_main::saveGameClicked() {
+    if (busy_ || coverVisible() || game_.gameOver) return;
+    busy_ = true;
+    setCoverVisible(true);
+    saveGame(game_, player_);
+    setCoverVisible(false);
+    busy_ = false;
+}
+
+void TForm_main::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        nextWeekClicked();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        eventSetup_->hide();
+        inboxSetup_->hide();
+        eventStopButton_->setChecked(false);
+        inboxSetupButton_->setChecked(false);
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void TForm_main::closeEvent(QCloseEvent* event) {
+    if (busy_) {
+        // A week in the middle of its steps must finish; the window closes
+        // right after it.
+        requestStop(game_);
+        closeAfterTurn_ = true;
+        event->ignore();
+        return;
+    }
+    iconTimer_->stop();
+    QMainWindow::closeEvent(event);
 }
 
 }  // namespace cw::ui

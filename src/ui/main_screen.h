@@ -1,21 +1,134 @@
-// The main screen: the player's home between turns.
+// The main screen: the player's home between turns. It shows the company's
+// state from the core's main-screen model and turns clicks into core actions.
 #pragma once
 
+#include <QFrame>
 #include <QMainWindow>
+#include <QPointer>
+
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTabWidget;
+class QTimer;
+class QTreeWidget;
+class QGraphicsOpacityEffect;
+class QVBoxLayout;
 
 namespace cw {
 struct Game;
-}
+class Player;
+}  // namespace cw
 
 namespace cw::ui {
+
+class TForm_Project_progress;
+
+// The dark veil laid over the main screen while a week runs, so that
+// nothing on it can be clicked in the middle of a turn.
+class CoverPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit CoverPanel(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
 
 class TForm_main : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm_main(Game& game, QWidget* parent = nullptr);
+    TForm_main(Game& game, Player& player, QWidget* parent = nullptr);
+
+    // The progress window lives on top of the cover panel, centred.
+    void attachProgressWindow(TForm_Project_progress* progress);
+    void setCoverVisible(bool visible);
+    bool coverVisible() const;
+    // True while a turn runs; clicks and keys for another turn wait.
+    bool busy() const { return busy_; }
+
+    // Redraws every status panel from the state, changing nothing.
+    void refresh();
+    void setChristmasBanner(const QString& text);
+
+public slots:
+    void nextWeekClicked();
+    void fastForwardClicked();
+    void endGameClicked();
+    void saveGameClicked();
+    // Tab on the progress window: one more week, right after the current one.
+    void oneMoreWeekRequested();
+    void showNewsCategory(int category);
+    // One beat of the 500 ms icon timer: the inbox blinks while a letter has
+    // not been looked at.
+    void blinkInbox();
+
+signals:
+    void inboxRequested();
+    // The game has ended; the program closes.
+    void gameEnded();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QWidget* buildHeader();
+    QWidget* buildTurnPanel();
+    QWidget* buildFinancePanel();
+    QWidget* buildSessionPanel();
+    QWidget* buildNewsPanel();
+    QWidget* buildWorkPanel();
+    QWidget* buildOptionsBar();
+    QFrame* buildEventSetup();
+    QFrame* buildInboxSetup();
+    void togglePopup(QFrame* popup, QWidget* anchor);
+    void runTurn(bool fastForward);
+    void afterAction();
+    void placeOverlays();
+
     Game& game_;
+    Player& player_;
+    bool busy_ = false;
+    int extraWeeks_ = 0;
+    bool closeAfterTurn_ = false;
+    int newsCategory_ = 1;
+    bool blinkDim_ = false;
+
+    CoverPanel* cover_ = nullptr;
+    QPointer<TForm_Project_progress> progress_;
+    QLabel* companyLabel_ = nullptr;
+    QLabel* playerLabel_ = nullptr;
+    QLabel* weekLabel_ = nullptr;
+    QLabel* dateLabel_ = nullptr;
+    QLabel* cashLabel_ = nullptr;
+    QLabel* financeCaptions_[3] = {};
+    QLabel* financeValues_[3] = {};
+    QPushButton* nextWeekButton_ = nullptr;
+    QPushButton* fastForwardButton_ = nullptr;
+    QPushButton* inboxButton_ = nullptr;
+    QGraphicsOpacityEffect* inboxOpacity_ = nullptr;
+    QLabel* christmasBanner_ = nullptr;
+    QPushButton* newsButtons_[3] = {};
+    QLabel* newsEmpty_ = nullptr;
+    QLabel* newsTitles_[4] = {};
+    QLabel* newsTexts_[4] = {};
+    QTreeWidget* taskList_ = nullptr;
+    QTabWidget* productTabs_ = nullptr;
+    QListWidget* productLists_[3] = {};
+    QFrame* eventSetup_ = nullptr;
+    QFrame* inboxSetup_ = nullptr;
+    QPushButton* eventStopButton_ = nullptr;
+    QPushButton* inboxSetupButton_ = nullptr;
+    QCheckBox* autosaveBox_ = nullptr;
+    QLabel* playTimeLabel_ = nullptr;
+    QLabel* totalPlayTimeLabel_ = nullptr;
+    QLabel* cheatCaption_ = nullptr;
+    QLabel* cheatLabel_ = nullptr;
+    QTimer* iconTimer_ = nullptr;
 };
 
 }  // namespace cw::ui

@@ -1,78 +1,113 @@
 #include "ui/qt_player.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QDialog>
+#include <QEventLoop>
 #include <QFileDialog>
-#include <QInputDialog>
-#include <QMessageBox>
+#include <QLabel>
 #include <QPushButton>
-#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "setup/main_screen_model.h"
+#include "state/game.h"
+#include "ui/main_screen.h"
+#include "ui/message_dialogs.h"
+#include "ui/notification_window.h"
+#include "ui/placeholder_screens.h"
+#include "ui/progress_window.h"
 
 namespace cw::ui {
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
-void QtPlayer::notify(std::string_view title, std::string_view text, int) {
-    // The fading notification window arrives with the main screen's turn
-    // panel; until then the window title carries it.
-    if (main_) main_->setWindowTitle(QStringLiteral("Crestwork II - ") + qs(title) + QStringLiteral(": ") + qs(text));
+QtPlayer::~QtPlayer() {
+    // The notification window has no parent when no main screen existed.
+    if (notification_ && !notification_->parent()) delete notification_;
+}
+
+void QtPlayer::setMainScreen(TForm_main* main) { main_ = main; }
+void QtPlayer::setProgressWindow(TForm_Project_progress* progress) { progress_ = progress; }
+
+QWidget* QtPlayer::dialogParent() const { return main_ ? static_cast<QWidget*>(main_) : nullptr; }
+
+NotificationWindow* QtPlayer::notificationWindow() {
+    if (!notification_) notification_ = new NotificationWindow(dialogParent());
+    return notification_;
+}
+
+void QtPlayer::notify(std::string_view title, std::string_view text, int durationMs) {
+    notificationWindow()->showNotification(qs(title), qs(text), durationMs);
 }
 
 bool QtPlayer::askDialog(std::string_view caption, std::string_view text, bool yesNo, bool showSecondButton) {
-    QMessageBox box(main_);
-    box.setObjectName(QStringLiteral("TCW2Dialog"));
-    box.setWindowTitle(qs(caption));
-    box.setText(qs(text));
-    QPushButton* first = box.addButton(yesNo ? QStringLiteral("Yes") : QStringLiteral("Ok"), QMessageBox::AcceptRole);
-    QPushButton* second = nullptr;
-    if (showSecondButton)
-        second = box.addButton(yesNo ? QStringLiteral("No") : QStringLiteral("Cancel"), QMessageBox::RejectRole);
-    box.exec();
-    if (box.clickedButton() == first) lastDialogAnswer_ = true;
-    else if (second && box.clickedButton() == second) lastDialogAnswer_ = false;
-    return lastDialogAnswer_;
+    return runAskDialog(dialogParent(), qs(caption), qs(text), yesNo, showSecondButton, lastDialogAnswer_);
 }
 
 bool QtPlayer::messageBox(std::string_view caption, std::string_view text, bool yesNo) {
-    QMessageBox box(main_);
-    box.setObjectName(QStringLiteral("TMessage_box"));
-    box.setWindowTitle(qs(caption));
-    box.setText(qs(text));
-    QPushButton* yes = nullptr;
-    if (yesNo) {
-        yes = box.addButton(QStringLiteral("Yes"), QMessageBox::YesRole);
-        box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
-    } else {
-        box.addButton(QStringLiteral("Ok"), QMessageBox::AcceptRole);
-    }
-    box.exec();
-    return yes && box.clickedButton() == yes;
+    return runMessageBox(dialogParent(), qs(caption), qs(text), yesNo);
 }
 
 std::string QtPlayer::inputBox(std::string_view caption, std::string_view prompt, std::string_view defaultText) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(main_, qs(caption), qs(prompt), QLineEdit::Normal, qs(defaultText), &ok);
-    return ok ? text.toStdString() : std::string(defaultText);
+    return runInputBox(dialogParent(), qs(caption), qs(prompt), qs(defaultText)).toStdString();
 }
 
 std::string QtPlayer::chooseFile(std::string_view caption, std::string_view folder, std::string_view pattern,
                                  bool forSaving) {
-    const QString file = forSaving ? QFileDialog::getSaveFileName(main_, qs(caption), qs(folder), qs(pattern))
-                                   : QFileDialog::getOpenFileName(main_, qs(caption), qs(folder), qs(pattern));
+    const QString file = forSaving ? QFileDialog::getSaveFileName(dialogParent(), qs(caption), qs(folder), qs(pattern))
+                                   : QFileDialog::getOpenFileName(dialogParent(), qs(caption), qs(folder), qs(pattern));
     return file.toStdString();
 }
 
-void QtPlayer::showModal(ScreenId) {}
+void QtPlayer::showModal(ScreenId screen) {
+    if (screen == ScreenId::EndScreen && game_) {
+        runEndScreenPlaceholder(dialogParent(), *game_);
+        return;
+    }
+    runScreenPlaceholder(dialogParent(), QString::fromLatin1(screenName(screen)));
+}
+
+void QtPlayer::letterPosted(std::string_view, std::string_view) {
+    if (main_) main_->refresh();
+}
+
+void QtPlayer::progressShow() {
+    if (main_) main_->setCoverVisible(true);
+    if (!progress_) return;
+    progress_->show();
+    progress_->raise();
+    progress_->startAnimation();
+}
+
+void QtPlayer::progressUpdate(const ProgressInfo& info) {
+    if (progress_) progress_->setInfo(info);
+}
+
+void QtPlayer::progressHide() {
+    // The window goes with the cover under it: the main screen is free again.
+    if (progress_) {
+        progress_->stopAnimation();
+        progress_->hide();
+    }
+    if (main_) main_->setCoverVisible(false);
+}
 
 void QtPlayer::processEvents() { QApplication::processEvents(); }
 
 void QtPlayer::pause(int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
+    // A local event loop keeps every window alive (the "Stop fast forward"
+    // button above all) while the game waits.
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void QtPlayer::refreshMainScreen() {
+    if (main_) main_->refresh();
+}
+
+void QtPlayer::setChristmasBanner(std::string_view text) {
+    if (main_) main_->setChristmasBanner(qs(text));
 }
 
 }  // namespace cw::ui

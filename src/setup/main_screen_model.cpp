@@ -1,0 +1,123 @@
+#include "setup/main_screen_model.h"
+
+#include <algorithm>
+
+#include "state/calendar.h"
+#include "state/inbox.h"
+#include "state/shared_ops.h"
+
+namespace cw {
+namespace {
+
+std::string yearChangeCaption(int year) { return "Since 1 Jan " + std::to_string(year); }
+
+}  // namespace
+
+std::string thousands(long long value) {
+    const bool negative = value < 0;
+    // Magnitude as unsigned so that the most negative value has one too.
+    unsigned long long magnitude =
+        negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+    std::string digits = std::to_string(magnitude);
+    std::string out;
+    const int n = static_cast<int>(digits.size());
+    for (int i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0) out += ',';
+        out += digits[static_cast<std::size_t>(i)];
+    }
+    return negative ? "-" + out : out;
+}
+
+std::string cashText(long long money) { return "$ " + thousands(money); }
+
+std::string changeText(long long change) { return change > 0 ? "+" + thousands(change) : thousands(change); }
+
+std::string playTimeText(long long seconds) {
+    if (seconds < 0) seconds = 0;
+    const long long h = seconds / 3600;
+    const long long m = seconds / 60 % 60;
+    const long long s = seconds % 60;
+    const auto two = [](long long v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+    return std::to_string(h) + ":" + two(m) + ":" + two(s);
+}
+
+std::string christmasBannerText(int week) {
+    if (week < 38 || week > 47) return {};
+    return "Christmas sales\r\n" + std::to_string(48 - week) + " weeks left";
+}
+
+std::string startMoneyText(int companyValue) {
+    return "$ " + thousands(companyValue * 1500000) + "(Start cash:" + thousands(companyValue * 1000000) + ")";
+}
+
+int taskPercent(const Task& task) {
+    if (task.workTotal <= 0) return 0;
+    const long long pct = static_cast<long long>(task.progress) * 100 / task.workTotal;
+    return static_cast<int>(std::clamp<long long>(pct, 0, 100));
+}
+
+std::string progressMoneyText(const Game& g) { return "Money balance: " + std::to_string(g.world().money); }
+
+std::vector<std::string> progressNewsLines(const Game& g, int category) {
+    std::vector<std::string> lines;
+    if (!decltype(World::newsItems)::inRange(category)) return lines;
+    for (const NewsItem& item : g.world().newsItems[category]) {
+        if (item.title.empty()) continue;
+        const std::string text = item.text.str();
+        const std::string firstLine = text.substr(0, text.find_first_of("\r\n"));
+        lines.push_back(item.title.str().substr(0, 12) + "..." + "," + firstLine);
+    }
+    return lines;
+}
+
+bool ProgressAnimation::advance() {
+    ++step;
+    if (step % 40 != 0) return false;
+    newsCategory = newsCategory % 3 + 1;
+    return true;
+}
+
+MainScreenModel buildMainScreenModel(const Game& g) {
+    const World& w = g.world();
+    const Session& s = g.session;
+    MainScreenModel m;
+
+    m.weekText = "Week " + std::to_string(g.currentWeek);
+    m.dateText = progressDateText(g.currentYear, g.currentWeek);
+    m.companyName = w.companyName.str();
+    m.playerName = w.playerName.str();
+    m.cashText = cashText(w.money);
+    m.cashTone = toneOf(w.money);
+
+    m.finance[0] = {"This week", changeText(s.weekCashChange), toneOf(s.weekCashChange)};
+    m.finance[1] = {"This month", changeText(s.monthCashChange), toneOf(s.monthCashChange)};
+    const i32 sinceNewYear = yearCashChange(g);
+    m.finance[2] = {yearChangeCaption(g.currentYear), changeText(sinceNewYear), toneOf(sinceNewYear)};
+
+    m.inboxText = inboxLabel(g);
+    m.inboxBlinking = g.inbox.newMailFlag;
+
+    m.cheatCaption = "Used Cheat codes";
+    m.cheatText = std::to_string(s.cheatCount) + "/3 times";
+
+    m.sessionPlayText = playTimeText(s.sessionPlaySeconds);
+    m.totalPlayText = playTimeText(static_cast<long long>(s.sessionPlaySeconds) + s.storedPlaySeconds);
+
+    const auto& tasks = g.tables().tasks;
+    for (int i = 1; i <= decltype(g.tables().tasks)::last; ++i) {
+        const Task& t = tasks[i];
+        if (t.name.blank()) continue;
+        m.tasks.push_back({i, t.name.str(), taskTypeText(t.taskType), taskPercent(t)});
+    }
+
+    for (int c = 1; c <= 3; ++c) {
+        for (const NewsItem& item : w.newsItems[c]) {
+            if (item.title.empty()) continue;
+            m.news[static_cast<std::size_t>(c - 1)].push_back(
+                {item.title.str(), item.text.str() + "\r\n" + " - " + item.dateText.str()});
+        }
+    }
+    return m;
+}
+
+}  // namespace cw

@@ -1,0 +1,213 @@
+#include "ui/progress_window.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "setup/game_clock.h"
+#include "state/game.h"
+#include "state/inbox.h"
+#include "ui/painted_icons.h"
+#include "ui/qt_player.h"
+
+namespace cw::ui {
+namespace {
+
+QLabel* smallHeading(const QString& text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QStringLiteral("progressSection"));
+    return l;
+}
+
+QListWidget* quietList(const QString& name, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setFocusPolicy(Qt::NoFocus);
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setTextElideMode(Qt::ElideRight);
+    return list;
+}
+
+const char* const kNewsHeadings[3] = {"Financial news", "Software news", "Hardware news"};
+
+}  // namespace
+
+TForm_Project_progress::TForm_Project_progress(Game& game, QWidget* parent) : QFrame(parent), game_(game) {
+    setObjectName(QStringLiteral("TForm_Project_progress"));
+    setFocusPolicy(Qt::StrongFocus);
+    setFixedSize(600, 470);
+    setStyleSheet(QStringLiteral(
+        "#TForm_Project_progress { background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 #fbfaf5, stop:1 #ece7d8);"
+        "  border: 2px solid #d9a521; border-radius: 12px; }"
+        "QLabel { color: #1d2b3a; }"
+        "#progressHeading { font-size: 15pt; font-weight: bold; color: #17324d; }"
+        "#progressWeek { font-size: 20pt; font-weight: bold; color: #17324d; }"
+        "#progressDate { font-size: 11pt; color: #4a5a6a; }"
+        "#progressMoney { font-size: 12pt; font-weight: bold; color: #1a237e; }"
+        "#progressSection { font-weight: bold; color: #2c5b86; }"
+        "QListWidget { background: #ffffff; border: 1px solid #cfc8b4; border-radius: 6px; color: #1d2b3a; }"
+        "QProgressBar { border: 1px solid #b8ae92; border-radius: 5px; background: #fff; height: 14px;"
+        "  text-align: center; }"
+        "QProgressBar::chunk { background: #d9a521; border-radius: 4px; }"
+        "#stopFastForward { font-weight: bold; font-size: 11pt; padding: 6px 16px; border-radius: 8px;"
+        "  border: 2px solid #8c2f2f; background: #f6dede; }"));
+
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(20, 16, 20, 16);
+    root->setSpacing(8);
+
+    heading_ = new QLabel(QStringLiteral("Playing the week"), this);
+    heading_->setObjectName(QStringLiteral("progressHeading"));
+    root->addWidget(heading_, 0, Qt::AlignHCenter);
+
+    auto* dateRow = new QHBoxLayout;
+    auto* calendar = new QLabel(this);
+    calendar->setPixmap(paintedIcon(PaintedIcon::Calendar, 40).pixmap(40, 40));
+    dateRow->addWidget(calendar);
+    auto* dateCol = new QVBoxLayout;
+    weekLabel_ = new QLabel(this);
+    weekLabel_->setObjectName(QStringLiteral("progressWeek"));
+    dateLabel_ = new QLabel(this);
+    dateLabel_->setObjectName(QStringLiteral("progressDate"));
+    dateCol->addWidget(weekLabel_);
+    dateCol->addWidget(dateLabel_);
+    dateRow->addLayout(dateCol, 1);
+    auto* rightCol = new QVBoxLayout;
+    moneyLabel_ = new QLabel(this);
+    moneyLabel_->setObjectName(QStringLiteral("progressMoney"));
+    moneyLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    inboxLabel_ = new QLabel(this);
+    inboxLabel_->setObjectName(QStringLiteral("progressInbox"));
+    inboxLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    rightCol->addWidget(moneyLabel_);
+    rightCol->addWidget(inboxLabel_);
+    dateRow->addLayout(rightCol);
+    root->addLayout(dateRow);
+
+    auto* lists = new QHBoxLayout;
+    auto* platformsCol = new QVBoxLayout;
+    platformsCol->addWidget(smallHeading(QStringLiteral("Platforms on the market"), this));
+    platformList_ = quietList(QStringLiteral("progressPlatforms"), this);
+    platformsCol->addWidget(platformList_);
+    auto* tasksCol = new QVBoxLayout;
+    tasksCol->addWidget(smallHeading(QStringLiteral("Projects"), this));
+    taskList_ = quietList(QStringLiteral("progressTasks"), this);
+    tasksCol->addWidget(taskList_);
+    lists->addLayout(platformsCol, 3);
+    lists->addLayout(tasksCol, 2);
+    root->addLayout(lists, 1);
+
+    newsHeading_ = smallHeading(QString::fromLatin1(kNewsHeadings[0]), this);
+    root->addWidget(newsHeading_);
+    newsList_ = quietList(QStringLiteral("progressNews"), this);
+    newsList_->setFixedHeight(86);
+    root->addWidget(newsList_);
+
+    bar_ = new QProgressBar(this);
+    bar_->setObjectName(QStringLiteral("progressBar"));
+    bar_->setRange(0, 100);
+    bar_->hide();
+    root->addWidget(bar_);
+
+    stopButton_ = new QPushButton(paintedIcon(PaintedIcon::Stop, 20), QStringLiteral("Stop fast forward"), this);
+    stopButton_->setObjectName(QStringLiteral("stopFastForward"));
+    stopButton_->setFocusPolicy(Qt::NoFocus);
+    stopButton_->setCursor(Qt::PointingHandCursor);
+    stopButton_->setToolTip(QStringLiteral("Stops after the week being played"));
+    connect(stopButton_, &QPushButton::clicked, this, [this] { requestStop(game_); });
+    root->addWidget(stopButton_, 0, Qt::AlignHCenter);
+
+    timer_ = new QTimer(this);
+    timer_->setInterval(200);
+    connect(timer_, &QTimer::timeout, this, &TForm_Project_progress::animate);
+
+    weekLabel_->setText(qs("Week " + std::to_string(game_.currentWeek) + ", " + std::to_string(game_.currentYear)));
+    updateFromGame();
+    hide();
+}
+
+void TForm_Project_progress::setInfo(const ProgressInfo& info) {
+    if (!info.caption.empty()) {
+        captionGiven_ = true;
+        heading_->setText(qs(info.caption));
+    }
+    if (!info.weekText.empty()) weekLabel_->setText(qs(info.weekText));
+    if (!info.dateText.empty()) dateLabel_->setText(qs(info.dateText));
+    if (!info.inboxText.empty()) inboxLabel_->setText(qs(info.inboxText));
+    platformList_->clear();
+    for (const auto& line : info.platforms) platformList_->addItem(qs(line));
+    bar_->setVisible(info.barPercent >= 0);
+    if (info.barPercent >= 0) bar_->setValue(info.barPercent);
+    updateFromGame();
+}
+
+void TForm_Project_progress::startAnimation() {
+    if (!timer_->isActive()) timer_->start();
+    updateFromGame();
+}
+
+void TForm_Project_progress::stopAnimation() { timer_->stop(); }
+
+bool TForm_Project_progress::animating() const { return timer_->isActive(); }
+
+void TForm_Project_progress::animate() {
+    if (isVisible()) setFocus(Qt::OtherFocusReason);
+    stopGreen_ = !stopGreen_;
+    stopButton_->setStyleSheet(stopGreen_ ? QStringLiteral("color: #1b7a2c;") : QStringLiteral("color: #000000;"));
+    if (animation_.advance() || newsList_->count() == 0) showNews();
+    updateFromGame();
+}
+
+void TForm_Project_progress::updateFromGame() {
+    moneyLabel_->setText(qs(progressMoneyText(game_)));
+    if (inboxLabel_->text().isEmpty()) inboxLabel_->setText(qs(inboxProgressText(game_)));
+    const MainScreenModel model = buildMainScreenModel(game_);
+    taskList_->clear();
+    for (const TaskRow& t : model.tasks)
+        taskList_->addItem(qs(t.name + " - " + t.typeText + " - " + std::to_string(t.percent) + "%"));
+    const bool ff = game_.session.fastForward;
+    if (!captionGiven_) heading_->setText(ff ? QStringLiteral("Fast forward") : QStringLiteral("Playing the week"));
+    stopButton_->setVisible(ff);
+    newsHeading_->setVisible(ff);
+    newsList_->setVisible(ff);
+}
+
+void TForm_Project_progress::showNews() {
+    const int category = animation_.newsCategory;
+    newsHeading_->setText(QString::fromLatin1(kNewsHeadings[category - 1]));
+    newsList_->clear();
+    for (const auto& line : progressNewsLines(game_, category)) newsList_->addItem(qs(line));
+}
+
+bool TForm_Project_progress::event(QEvent* e) {
+    // Tab would otherwise only move the focus; here it asks for one more week.
+    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Tab) {
+        emit oneMoreWeekRequested();
+        return true;
+    }
+    return QFrame::event(e);
+}
+
+void TForm_Project_progress::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape && game_.session.fastForward) {
+        requestStop(game_);
+        return;
+    }
+    QFrame::keyPressEvent(e);
+}
+
+void TForm_Project_progress::showEvent(QShowEvent* e) {
+    QFrame::showEvent(e);
+    showNews();
+    updateFromGame();
+    setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace cw::ui
