@@ -4,11 +4,13 @@
 #include <QTimer>
 #include <memory>
 
+#include "refdata/reference_tables.h"
 #include "setup/game_clock.h"
 #include "setup/startup.h"
 #include "state/game.h"
 #include "state/log.h"
 #include "state/paths.h"
+#include "ui/database_screen.h"
 #include "ui/inbox_screen.h"
 #include "ui/main_screen.h"
 #include "ui/main_screen_parts.h"
@@ -31,6 +33,8 @@ int programStart(QApplication& app, int argc, char** argv) {
     const StartupSwitches switches = parseStartupSwitches(argc, argv);
 
     QtPlayer player(&game);
+    // The reference tables live for the whole run: every import fills them.
+    ReferenceTables reference;
     // The main screen owns every other screen, so they close with it.
     std::unique_ptr<TForm_main> mainScreen;
     ScreenSet screens;
@@ -75,6 +79,13 @@ int programStart(QApplication& app, int argc, char** argv) {
                 inbox->activateWindow();
             });
             screen = inbox;
+        } else if (name == QLatin1String("TDBForm")) {
+            auto* db = new TDBForm(game, player, reference, mainScreen.get());
+            db->setWindowFlag(Qt::Window);
+            db->hide();
+            screen = db;
+        } else if (name == QLatin1String("TPasswordDlg")) {
+            screen = new TPasswordDlg(mainScreen.get());
         } else {
             screen = createPlaceholderScreen(name, mainScreen.get());
         }

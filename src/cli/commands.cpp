@@ -6,6 +6,7 @@ void registerCommands(CommandTable& table) {
     registerBasicCommands(table);
     registerInboxCommands(table);
     registerTurnCommands(table);
+    registerRefdataCommands(table);
 }
 
 }  // namespace cw::cli

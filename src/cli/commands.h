@@ -6,8 +6,9 @@ namespace cw::cli {
 class CommandTable;
 
 void registerCommands(CommandTable& table);
-void registerBasicCommands(CommandTable& table);
-void registerInboxCommands(CommandTable& table);  // inbox, read, delete, delete-all
-void registerTurnCommands(CommandTable& table);   // new-game, next-week, fast-forward, news, history
+void registerBasicCommands(CommandTable& table);    // answer, status, quit, echo, selftest, help
+void registerInboxCommands(CommandTable& table);    // inbox, read, delete, delete-all, sort
+void registerTurnCommands(CommandTable& table);     // new-game, next-week, fast-forward, news, history, ...
+void registerRefdataCommands(CommandTable& table);  // import, dump-table
 
 }  // namespace cw::cli

@@ -12,6 +12,7 @@
 
 #include "cli/cli_player.h"
 #include "cli/script.h"
+#include "refdata/reference_tables.h"
 #include "state/game.h"
 
 namespace cw::cli {
@@ -23,6 +24,8 @@ struct Session {
     std::string gameFolder;
     std::unique_ptr<Game> game;
     CliPlayer player;
+    // The reference tables of the last import; they live for the run.
+    ReferenceTables ref;
     bool quitRequested = false;
 };
 

@@ -1,0 +1,55 @@
+// Reference data commands of the headless driver: the import and the tables.
+#include "cli/commands.h"
+#include "cli/driver.h"
+#include "refdata/import.h"
+
+namespace cw::cli {
+namespace {
+
+std::string cmdImport(Session& s, const Command& cmd) {
+    bool rebuild = false;
+    for (const Arg& a : cmd.args) {
+        if (a.key.empty() && (a.value == "--rebuild" || a.value == "rebuild")) rebuild = true;
+        else return "unexpected argument \"" + (a.key.empty() ? a.value : a.key) + "\"";
+    }
+    int lastStatus = 0;
+    importReferenceData(*s.game, s.player, s.ref, rebuild ? ImportAction::RebuildData : ImportAction::ConvertData,
+                        builtinBonusLists(), [&](int row) { lastStatus = row; });
+    s.out << "import: " << (s.ref.tablesFromCache ? "read the conversion files" : "converted the catalogue") << '\n';
+    for (const std::string& name : ReferenceTables::tableNames()) {
+        const StringTable* t = s.ref.byName(name);
+        s.out << name << ": " << (t->rowCount() - 1) << " rows";
+        if (!t->lastError.empty()) s.out << " (" << t->lastError.substr(1) << ")";
+        s.out << '\n';
+    }
+    if (lastStatus > 0) s.out << "game num:" << lastStatus << '\n';
+    s.out << "names not converted: " << s.ref.namesNotConverted.size() << '\n';
+    for (const std::string& n : s.ref.namesNotConverted) s.out << "  " << n << '\n';
+    s.out << "Year releases:\n";
+    for (const std::string& y : s.ref.yearReleases) s.out << "  " << y << '\n';
+    return {};
+}
+
+std::string cmdDumpTable(Session& s, const Command& cmd) {
+    const auto pos = cmd.positional();
+    if (pos.size() != 2 || cmd.args.size() != 2) return "needs a table name and a file";
+    StringTable* t = s.ref.byName(pos[0]);
+    if (!t) return "no table named \"" + pos[0] + "\"";
+    if (!t->save(pos[1])) {
+        s.out << "dump-table: cannot write " << pos[1] << '\n';
+        return {};
+    }
+    s.out << "dump-table: " << pos[0] << " (" << (t->rowCount() - 1) << " rows) written to " << pos[1] << '\n';
+    return {};
+}
+
+}  // namespace
+
+void registerRefdataCommands(CommandTable& t) {
+    t.add({"import", "import [--rebuild]",
+           "import the reference tables from data.zip (--rebuild converts the raw catalogue again)", cmdImport});
+    t.add({"dump-table", "dump-table NAME FILE", "write a reference table (List_games, list_people, ...) to FILE",
+           cmdDumpTable});
+}
+
+}  // namespace cw::cli
