@@ -98,6 +98,13 @@ int programStart(QApplication& app, int argc, char** argv) {
     runStartup(log, switches, hooks);
 
     QObject::connect(mainScreen.get(), &TForm_main::gameEnded, &app, &QApplication::quit, Qt::QueuedConnection);
+    QObject::connect(mainScreen.get(), &TForm_main::screenRequested, mainScreen.get(), [&screens](const QString& name) {
+        if (QWidget* screen = screens.find(name)) {
+            screen->show();
+            screen->raise();
+            screen->activateWindow();
+        }
+    });
 
     // Play time counts in steps of 10 seconds while the main screen is open.
     QTimer playTime;

@@ -83,6 +83,7 @@ TForm_main::TForm_main(Game& game, Player& player, QWidget* parent)
     left->addWidget(buildTurnPanel());
     left->addWidget(buildFinancePanel());
     left->addWidget(buildSessionPanel());
+    left->addWidget(buildScreensPanel());
     left->addStretch(1);
     auto* leftBox = new QWidget(body);
     leftBox->setLayout(left);
@@ -208,6 +209,37 @@ QWidget* TForm_main::buildFinancePanel() {
         emit inboxRequested();
     });
     body->addWidget(inboxButton_);
+    return panel;
+}
+
+QWidget* TForm_main::buildScreensPanel() {
+    QVBoxLayout* body = nullptr;
+    QFrame* panel = makePanel(QStringLiteral("Company"), PaintedIcon::Company, body, this);
+    auto* grid = new QGridLayout;
+    grid->setSpacing(6);
+    // Each button opens the screen of that name; the screens themselves are
+    // created at start-up and found by name.
+    const struct {
+        const char* caption;
+        const char* screen;
+    } entries[] = {
+        {"Hire/view Employees", "TForm_employees"},
+        {"Platforms", "TForm_platforms"},
+        {"CPUs", "Tform_cpu"},
+        {"Platform analysis", "TForm_platform_analysis"},
+    };
+    int i = 0;
+    for (const auto& e : entries) {
+        auto* b = new QPushButton(QString::fromLatin1(e.caption), panel);
+        b->setObjectName(QStringLiteral("open_") + QString::fromLatin1(e.screen));
+        const QString screen = QString::fromLatin1(e.screen);
+        connect(b, &QPushButton::clicked, this, [this, screen] {
+            if (!busy_) emit screenRequested(screen);
+        });
+        grid->addWidget(b, i / 2, i % 2);
+        ++i;
+    }
+    body->addLayout(grid);
     return panel;
 }
 

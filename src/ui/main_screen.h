@@ -67,6 +67,8 @@ public slots:
 
 signals:
     void inboxRequested();
+    // A button of the Company panel asks for the screen of that object name.
+    void screenRequested(const QString& screenName);
     // The game has ended; the program closes.
     void gameEnded();
 
@@ -80,6 +82,7 @@ private:
     QWidget* buildTurnPanel();
     QWidget* buildFinancePanel();
     QWidget* buildSessionPanel();
+    QWidget* buildScreensPanel();
     QWidget* buildNewsPanel();
     QWidget* buildWorkPanel();
     QWidget* buildOptionsBar();

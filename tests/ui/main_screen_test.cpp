@@ -332,3 +332,21 @@ TEST(StarterScreen, StartNewGameWritesTheWorldAndIgnoresClose) {
 
 }  // namespace
 }  // namespace cw::ui
+
+namespace cw::ui {
+
+// With CW_SCREENSHOT_DIR set, saves what a player sees after a few weeks.
+TEST_F(MainScreenTest, ScreenshotAfterSomeWeeks) {
+    const char* dir = std::getenv("CW_SCREENSHOT_DIR");
+    if (!dir) GTEST_SKIP() << "CW_SCREENSHOT_DIR not set";
+    g.tables().tasks[1].name = "Star Courier";
+    g.tables().tasks[1].workTotal = 100;
+    g.tables().tasks[1].progress = 65;
+    postNews(g, 1, "New company", "New company, Pixel Forge is a reality.");
+    postLetter(g, player, "Good Luck", "Good luck on your business\r\nKind regards, Your bank");
+    for (int i = 0; i < 3; ++i) screen.nextWeekClicked();
+    screen.refresh();
+    screen.grab().save(QString(dir) + "/main.png");
+}
+
+}  // namespace cw::ui
