@@ -7,6 +7,8 @@ void registerCommands(CommandTable& table) {
     registerInboxCommands(table);
     registerTurnCommands(table);
     registerRefdataCommands(table);
+    registerPeopleCommands(table);
+    registerHardwareCommands(table);
 }
 
 }  // namespace cw::cli

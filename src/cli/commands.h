@@ -10,5 +10,7 @@ void registerBasicCommands(CommandTable& table);    // answer, status, quit, ech
 void registerInboxCommands(CommandTable& table);    // inbox, read, delete, delete-all, sort
 void registerTurnCommands(CommandTable& table);     // new-game, next-week, fast-forward, news, history, ...
 void registerRefdataCommands(CommandTable& table);  // import, dump-table
+void registerPeopleCommands(CommandTable& table);   // people, person, interview, offer, hire
+void registerHardwareCommands(CommandTable& table); // platforms, cpus, platform-analysis
 
 }  // namespace cw::cli
