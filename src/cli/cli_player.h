@@ -21,6 +21,8 @@ public:
     explicit CliPlayer(std::ostream& out) : out_(out) {}
 
     void queue(Answer a) { answers_.push_back(std::move(a)); }
+    // An answer for the very next question, ahead of those already queued.
+    void queueFront(Answer a) { answers_.push_front(std::move(a)); }
     std::size_t queued() const { return answers_.size(); }
     // Set when a queued answer did not fit the question asked; the driver
     // reports it as a script error.

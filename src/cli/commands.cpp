@@ -9,6 +9,7 @@ void registerCommands(CommandTable& table) {
     registerRefdataCommands(table);
     registerPeopleCommands(table);
     registerHardwareCommands(table);
+    registerSaveCommands(table);
 }
 
 }  // namespace cw::cli

@@ -12,5 +12,6 @@ void registerTurnCommands(CommandTable& table);     // new-game, next-week, fast
 void registerRefdataCommands(CommandTable& table);  // import, dump-table
 void registerPeopleCommands(CommandTable& table);   // people, person, interview, offer, hire
 void registerHardwareCommands(CommandTable& table); // platforms, cpus, platform-analysis
+void registerSaveCommands(CommandTable& table);     // save, saves, load
 
 }  // namespace cw::cli

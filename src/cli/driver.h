@@ -17,6 +17,8 @@
 
 namespace cw::cli {
 
+struct HiringCliState;  // the hiring screen between the people commands
+
 struct Session {
     Session(std::ostream& out, std::string gameFolder);
 
@@ -27,6 +29,7 @@ struct Session {
     // The reference tables of the last import; they live for the run.
     ReferenceTables ref;
     bool quitRequested = false;
+    std::shared_ptr<HiringCliState> hiring;
 };
 
 // A command returns an empty text when it worked, otherwise the reason it
@@ -57,6 +60,9 @@ const CommandTable& commandTable();
 // Runs the script; returns the process exit code (0 at "quit", at the end of
 // input or when the game ended; 2 at the first bad line).
 int runScript(Session& session, std::istream& in, const std::string& sourceName);
+
+// "Start new game" in its loading form, for the load flow.
+std::function<void()> startSequenceForLoading(Session& session);
 
 // Helpers for command handlers.
 bool parseInt(const std::string& text, long long& value);

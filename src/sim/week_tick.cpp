@@ -78,8 +78,9 @@ Outcome openWeek(Game& g, Player& p) {
             p.notify("Saving Game", "Saving game...", 2000);
             p.processEvents();
             verboseLog("Auto save...");
-            saveGame(g, p);
-            p.notify("Game saved", "Game has been saved", 2000);
+            // A failed autosave has told the player why; it must not also
+            // claim the game was saved.
+            if (saveGame(g, p)) p.notify("Game saved", "Game has been saved", 2000);
             s.autosaveInProgress = false;
         }
         storePlayTime(g);

@@ -295,26 +295,28 @@ ActionResult checkSaveFile(const Game& g, const std::string& fileName) {
     return std::nullopt;
 }
 
-std::string loadSaveImage(Game& g, const std::string& fileName, Player& p) {
+std::string readSaveImage(const Game& g, const std::string& fileName, std::unique_ptr<SaveImage>& image) {
     const std::string path = findFileNoCase(saveFolderPath(g), fileName);
-    std::vector<unsigned char> data;
-    {
-        std::ifstream in(path, std::ios::binary | std::ios::ate);
-        if (!in) return "The save file " + fileName + " cannot be opened.";
-        const std::streamoff size = in.tellg();
-        if (size != static_cast<std::streamoff>(sizeof(SaveImage)))
-            return "The save file " + fileName + " is damaged: it is " + std::to_string(size) + " bytes long, not " +
-                   std::to_string(sizeof(SaveImage)) + ".";
-        data.resize(sizeof(SaveImage));
-        in.seekg(0);
-        if (!in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(data.size())))
-            return "The save file " + fileName + " cannot be read.";
-    }
-    const auto* image = reinterpret_cast<const SaveImage*>(data.data());
-    const World& w = image->world;
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) return "The save file " + fileName + " cannot be opened.";
+    const std::streamoff size = in.tellg();
+    if (size != static_cast<std::streamoff>(sizeof(SaveImage)))
+        return "The save file " + fileName + " is damaged: it is " + std::to_string(size) + " bytes long, not " +
+               std::to_string(sizeof(SaveImage)) + ".";
+    auto loaded = std::make_unique<SaveImage>();
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(loaded.get()), static_cast<std::streamsize>(sizeof(SaveImage))))
+        return "The save file " + fileName + " cannot be read.";
+    const World& w = loaded->world;
+    // The date indexes every weekly and yearly table; a date outside the
+    // game would make the first week read outside them.
     if (w.savedWeek < 1 || w.savedWeek > 52 || w.savedYear < 1980 || w.savedYear > 2015)
         return "The save file " + fileName + " is damaged: its date is not a game week.";
+    image = std::move(loaded);
+    return {};
+}
 
+void applySaveImage(Game& g, const SaveImage& image, Player& p) {
     SaveImage& t = g.tables();
     ProgressInfo bar;
     int group = 0;
@@ -323,25 +325,31 @@ std::string loadSaveImage(Game& g, const std::string& fileName, Player& p) {
         p.progressUpdate(bar);
         p.pause(50);
     };
-    t.platforms = image->platforms;
-    t.cpus = image->cpus;
-    t.tasks = image->tasks;
+    t.platforms = image.platforms;
+    t.cpus = image.cpus;
+    t.tasks = image.tasks;
     step();
-    t.gameTitles = image->gameTitles;
+    t.gameTitles = image.gameTitles;
     step();
-    t.people = image->people;
+    t.people = image.people;
     step();
-    t.catalogueGamesPerYear = image->catalogueGamesPerYear;
-    t.companies = image->companies;
+    t.catalogueGamesPerYear = image.catalogueGamesPerYear;
+    t.companies = image.companies;
     step();
-    t.genres = image->genres;
+    t.genres = image.genres;
     step();
-    t.world = image->world;
+    t.world = image.world;
     g.currentYear = t.world.savedYear;
     g.currentWeek = t.world.savedWeek;
     step();
-    t.titlesPerYear = image->titlesPerYear;
+    t.titlesPerYear = image.titlesPerYear;
     step();
+}
+
+std::string loadSaveImage(Game& g, const std::string& fileName, Player& p) {
+    std::unique_ptr<SaveImage> image;
+    if (std::string why = readSaveImage(g, fileName, image); !why.empty()) return why;
+    applySaveImage(g, *image, p);
     return {};
 }
 

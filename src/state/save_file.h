@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,10 +57,13 @@ std::string annotateSaveEntry(const Game& g, const std::string& name);
 // order; empty when the file may be loaded.
 ActionResult checkSaveFile(const Game& g, const std::string& fileName);
 
-// Copies a save file into the tables. Everything is read and checked before
-// any table is touched, so a failing load leaves the running game whole.
-// `afterGroup` is called after each of the seven groups (for the progress
-// bar and its short pauses).
+// Reads and checks a whole save file without touching the running game.
+// Returns an empty text and the image, or what is wrong with the file.
+std::string readSaveImage(const Game& g, const std::string& fileName, std::unique_ptr<SaveImage>& image);
+// Copies an image into the tables in seven groups, showing each on the
+// progress bar with a short pause; the date comes from the saved copy.
+void applySaveImage(Game& g, const SaveImage& image, Player& p);
+// Both: a failing read leaves the running game whole.
 std::string loadSaveImage(Game& g, const std::string& fileName, Player& p);
 
 // The inbox file: one line per letter, four columns joined by ";".

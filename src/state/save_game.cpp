@@ -1,7 +1,65 @@
 #include "state/save_game.h"
 
+#include "state/log.h"
+#include "state/save_file.h"
+
 namespace cw {
 
-void saveGame(Game&, Player&) {}
+bool saveGame(Game& g, Player& p) {
+    Session& s = g.session;
+    std::string fileName;
+    if (s.autosaveInProgress) {
+        fileName = kAutosaveFileName;
+    } else {
+        const std::string typed = p.inputBox("Filename", "Write a filename for the savefile", s.currentGameName);
+        s.currentGameName = safeFileName(typed);
+        fileName = s.currentGameName + ".sav";
+    }
+    const std::string why = writeSaveFiles(g, fileName);
+    if (why.empty()) return true;
+    writeLog("ERROR: the game could not be saved: " + why);
+    p.messageBox("Save Game", "The game could not be saved.\r\n" + why +
+                                  "\r\nYour previous save of this name is unchanged.", false);
+    return false;
+}
+
+bool saveGameFromMenu(Game& g, Player& p) {
+    p.notify("Saving Game", "Saving game...", 2000);
+    p.processEvents();
+    const bool saved = saveGame(g, p);
+    if (saved) p.notify("Game saved", "Game has been saved", 2000);
+    return saved;
+}
+
+LoadScreen openLoadScreen(Game& g) {
+    g.session.chosenSaveFile.clear();
+    LoadScreen screen;
+    screen.entries = listSaveFiles(g);
+    return screen;
+}
+
+bool annotateNextEntry(const Game& g, LoadScreen& screen) {
+    if (screen.annotated >= screen.entries.size()) return false;
+    std::string& entry = screen.entries[screen.annotated];
+    entry = annotateSaveEntry(g, entry);
+    ++screen.annotated;
+    return screen.annotated < screen.entries.size();
+}
+
+bool loadGameClicked(Game& g, Player& p, const LoadScreen& screen, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= screen.entries.size()) return false;
+    const std::string& entry = screen.entries[static_cast<std::size_t>(index)];
+    std::string& chosen = g.session.chosenSaveFile;
+    chosen = entry.substr(0, entry.find(" >>> "));
+    if (screen.hiddenText == "vtrqsb") return true;
+    if (const ActionResult refused = checkSaveFile(g, chosen)) {
+        chosen.clear();
+        p.messageBox(refused->caption, refused->text, false);
+        return false;
+    }
+    return true;
+}
+
+void cancelLoadScreen(Game& g) { g.session.chosenSaveFile.clear(); }
 
 }  // namespace cw

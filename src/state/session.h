@@ -2,7 +2,9 @@
 // main screen's options and the play time. None of them is saved.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string>
 
 namespace cw {
 
@@ -23,6 +25,16 @@ struct EventStopOptions {
     bool hardwareResearchFinished = true;  // "Hardware research finished"
     bool warehouseFull = true;             // "WareHouse Full"
     bool employeeChanges = true;           // "Employee changes"
+};
+
+// A base genre's built-in profile: its base project size, how its work
+// splits over programming, design and graphics, and what its players ask
+// for in gameplay, complexity and replayability (each triple sums to 100).
+struct GenreProfile {
+    std::string name;
+    std::int32_t baseSize = 0;
+    std::array<std::uint8_t, 3> weights{};
+    std::array<std::uint8_t, 3> demands{};
 };
 
 struct Session {
@@ -47,6 +59,22 @@ struct Session {
 
     InboxOptions inboxOptions;
     EventStopOptions eventStops;
+
+    // Saving and loading.
+    std::string currentGameName;  // file name of the last save or load; offered when saving
+    bool loadingSavedGame = false;
+    std::string chosenSaveFile;  // chosen on the load screen; empty when nothing valid was chosen
+
+    // Set up by every world set-up, never saved.
+    std::array<GenreProfile, 10> genreProfiles{};  // base genres 1..9; [0] unused
+    std::int32_t buildingBasePrice = 0;            // price unit of all construction
+    // The chosen mod's excluded platforms and genres; empty for the full world.
+    std::string modPlatformLine;
+    std::string modGenreLine;
+
+    // The player setup screen's choices, read when the player's own person is made.
+    std::int32_t chosenPlayerAge = 30;       // 16..40
+    std::int32_t chosenPlayerSpecialty = 0;  // 0 Leadership, 1 Programming, 2 Designing, 3 Graphics, 4 Hardware
 };
 
 }  // namespace cw

@@ -632,7 +632,7 @@ void TForm_main::saveGameClicked() {
     if (busy_ || coverVisible() || game_.gameOver) return;
     busy_ = true;
     setCoverVisible(true);
-    saveGame(game_, player_);
+    saveGameFromMenu(game_, player_);
     setCoverVisible(false);
     busy_ = false;
 }

@@ -1,0 +1,48 @@
+#include "setup/load_game.h"
+
+#include <filesystem>
+
+#include "sim/week_tick.h"
+#include "state/inbox.h"
+#include "state/log.h"
+#include "state/save_file.h"
+
+namespace cw {
+namespace fs = std::filesystem;
+
+bool loadChosenGame(Game& g, Player& p, const std::function<void()>& startSequence) {
+    Session& s = g.session;
+    s.currentGameName = s.chosenSaveFile;
+    std::error_code ec;
+    const std::string path = findFileNoCase(saveFolderPath(g), s.currentGameName);
+    if (s.currentGameName.empty() || !fs::is_regular_file(path, ec)) {
+        p.notify("No file selected", "No file was selected", 2000);
+        return false;
+    }
+    std::unique_ptr<SaveImage> image;
+    if (const std::string why = readSaveImage(g, s.currentGameName, image); !why.empty()) {
+        writeLog("ERROR: load failed: " + why);
+        p.messageBox("Load Error", why, false);
+        return false;
+    }
+    s.loadingSavedGame = true;
+    ProgressInfo caption;
+    caption.caption = "Loading Game...";
+    p.progressShow();
+    p.progressUpdate(caption);
+    if (startSequence) startSequence();
+    applySaveImage(g, *image, p);
+    caption.caption = "Game Loaded";
+    p.progressUpdate(caption);
+
+    const std::string inboxPath = findFileNoCase(g.programFolder, kInboxFileName);
+    if (fs::exists(inboxPath, ec)) readInboxFile(g, inboxPath);
+    g.inbox.unread = countUnread(g.inbox);
+
+    weekTick(g, p);
+    p.progressHide();
+    p.refreshMainScreen();
+    return true;
+}
+
+}  // namespace cw
