@@ -93,8 +93,11 @@ std::string cmdSelftest(Session& s, const Command& cmd) {
 }
 
 std::string cmdHelp(Session& s, const Command&) {
-    for (const auto& [name, info] : commandTable().all())
-        s.out << std::left << std::setw(30) << info.usage << info.help << '\n';
+    for (const auto& [name, info] : commandTable().all()) {
+        // A long usage gets a line of its own so the descriptions stay in one column.
+        if (info.usage.size() >= 30) s.out << info.usage << '\n' << std::string(30, ' ') << info.help << '\n';
+        else s.out << std::left << std::setw(30) << info.usage << info.help << '\n';
+    }
     return {};
 }
 
