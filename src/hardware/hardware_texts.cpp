@@ -1,0 +1,83 @@
+#include "hardware/hardware_texts.h"
+
+namespace cw {
+
+std::string platformNameText(const Game& g, int platform) {
+    if (!decltype(SaveImage::platforms)::inRange(platform)) return {};
+    const std::string_view name = g.tables().platforms[platform].name.view();
+    const auto first = name.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    const auto last = name.find_last_not_of(' ');
+    return std::string(name.substr(first, last - first + 1));
+}
+
+std::string platformAgeText(const Game& g, i32 year, i32 week) {
+    const i32 d = (g.currentYear * 52 + g.currentWeek) - (year * 52 + week);
+    return std::to_string(d / 52) + " Year(s),  " + std::to_string(d % 52) + " Weeks";
+}
+
+std::string opinionWord(i32 opinion) {
+    if (opinion < 5) return "scrap";
+    if (opinion < 20) return "Disliked";
+    if (opinion < 30) return "unpopular";
+    if (opinion < 55) return "okay";
+    if (opinion < 85) return "popular";
+    return "HOT";
+}
+
+std::string cpuReleaseText(const Game& g, i32 speed) {
+    const i32 best = g.world().bestCpuSpeed;
+    if (speed >= best) {
+        if (speed - best >= 50)
+            return "Ultra fast Cpu was released this week.\r\n"
+                   "Platforms apploying this CPU will set new standards for whats posible in computer entertainment";
+        return "Very fast Cpu was released this week.\r\n"
+               "Platforms apploying this CPU will set new standards in the gaming world";
+    }
+    if (speed - best < -100) return "New medium fast Cpu was released this week.\r\n";
+    return "New Cpu was released this week.\r\n"
+           "The CPU is built on old at reliable methods. The CPU lacks a bit of speed compared to the fastest in the "
+           "industry";
+}
+
+std::string cpuTypeText(int cpuType) {
+    switch (cpuType) {
+        case 1:
+            return "CPU";
+        case 2:
+            return "GPU";
+        case 3:
+            return "All";
+        case 4:
+            return "SPU";
+        default:
+            return {};
+    }
+}
+
+std::string analysisScoreWord(i32 score) {
+    if (score < 81) return "Very Bad";
+    if (score <= 96) return "Bad";
+    if (score <= 120) return "fair";
+    if (score <= 141) return "OK";
+    if (score <= 162) return "Good";
+    if (score <= 10000) return "Very good";
+    return "NA";
+}
+
+std::string groupedNumber(long long value) {
+    const bool negative = value < 0;
+    // Work on the unsigned magnitude so that the lowest value has no overflow.
+    unsigned long long v =
+        negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+    std::string digits = std::to_string(v);
+    std::string out;
+    const int n = static_cast<int>(digits.size());
+    for (int i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0) out += ',';
+        out += digits[static_cast<std::size_t>(i)];
+    }
+    return negative ? "-" + out : out;
+}
+
+}  // namespace cw
