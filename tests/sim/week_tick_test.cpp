@@ -365,7 +365,10 @@ TEST_F(WeekTickTest, TenthWeekWithAutosaveSavesAndReusesAnExistingPlayTimeFile) 
     EXPECT_EQ(n[1].a, "Game saved");
     EXPECT_EQ(n[1].b, "Game has been saved");
     EXPECT_FALSE(g.session.autosaveInProgress);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    EXPECT_TRUE(fs::exists(dir / "savegame" / "AutoSave.sav"));
+    EXPECT_TRUE(fs::exists(dir / "savegame" / "AutoSave.sav.tem"));
+    // The play-time file found in another letter case is reused, not doubled.
+    EXPECT_FALSE(fs::exists(dir / "Cw2.tid") && fs::exists(dir / "CW2.TID") && !fs::equivalent(dir / "Cw2.tid", dir / "CW2.TID"));
     std::ifstream in(dir / "CW2.TID");
     std::string line;
     std::getline(in, line);
