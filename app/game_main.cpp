@@ -10,11 +10,16 @@
 #include "state/game.h"
 #include "state/log.h"
 #include "state/paths.h"
+#include "ui/cpu_screen.h"
 #include "ui/database_screen.h"
+#include "ui/employees_screen.h"
 #include "ui/inbox_screen.h"
 #include "ui/main_screen.h"
 #include "ui/main_screen_parts.h"
 #include "ui/placeholder_screens.h"
+#include "ui/platform_analysis_screen.h"
+#include "ui/platforms_screen.h"
+#include "ui/player_bonus_screen.h"
 #include "ui/progress_window.h"
 #include "ui/qt_player.h"
 #include "ui/starter_screen.h"
@@ -54,14 +59,18 @@ int programStart(QApplication& app, int argc, char** argv) {
             player.setMainScreen(mainScreen.get());
             screen = mainScreen.get();
         } else if (name == QLatin1String("TForm_CW2Starter")) {
-            auto* starter = new TForm_CW2Starter(game, mainScreen.get());
-            QObject::connect(starter, &TForm_CW2Starter::gameStarted, mainScreen.get(), [&mainScreen] {
+            auto* starter = new TForm_CW2Starter(game, player, reference, mainScreen.get());
+            NewGameHooks startHooks;
+            startHooks.showMainScreen = [&mainScreen] {
                 mainScreen->setCoverVisible(false);
                 mainScreen->refresh();
                 mainScreen->activateWindow();
-            });
+            };
+            starter->setStartHooks(std::move(startHooks));
             QObject::connect(starter, &TForm_CW2Starter::exitRequested, &app, &QApplication::quit);
             screen = starter;
+        } else if (name == QLatin1String("Tform_player_bonus")) {
+            screen = new Tform_player_bonus(mainScreen.get());
         } else if (name == QLatin1String("TForm_Project_progress")) {
             auto* progress = new TForm_Project_progress(game, mainScreen.get());
             mainScreen->attachProgressWindow(progress);
@@ -84,6 +93,37 @@ int programStart(QApplication& app, int argc, char** argv) {
             db->setWindowFlag(Qt::Window);
             db->hide();
             screen = db;
+        } else if (name == QLatin1String("TForm_platforms") || name == QLatin1String("Tform_cpu") ||
+                   name == QLatin1String("TForm_platform_analysis")) {
+            // Hardware screens: separate windows, rebuilt when shown; a second
+            // click on a button that opens one while it is open rebuilds it.
+            QWidget* hw = nullptr;
+            if (name == QLatin1String("TForm_platforms")) {
+                auto* platforms = new TForm_platforms(game, mainScreen.get());
+                QObject::connect(mainScreen.get(), &TForm_main::screenRequested, platforms,
+                                 [platforms](const QString& n) {
+                                     if (n == QLatin1String("TForm_platforms")) platforms->reopen();
+                                 });
+                hw = platforms;
+            } else if (name == QLatin1String("Tform_cpu")) {
+                hw = new Tform_cpu(game, mainScreen.get());
+            } else {
+                auto* analysis = new TForm_platform_analysis(game, mainScreen.get());
+                QObject::connect(mainScreen.get(), &TForm_main::screenRequested, analysis,
+                                 [analysis](const QString& n) {
+                                     if (n == QLatin1String("TForm_platform_analysis")) analysis->reopen();
+                                 });
+                hw = analysis;
+            }
+            hw->setWindowFlag(Qt::Window);
+            hw->hide();
+            screen = hw;
+        } else if (name == QLatin1String("TForm_employees")) {
+            auto* employees = new TForm_employees(game, player, &reference, mainScreen.get());
+            employees->setWindowFlag(Qt::Window);
+            employees->hide();
+            QObject::connect(employees, &TForm_employees::staffChanged, mainScreen.get(), &TForm_main::refresh);
+            screen = employees;
         } else if (name == QLatin1String("TPasswordDlg")) {
             screen = new TPasswordDlg(mainScreen.get());
         } else {
@@ -96,6 +136,19 @@ int programStart(QApplication& app, int argc, char** argv) {
         mainScreen->setCoverVisible(true);
     };
     runStartup(log, switches, hooks);
+
+    // The new-game screen borrows the screens created after it.
+    if (auto* starter = screens.get<TForm_CW2Starter>(QStringLiteral("TForm_CW2Starter"))) {
+        starter->setPlayerSetupScreen(screens.get<Tform_player_bonus>(QStringLiteral("Tform_player_bonus")));
+        starter->setPasswordDialog(screens.get<TPasswordDlg>(QStringLiteral("TPasswordDlg")));
+        QObject::connect(starter, &TForm_CW2Starter::databaseRequested, starter, [&screens] {
+            if (auto* db = screens.get<TDBForm>(QStringLiteral("TDBForm"))) {
+                db->reload();
+                db->show();
+                db->raise();
+            }
+        });
+    }
 
     QObject::connect(mainScreen.get(), &TForm_main::gameEnded, &app, &QApplication::quit, Qt::QueuedConnection);
     QObject::connect(mainScreen.get(), &TForm_main::screenRequested, mainScreen.get(), [&screens](const QString& name) {

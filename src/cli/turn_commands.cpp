@@ -4,8 +4,10 @@
 
 #include "cli/commands.h"
 #include "cli/driver.h"
+#include "finance/player_bonus.h"
 #include "setup/game_clock.h"
 #include "setup/new_game.h"
+#include "setup/world_init.h"
 #include "state/shared_ops.h"
 
 namespace cw::cli {
@@ -31,36 +33,52 @@ void printDate(Session& s) { s.out << "now: week " << s.game->currentWeek << ", 
 std::string cmdNewGame(Session& s, const Command& cmd) {
     if (!cmd.positional().empty()) return "takes only key=value options";
     NewGameOptions o;
+    PlayerBonus bonus;
     for (const Arg& a : cmd.args) {
         long long n = 0;
         if (a.key == "company") {
             o.companyName = a.value;
         } else if (a.key == "player") {
             o.playerName = a.value;
-        } else if (a.key == "value" || a.key == "level") {
-            if (!parseInt(a.value, n)) return a.key + " must be a whole number";
-            (a.key == "value" ? o.companyValue : o.gameLevel) = static_cast<int>(n);
+        } else if (a.key == "value" || a.key == "level" || a.key == "age") {
+            if (!parseInt(a.value, n) || n < -1000 || n > 1000) return a.key + " must be a whole number";
+            (a.key == "value" ? o.companyValue : a.key == "level" ? o.gameLevel : bonus.age) = static_cast<int>(n);
+        } else if (a.key == "specialty") {
+            bonus.specialty = specialtyFromText(a.value);
+            if (bonus.specialty < 0)
+                return "specialty must be Leadership, Programming, Designing, Graphics, Hardware or 0..4";
         } else if (a.key == "board") {
             if (auto err = parseSwitch(a.key, a.value, o.boardMeetings); !err.empty()) return err;
         } else if (a.key == "tutor") {
             if (auto err = parseSwitch(a.key, a.value, o.tutor); !err.empty()) return err;
+        } else if (a.key == "music") {
+            if (auto err = parseSwitch(a.key, a.value, o.music); !err.empty()) return err;
         } else {
             return "unknown option " + a.key;
         }
     }
-    if (const std::string why = checkNewGameOptions(o); !why.empty()) {
+    std::string why = checkNewGameOptions(o);
+    if (why.empty()) why = checkPlayerBonus(bonus);
+    if (!why.empty()) {
         s.out << "refused: " << why << '\n';
         return {};
     }
-    Game& g = *s.game;
-    writeNamesFile(g, o);
-    g.reset();
-    g.rng.randomizeSeed();
-    applyNewGameOptions(g, o);
     const int score = startupScore(o);
     s.out << "new game: company \"" << o.companyName << "\", player \"" << o.playerName << "\", level " << o.gameLevel
           << " (" << gameLevelName(o.gameLevel) << "), start-up " << score << " (" << startupLevelText(score)
-          << "), money " << g.world().money << '\n';
+          << "), money " << o.companyValue * 1000000 << '\n';
+    s.out << "player setup: age " << bonus.age << ", " << specialtyNames()[static_cast<std::size_t>(bonus.specialty)]
+          << '\n';
+    Game& g = *s.game;
+    // A script may start one game after another; each starts from empty tables.
+    g.reset();
+    g.session.loadingSavedGame = false;
+    startNewGame(g, s.player, s.ref, o, bonus);
+    const WorldSummary w = summarizeWorld(g);
+    s.out << "world: " << w.platforms << " platforms (" << w.releasedPlatforms << " released), " << w.processors
+          << " processors (" << w.announcedProcessors << " on the market), " << w.genres << " genres, " << w.companies
+          << " companies (" << w.companyStaff << " staff), " << w.people << " people, " << w.catalogueTitles
+          << " catalogue titles (" << w.releasedTitles << " on sale)\n";
     return {};
 }
 
@@ -184,8 +202,10 @@ std::string cmdInboxOptions(Session& s, const Command& cmd) {
 
 void registerTurnCommands(CommandTable& t) {
     t.add({"new-game",
-           "new-game [company=\"..\"] [player=\"..\"] [value=2..6] [level=1..3] [board=yes|no] [tutor=yes|no]",
-           "start a new game with the new-game screen's choices", cmdNewGame});
+           "new-game [company=\"..\"] [player=\"..\"] [value=2..6] [level=1..3] [board=yes|no] [tutor=yes|no] "
+           "[music=yes|no] [age=16..40] [specialty=Leadership|Programming|Designing|Graphics|Hardware]",
+           "\"Start new game\": the player setup, the reference import and the world set-up; prints what was built",
+           cmdNewGame});
     t.add({"next-week", "next-week [N]", "end the turn N times (default 1); stops when the game ends", cmdNextWeek});
     t.add({"fast-forward", "fast-forward N", "fast forward, stopping after N weeks or at an important event",
            cmdFastForward});

@@ -4,5 +4,6 @@ namespace cw {
 
 void UpdateGenreTrends(Game&) {}
 void ReleaseCompetitorTitles(Game&, Player&) {}
+void ReleasePastTitles(Game&, Player&) {}
 
 }  // namespace cw

@@ -12,4 +12,8 @@ void UpdateGenreTrends(Game& g);
 // Releases every catalogue title whose week has come.
 void ReleaseCompetitorTitles(Game& g, Player& p);
 
+// At world set-up: puts on the market the catalogue titles of the years
+// before the start.
+void ReleasePastTitles(Game& g, Player& p);
+
 }  // namespace cw

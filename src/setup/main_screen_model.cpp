@@ -46,10 +46,6 @@ std::string christmasBannerText(int week) {
     return "Christmas sales\r\n" + std::to_string(48 - week) + " weeks left";
 }
 
-std::string startMoneyText(int companyValue) {
-    return "$ " + thousands(companyValue * 1500000) + "(Start cash:" + thousands(companyValue * 1000000) + ")";
-}
-
 int taskPercent(const Task& task) {
     if (task.workTotal <= 0) return 0;
     const long long pct = static_cast<long long>(task.progress) * 100 / task.workTotal;

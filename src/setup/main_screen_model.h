@@ -85,9 +85,6 @@ std::string playTimeText(long long seconds);
 // The banner over the main screen in the weeks before Christmas; empty
 // outside weeks 38..47.
 std::string christmasBannerText(int week);
-// The new-game screen's money line for a company value:
-// "$ 6,000,000(Start cash:4,000,000)" for 4.
-std::string startMoneyText(int companyValue);
 // Work done on a task in percent, 0..100.
 int taskPercent(const Task& task);
 

@@ -1,9 +1,15 @@
 #include "setup/new_game.h"
 
+#include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
+#include "refdata/import.h"
 #include "setup/game_clock.h"
+#include "setup/main_screen_model.h"
+#include "state/log.h"
 
 namespace cw {
 
@@ -36,6 +42,23 @@ std::string gameLevelName(int level) {
         default:
             return "";
     }
+}
+
+std::string gameLevelEffectsText(int level) {
+    switch (level) {
+        case 1:
+            return "Cheap Buildings\r\nEmployees stay\r\nEasy compertition";
+        case 2:
+            return "Standard building prices\r\nEmployees Switch\r\nFair compertition";
+        case 3:
+            return "Expensive Buildings\r\nEmployees Switch\r\nCut-throat compertition";
+        default:
+            return "";
+    }
+}
+
+std::string startMoneyText(int companyValue) {
+    return "$ " + thousands(companyValue * 1500000) + "(Start cash:" + thousands(companyValue * 1000000) + ")";
 }
 
 std::string checkNewGameOptions(const NewGameOptions& o) {
@@ -88,6 +111,122 @@ void writeNamesFile(const Game& g, const NewGameOptions& o) {
     if (path.empty()) path = (std::filesystem::path(g.programFolder) / "Namstart.txt").string();
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (out) out << o.playerName << '\n' << o.companyName << '\n';
+}
+
+namespace {
+
+std::string trimControl(std::string_view s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
+    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
+    return std::string(s.substr(b, e - b));
+}
+
+bool readFirstLines(const std::string& path, std::vector<std::string>& lines, std::size_t count) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::string line;
+    while (lines.size() < count && std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return true;
+}
+
+}  // namespace
+
+void readNamesFile(const std::string& folder, NewGameOptions& o) {
+    o.tutor = false;
+    const std::string path = existingFileNoCase(folder, "Namstart.txt");
+    std::vector<std::string> lines;
+    if (path.empty() || !readFirstLines(path, lines, 2)) {
+        o.tutor = true;
+        return;
+    }
+    if (lines.size() >= 1) o.playerName = lines[0].substr(0, kMaxNewGameName);
+    if (lines.size() >= 2) o.companyName = lines[1].substr(0, kMaxNewGameName);
+}
+
+int decodeHighScore(std::string_view firstLine) {
+    std::string digits;
+    for (char c : trimControl(firstLine)) {
+        const int code = (static_cast<unsigned char>(c) + 10) % 256;
+        const char first = std::to_string(code)[0];
+        if (first != '#') digits += first;
+    }
+    int value = 0;
+    const auto r = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (r.ec != std::errc() || r.ptr != digits.data() + digits.size()) return 0;
+    return value;
+}
+
+std::string encodeHighScore(int score) {
+    std::string out;
+    for (char d : std::to_string(std::max(score, 0))) out += static_cast<char>((d - '0' - 10 + 256) % 256);
+    return out;
+}
+
+int readHighScore(const std::string& folder) {
+    const std::string path = existingFileNoCase(folder, "hs.tmp");
+    std::vector<std::string> lines;
+    if (path.empty() || !readFirstLines(path, lines, 1) || lines.empty()) return 0;
+    return decodeHighScore(lines[0]);
+}
+
+StarterDefaults loadStarterDefaults(const std::string& folder) {
+    StarterDefaults d;
+    d.highScore = readHighScore(folder);
+    readNamesFile(folder, d.options);
+    return d;
+}
+
+std::string beginNewGame(Game& g, Player& p, ReferenceTables& ref, const NewGameOptions& o, const PlayerBonus& bonus,
+                         const NewGameHooks& hooks) {
+    if (std::string why = checkNewGameOptions(o); !why.empty()) return why;
+    const bool loading = g.session.loadingSavedGame;
+    if (!loading) {
+        if (std::string why = checkPlayerBonus(bonus); !why.empty()) return why;
+        writeNamesFile(g, o);
+        resetPlayerSetup(g);
+        const PlayerBonus chosen = hooks.playerSetup ? hooks.playerSetup() : bonus;
+        // The screen's own limits keep its choice in range; a choice off them
+        // keeps the defaults rather than stopping the start.
+        applyPlayerBonus(g, chosen);
+    }
+
+    importReferenceData(g, p, ref, ImportAction::StartNewGame);
+
+    p.progressShow();
+    if (hooks.closeStarter) hooks.closeStarter();
+    g.rng.randomizeSeed();
+    applyNewGameOptions(g, o);
+    initWorld(g, p, ref, hooks.world);
+    return {};
+}
+
+void finishNewGame(Game& g, Player& p, const NewGameOptions& o, const NewGameHooks& hooks) {
+    if (g.session.loadingSavedGame) {
+        if (hooks.loadSavedGame) hooks.loadSavedGame();
+        ProgressInfo info;
+        info.caption = "Game Loaded";
+        p.progressUpdate(info);
+    }
+
+    p.progressHide();
+    if (hooks.showMainScreen) hooks.showMainScreen();
+    if (hooks.showTips) hooks.showTips();
+    p.refreshMainScreen();
+    if (o.tutor && hooks.openTutor) hooks.openTutor();
+    if (hooks.switchToGameSound) hooks.switchToGameSound();
+    if (o.music && hooks.startMusic) hooks.startMusic();
+    if (hooks.startMapTraffic) hooks.startMapTraffic();
+}
+
+std::string startNewGame(Game& g, Player& p, ReferenceTables& ref, const NewGameOptions& o, const PlayerBonus& bonus,
+                         const NewGameHooks& hooks) {
+    if (std::string why = beginNewGame(g, p, ref, o, bonus, hooks); !why.empty()) return why;
+    finishNewGame(g, p, o, hooks);
+    return {};
 }
 
 }  // namespace cw

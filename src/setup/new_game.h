@@ -1,10 +1,16 @@
-// The new-game screen's choices and what "Start new game" writes into the
-// world from them before the world is built.
+// The new-game screen's choices, its texts and files, and "Start new game":
+// the player setup, the reference import and the world set-up in their order.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
+#include "finance/player_bonus.h"
+#include "refdata/reference_tables.h"
+#include "setup/world_init.h"
 #include "state/game.h"
+#include "state/player.h"
 
 namespace cw {
 
@@ -23,6 +29,8 @@ struct NewGameOptions {
 
 // The longest name the screen lets the player type.
 inline constexpr int kMaxNewGameName = 20;
+// The score the screen holds before it first computes one.
+inline constexpr int kInitialStartupScore = 10;
 
 // The start-up level score: the harder the start, the lower the score.
 int startupScore(const NewGameOptions& o);
@@ -30,6 +38,10 @@ int startupScore(const NewGameOptions& o);
 std::string startupLevelText(int score);
 // "Beginner", "Normal", "Experinced" for levels 1..3.
 std::string gameLevelName(int level);
+// The three lines under the level name: buildings, staff, competition.
+std::string gameLevelEffectsText(int level);
+// The money line for a company value: "$ 6,000,000(Start cash:4,000,000)" for 4.
+std::string startMoneyText(int companyValue);
 
 // Why the choices cannot start a game (a name longer than the screen lets
 // the player type, a value off the sliders); empty when they can.
@@ -42,5 +54,61 @@ std::string applyNewGameOptions(Game& g, const NewGameOptions& o);
 
 // "Namstart.txt" in the program folder: the player name, then the company name.
 void writeNamesFile(const Game& g, const NewGameOptions& o);
+// Fills the names from "Namstart.txt". "Startup Tutor" is on only when the
+// file is missing, for a newcomer. A line the file lacks keeps its default
+// name, and a name longer than the screen allows is cut.
+void readNamesFile(const std::string& folder, NewGameOptions& o);
+
+// "hs.tmp": each digit of the highest score stored as one byte, the digit
+// minus 10 (mod 256). Decoding takes the first line without surrounding
+// blanks; anything that does not read as a score gives 0.
+int decodeHighScore(std::string_view firstLine);
+std::string encodeHighScore(int score);
+// The highest score so far; 0 without a readable "hs.tmp".
+int readHighScore(const std::string& folder);
+
+// What the new-game screen starts from: the names of the last game and the
+// highest score.
+struct StarterDefaults {
+    NewGameOptions options;
+    int highScore = 0;
+};
+StarterDefaults loadStarterDefaults(const std::string& folder);
+
+// The default world's description on the screen's mod label.
+inline constexpr const char* kDefaultModLines = "Default FULL CW2 MOD\nPlatforms : All (61)\nGenres : All (37)";
+
+// What "Start new game" asks of the windowing side. Every hook may be left
+// empty; the steps around it keep their order.
+struct NewGameHooks {
+    // Shows "Player setup" and waits for "Continue"; without it the choice
+    // passed to startNewGame is taken.
+    std::function<PlayerBonus()> playerSetup;
+    std::function<void()> closeStarter;
+    // A load: copies the save file into the tables once the world is set up.
+    std::function<void()> loadSavedGame;
+    // The main screen with the headquarters picture, uncovered.
+    std::function<void()> showMainScreen;
+    std::function<void()> showTips;
+    std::function<void()> openTutor;  // only with "Startup Tutor"
+    std::function<void()> switchToGameSound;
+    std::function<void()> startMusic;  // only with "Music"
+    std::function<void()> startMapTraffic;
+    WorldScreenHooks world;
+};
+
+// "Start new game": "Namstart.txt" and the player setup (not for a load),
+// the reference import, the progress window, a fresh seed, the choices into
+// `World`, the world set-up, the save file for a load, and the main screen.
+// Refused choices change nothing and return the reason.
+std::string startNewGame(Game& g, Player& p, ReferenceTables& ref, const NewGameOptions& o,
+                         const PlayerBonus& bonus = {}, const NewGameHooks& hooks = {});
+
+// The two halves of startNewGame, for a load that reads its save file in
+// between: the first runs up to the world set-up (for a load: the import and
+// the always-steps), the second from the save file's hook to the main screen.
+std::string beginNewGame(Game& g, Player& p, ReferenceTables& ref, const NewGameOptions& o,
+                         const PlayerBonus& bonus = {}, const NewGameHooks& hooks = {});
+void finishNewGame(Game& g, Player& p, const NewGameOptions& o, const NewGameHooks& hooks = {});
 
 }  // namespace cw

@@ -63,7 +63,10 @@ TEST_F(TurnCliTest, APlayedOutGameEndsWithTheEndYearDialogAndExitCodeZero) {
 
 TEST_F(TurnCliTest, NextWeekAndFastForwardReportTheNewDate) {
     EXPECT_EQ(run("new-game\nnext-week\nnext-week 3\nfast-forward 10\n"), 0);
-    EXPECT_TRUE(printed("now: week 2, 1980\nnow: week 5, 1980\nnow: week 15, 1980\n"));
+    // The two opening letters are still unread in week 10: a reminder.
+    EXPECT_TRUE(
+        printed("now: week 2, 1980\nnow: week 5, 1980\n[notify] Unread Mail | You have unread mail in your inbox\n"
+                "now: week 15, 1980\n"));
     EXPECT_FALSE(s.game->session.fastForward);
 }
 
@@ -82,8 +85,8 @@ TEST_F(TurnCliTest, NewGameRefusesLongNamesAndRejectsBadArguments) {
 TEST_F(TurnCliTest, StatusShowsTheFinanceFigures) {
     EXPECT_EQ(run("new-game value=2\nnext-week\nstatus\n"), 0);
     EXPECT_TRUE(
-        printed("year: 1980\nweek: 2\nmoney: 2000000\nloan: 0\ndebtWeeks: 0\nunread: 0\n"
-                "weekCashChange: 0\nmonthCashChange: 0\nyearChange: 2000000\nyearlyLoanCost: 0\n"
+        printed("year: 1980\nweek: 2\nmoney: 2000000\nloan: 0\ndebtWeeks: 0\nunread: 2\n"
+                "weekCashChange: 0\nmonthCashChange: 0\nyearChange: 0\nyearlyLoanCost: 0\n"
                 "sharePrice: 0\n"));
 }
 

@@ -61,12 +61,6 @@ TEST(MainScreenTexts, TaskPercent) {
     EXPECT_EQ(taskPercent(t), 95);  // no overflow on the way
 }
 
-TEST(MainScreenTexts, StartMoneyLine) {
-    EXPECT_EQ(startMoneyText(4), "$ 6,000,000(Start cash:4,000,000)");
-    EXPECT_EQ(startMoneyText(2), "$ 3,000,000(Start cash:2,000,000)");
-    EXPECT_EQ(startMoneyText(6), "$ 9,000,000(Start cash:6,000,000)");
-}
-
 class MainScreenModelTest : public ::testing::Test {
 protected:
     void SetUp() override {

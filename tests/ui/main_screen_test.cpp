@@ -24,7 +24,6 @@
 #include "ui/placeholder_screens.h"
 #include "ui/progress_window.h"
 #include "ui/qt_player.h"
-#include "ui/starter_screen.h"
 
 namespace cw::ui {
 namespace {
@@ -292,42 +291,6 @@ TEST(PlaceholderScreens, NamedHiddenWindows) {
     EXPECT_TRUE(bank->isWindow());
     EXPECT_TRUE(bank->isHidden());
     EXPECT_EQ(set.find(QStringLiteral("TForm_E3")), nullptr);
-}
-
-TEST(StarterScreen, NamesLimitedWhileTyping) {
-    Game g;
-    TForm_CW2Starter starter(g);
-    QLineEdit* company = starter.companyNameEdit();
-    company->clear();
-    for (int i = 0; i < 25; ++i) {
-        QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-        QApplication::sendEvent(company, &key);
-    }
-    EXPECT_EQ(company->text().size(), 20);
-    EXPECT_EQ(starter.options().companyValue, 4);
-    EXPECT_EQ(starter.options().gameLevel, 2);
-    EXPECT_TRUE(starter.options().boardMeetings);
-}
-
-TEST(StarterScreen, StartNewGameWritesTheWorldAndIgnoresClose) {
-    Game g;
-    const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "cw_starter_test";
-    std::filesystem::create_directories(dir);
-    g.programFolder = dir.string();
-    TForm_CW2Starter starter(g);
-    starter.show();
-    starter.close();
-    EXPECT_TRUE(starter.isVisible());  // left only through its buttons
-    starter.playerNameEdit()->setText(QStringLiteral("Ann"));
-    int started = 0;
-    QObject::connect(&starter, &TForm_CW2Starter::gameStarted, [&] { ++started; });
-    starter.startNewGame();
-    EXPECT_EQ(started, 1);
-    EXPECT_FALSE(starter.isVisible());
-    EXPECT_EQ(g.world().playerName.str(), "Ann");
-    EXPECT_EQ(g.world().companyName.str(), "My Company");
-    EXPECT_EQ(g.world().money, 4000000);
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace
