@@ -6,6 +6,7 @@
 
 #include "refdata/reference_tables.h"
 #include "setup/game_clock.h"
+#include "setup/load_game.h"
 #include "setup/startup.h"
 #include "state/game.h"
 #include "state/log.h"
@@ -14,6 +15,7 @@
 #include "ui/database_screen.h"
 #include "ui/employees_screen.h"
 #include "ui/inbox_screen.h"
+#include "ui/load_screen.h"
 #include "ui/main_screen.h"
 #include "ui/main_screen_parts.h"
 #include "ui/placeholder_screens.h"
@@ -124,6 +126,8 @@ int programStart(QApplication& app, int argc, char** argv) {
             employees->hide();
             QObject::connect(employees, &TForm_employees::staffChanged, mainScreen.get(), &TForm_main::refresh);
             screen = employees;
+        } else if (name == QLatin1String("TForm_load_game")) {
+            screen = new TForm_load_game(game, player, mainScreen.get());
         } else if (name == QLatin1String("TPasswordDlg")) {
             screen = new TPasswordDlg(mainScreen.get());
         } else {
@@ -141,6 +145,15 @@ int programStart(QApplication& app, int argc, char** argv) {
     if (auto* starter = screens.get<TForm_CW2Starter>(QStringLiteral("TForm_CW2Starter"))) {
         starter->setPlayerSetupScreen(screens.get<Tform_player_bonus>(QStringLiteral("Tform_player_bonus")));
         starter->setPasswordDialog(screens.get<TPasswordDlg>(QStringLiteral("TPasswordDlg")));
+        // "Load game": the load screen, then the start in its loading form
+        // around the saved tables, the inbox file and one week.
+        QObject::connect(starter, &TForm_CW2Starter::loadRequested, starter, [&screens, &game, &player, starter] {
+            auto* load = screens.get<TForm_load_game>(QStringLiteral("TForm_load_game"));
+            if (!load) return;
+            load->exec();
+            loadChosenGame(
+                game, player, [starter] { starter->beginLoadedGame(); }, [starter] { starter->finishLoadedGame(); });
+        });
         QObject::connect(starter, &TForm_CW2Starter::databaseRequested, starter, [&screens] {
             if (auto* db = screens.get<TDBForm>(QStringLiteral("TDBForm"))) {
                 db->reload();

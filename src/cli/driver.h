@@ -61,9 +61,6 @@ const CommandTable& commandTable();
 // input or when the game ended; 2 at the first bad line).
 int runScript(Session& session, std::istream& in, const std::string& sourceName);
 
-// "Start new game" in its loading form, for the load flow.
-std::function<void()> startSequenceForLoading(Session& session);
-
 // Helpers for command handlers.
 bool parseInt(const std::string& text, long long& value);
 std::string needInt(const Command& cmd, std::size_t position, long long min, long long max, long long& value);

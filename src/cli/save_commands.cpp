@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "cli/driver.h"
 #include "setup/load_game.h"
+#include "setup/new_game.h"
 #include "state/save_game.h"
 
 namespace cw::cli {
@@ -44,7 +45,9 @@ std::string cmdLoad(Session& s, const Command& cmd) {
         s.out << "load: refused\n";
         return {};
     }
-    const bool loaded = loadChosenGame(g, s.player, startSequenceForLoading(s));
+    NewGameOptions options = loadStarterDefaults(g.programFolder).options;
+    const bool loaded = loadChosenGame(
+        g, s.player, [&] { beginNewGame(g, s.player, s.ref, options); }, [&] { finishNewGame(g, s.player, options); });
     s.out << (loaded ? "loaded: " + g.session.currentGameName + ", week " + std::to_string(g.currentWeek) + ", " +
                            std::to_string(g.currentYear)
                      : std::string("load: nothing loaded"))
@@ -62,11 +65,3 @@ void registerSaveCommands(CommandTable& t) {
 
 }  // namespace cw::cli
 
-namespace cw::cli {
-
-std::function<void()> startSequenceForLoading(Session&) {
-    // The world set-up's loading form joins here once new worlds are built.
-    return {};
-}
-
-}  // namespace cw::cli

@@ -10,7 +10,7 @@
 namespace cw {
 namespace fs = std::filesystem;
 
-bool loadChosenGame(Game& g, Player& p, const std::function<void()>& startSequence) {
+bool loadChosenGame(Game& g, Player& p, const std::function<void()>& begin, const std::function<void()>& finish) {
     Session& s = g.session;
     s.currentGameName = s.chosenSaveFile;
     std::error_code ec;
@@ -30,10 +30,9 @@ bool loadChosenGame(Game& g, Player& p, const std::function<void()>& startSequen
     caption.caption = "Loading Game...";
     p.progressShow();
     p.progressUpdate(caption);
-    if (startSequence) startSequence();
+    if (begin) begin();
     applySaveImage(g, *image, p);
-    caption.caption = "Game Loaded";
-    p.progressUpdate(caption);
+    if (finish) finish();
 
     const std::string inboxPath = findFileNoCase(g.programFolder, kInboxFileName);
     if (fs::exists(inboxPath, ec)) readInboxFile(g, inboxPath);
@@ -42,6 +41,7 @@ bool loadChosenGame(Game& g, Player& p, const std::function<void()>& startSequen
     weekTick(g, p);
     p.progressHide();
     p.refreshMainScreen();
+    s.loadingSavedGame = false;
     return true;
 }
 

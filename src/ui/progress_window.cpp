@@ -210,4 +210,11 @@ void TForm_Project_progress::showEvent(QShowEvent* e) {
     setFocus(Qt::OtherFocusReason);
 }
 
+// A world set-up or a load names its heading only while it runs; the weeks
+// after it show their own.
+void TForm_Project_progress::hideEvent(QHideEvent* e) {
+    QFrame::hideEvent(e);
+    captionGiven_ = false;
+}
+
 }  // namespace cw::ui

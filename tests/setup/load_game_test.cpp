@@ -122,7 +122,7 @@ TEST_F(SaveLoadTest, LoadingWeek52PlaysIntoTheNextYear) {
     other.session.chosenSaveFile = "late.sav";
     bool started = false;
     test::RecordingPlayer q;
-    ASSERT_TRUE(loadChosenGame(other, q, [&] { started = true; }));
+    ASSERT_TRUE(loadChosenGame(other, q, [&] { started = true; }, {}));
     EXPECT_TRUE(started);
     EXPECT_EQ(other.session.currentGameName, "late.sav");
     EXPECT_EQ(other.currentYear, 2000);
@@ -136,7 +136,7 @@ TEST_F(SaveLoadTest, LoadingWeek52PlaysIntoTheNextYear) {
 TEST_F(SaveLoadTest, NothingChosenOrADamagedFileLeavesTheGameAlone) {
     g.world().money = 5;
     g.session.chosenSaveFile = "";
-    EXPECT_FALSE(loadChosenGame(g, p, {}));
+    EXPECT_FALSE(loadChosenGame(g, p, {}, {}));
     ASSERT_EQ(p.only("notify").size(), 1u);
     EXPECT_EQ(p.only("notify")[0].a, "No file selected");
     EXPECT_EQ(p.only("notify")[0].b, "No file was selected");
@@ -145,7 +145,7 @@ TEST_F(SaveLoadTest, NothingChosenOrADamagedFileLeavesTheGameAlone) {
     std::ofstream(dir / "savegame" / "short.sav") << "too short";
     g.session.chosenSaveFile = "short.sav";
     bool started = false;
-    EXPECT_FALSE(loadChosenGame(g, p, [&] { started = true; }));
+    EXPECT_FALSE(loadChosenGame(g, p, [&] { started = true; }, {}));
     EXPECT_FALSE(started);
     EXPECT_EQ(g.world().money, 5);
     EXPECT_EQ(p.only("message").back().a, "Load Error");
