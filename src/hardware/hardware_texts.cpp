@@ -65,19 +65,5 @@ std::string analysisScoreWord(i32 score) {
     return "NA";
 }
 
-std::string groupedNumber(long long value) {
-    const bool negative = value < 0;
-    // Work on the unsigned magnitude so that the lowest value has no overflow.
-    unsigned long long v =
-        negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
-    std::string digits = std::to_string(v);
-    std::string out;
-    const int n = static_cast<int>(digits.size());
-    for (int i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0) out += ',';
-        out += digits[static_cast<std::size_t>(i)];
-    }
-    return negative ? "-" + out : out;
-}
 
 }  // namespace cw

@@ -1,6 +1,8 @@
 // Texts about platforms and processors that many screens share.
 #pragma once
 
+#include "state/text_format.h"
+
 #include <string>
 
 #include "state/game.h"
@@ -27,7 +29,5 @@ std::string cpuTypeText(int cpuType);
 // The word of a platform analysis score ("Very Bad" .. "Very good", "NA").
 std::string analysisScoreWord(i32 score);
 
-// A whole number with a comma between groups of three digits: "-1,234,567".
-std::string groupedNumber(long long value);
 
 }  // namespace cw

@@ -65,20 +65,6 @@ bool endGameFromMenu(Game& g, Player& p) {
 
 void addPlayTime(Game& g, int seconds) { g.session.sessionPlaySeconds += seconds; }
 
-std::string existingFileNoCase(const std::string& folder, const std::string& name) {
-    auto lower = [](std::string s) {
-        std::transform(s.begin(), s.end(), s.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        return s;
-    };
-    const std::string wanted = lower(name);
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        if (lower(it->path().filename().string()) == wanted && it->is_regular_file(ec)) return it->path().string();
-    }
-    return {};
-}
-
 void storePlayTime(Game& g) {
     const Session& s = g.session;
     std::string path = existingFileNoCase(g.programFolder, "Cw2.tid");

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "state/files.h"
 #include "state/game.h"
 #include "state/player.h"
 
@@ -38,8 +39,5 @@ void addPlayTime(Game& g, int seconds);
 // (an existing file of that name in any letter case is reused). The stored
 // time of earlier runs counts only while that file exists.
 void storePlayTime(Game& g);
-// The path of `name` in `folder` compared without regard to letter case, or
-// empty when there is no such file.
-std::string existingFileNoCase(const std::string& folder, const std::string& name);
 
 }  // namespace cw

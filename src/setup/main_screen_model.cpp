@@ -13,20 +13,6 @@ std::string yearChangeCaption(int year) { return "Since 1 Jan " + std::to_string
 
 }  // namespace
 
-std::string thousands(long long value) {
-    const bool negative = value < 0;
-    // Magnitude as unsigned so that the most negative value has one too.
-    unsigned long long magnitude =
-        negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
-    std::string digits = std::to_string(magnitude);
-    std::string out;
-    const int n = static_cast<int>(digits.size());
-    for (int i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0) out += ',';
-        out += digits[static_cast<std::size_t>(i)];
-    }
-    return negative ? "-" + out : out;
-}
 
 std::string cashText(long long money) { return "$ " + thousands(money); }
 

@@ -2,6 +2,8 @@
 // screen only lays these texts out; nothing here changes the game.
 #pragma once
 
+#include "state/text_format.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -74,8 +76,6 @@ struct ProgressAnimation {
     bool advance();
 };
 
-// 1234567 -> "1,234,567"; -1234 -> "-1,234".
-std::string thousands(long long value);
 // "$ 1,234,567"
 std::string cashText(long long money);
 // A change of cash: "+1,500", "-250", "0".

@@ -163,16 +163,6 @@ std::string formatSaveLength(std::int64_t length) {
     return out;
 }
 
-std::string findFileNoCase(const std::string& folder, const std::string& name) {
-    const fs::path exact = fs::path(folder) / name;
-    std::error_code ec;
-    if (fs::exists(exact, ec)) return exact.string();
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        if (sameNoCase(it->path().filename().string(), name)) return it->path().string();
-    }
-    return exact.string();
-}
-
 std::string saveFolderPath(const Game& g) { return findFileNoCase(g.programFolder, kSaveFolderName); }
 
 std::string writeSaveFiles(Game& g, const std::string& fileName) {

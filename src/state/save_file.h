@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "state/action.h"
+#include "state/files.h"
 #include "state/game.h"
 #include "state/player.h"
 
@@ -37,9 +38,6 @@ std::string safeFileName(std::string_view text);
 std::string formatSaveLength(std::int64_t length);
 
 std::string saveFolderPath(const Game& g);
-// Finds a file in a folder without regard to letter case; returns the full
-// path of the file on disk, or the path as given when there is none.
-std::string findFileNoCase(const std::string& folder, const std::string& name);
 
 // Writes the image, its check file and the inbox file for the save file
 // `fileName` ("mygame.sav") in the save folder. Each file is written beside

@@ -74,7 +74,7 @@ void PriceChart::paintEvent(QPaintEvent*) {
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         p.setPen(QColor(0x8a, 0x9b, 0xb0));
         p.drawText(QRectF(4, y - 8, plot.left() - 10, 16), Qt::AlignRight | Qt::AlignVCenter,
-                   toQ(groupedNumber(static_cast<long long>(top) * i / 4)) + QStringLiteral("$"));
+                   toQ(thousands(static_cast<long long>(top) * i / 4)) + QStringLiteral("$"));
     }
     auto xOf = [&plot](int week) { return plot.left() + plot.width() * (week - 1) / 51.0; };
     auto yOf = [&plot, top](i32 price) { return plot.bottom() - plot.height() * price / static_cast<double>(top); };

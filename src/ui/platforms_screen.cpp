@@ -162,10 +162,10 @@ QWidget* hardwareHeaderBand(QWidget* parent, HardwarePicture picture, const QStr
 }
 
 QString hardwareCellText(const std::string& cell) {
-    if (cellIsNumber(cell)) return toQ(groupedNumber(std::stoll(cell)));
+    if (cellIsNumber(cell)) return toQ(thousands(std::stoll(cell)));
     if (cell.size() > 1 && (cell.back() == '$' || cell.back() == '%')) {
         const std::string number = cell.substr(0, cell.size() - 1);
-        if (cellIsNumber(number)) return toQ(groupedNumber(std::stoll(number)) + cell.back());
+        if (cellIsNumber(number)) return toQ(thousands(std::stoll(number)) + cell.back());
     }
     return toQ(cell);
 }
@@ -322,7 +322,7 @@ void PieChart::paintEvent(QPaintEvent*) {
         p.drawRoundedRect(QRectF(x, y + 5, 12, 12), 3, 3);
         const i32 v = slices_[i].value > 0 ? slices_[i].value : 0;
         const QString share = QStringLiteral("%1  %2%")
-                                  .arg(toQ(groupedNumber(slices_[i].value)))
+                                  .arg(toQ(thousands(slices_[i].value)))
                                   .arg(static_cast<int>(100 * static_cast<long long>(v) / total));
         const QFontMetrics metrics(legend);
         const qreal room = width() - x - 30;

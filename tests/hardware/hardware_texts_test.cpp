@@ -53,11 +53,11 @@ TEST(HardwareTexts, ProcessorTypesAndGroupedNumbers) {
     EXPECT_EQ(cpuTypeText(3), "All");
     EXPECT_EQ(cpuTypeText(4), "SPU");
     EXPECT_EQ(cpuTypeText(0), "");
-    EXPECT_EQ(groupedNumber(0), "0");
-    EXPECT_EQ(groupedNumber(999), "999");
-    EXPECT_EQ(groupedNumber(1000), "1,000");
-    EXPECT_EQ(groupedNumber(-1234567), "-1,234,567");
-    EXPECT_EQ(groupedNumber(LLONG_MIN), "-9,223,372,036,854,775,808");
+    EXPECT_EQ(thousands(0), "0");
+    EXPECT_EQ(thousands(999), "999");
+    EXPECT_EQ(thousands(1000), "1,000");
+    EXPECT_EQ(thousands(-1234567), "-1,234,567");
+    EXPECT_EQ(thousands(LLONG_MIN), "-9,223,372,036,854,775,808");
 }
 
 }  // namespace
