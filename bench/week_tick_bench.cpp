@@ -12,7 +12,7 @@ void BM_WeekTick(benchmark::State& state) {
     cw::SilentPlayer p;
     g.world().gameLevel = 2;
     g.world().money = 4000000;
-    g.programFolder = ".";
+    g.programFolder = std::string(".");
     g.session.inboxOptions.deleteOldMail = true;
     for (auto _ : state) {
         // The same week every time: a week 10 would write the play-time file,
