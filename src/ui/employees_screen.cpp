@@ -1,4 +1,5 @@
 #include "ui/employees_screen.h"
+#include "ui/header_band.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -197,17 +198,10 @@ TForm_employees::TForm_employees(Game& g, Player& p, const ReferenceTables* ref,
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
 
-    auto* band = new QWidget(this);
-    band->setObjectName(QStringLiteral("headerBand"));
-    band->setAttribute(Qt::WA_StyledBackground);
-    auto* bandLayout = new QHBoxLayout(band);
-    bandLayout->setContentsMargins(16, 10, 16, 10);
-    auto* icon = new QLabel(band);
-    icon->setPixmap(staffIcon(30));
-    bandLayout->addWidget(icon);
-    auto* title = new QLabel(QStringLiteral("Hire/view Employees"), band);
-    title->setObjectName(QStringLiteral("label_title"));
-    bandLayout->addWidget(title, 1);
+    const HeaderBand header =
+        makeHeaderBand(this, staffIcon(30), QStringLiteral("Hire/view Employees"), QStringLiteral("label_title"));
+    QWidget* band = header.band;
+    QHBoxLayout* bandLayout = header.layout;
     officeLabel_ = new QLabel(band);
     officeLabel_->setObjectName(QStringLiteral("label_office"));
     officeLabel_->setToolTip(
@@ -483,17 +477,10 @@ InterviewDialog::InterviewDialog(Game& g, Player& p, HiringScreen& model, QWidge
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
-    auto* band = new QWidget(this);
-    band->setObjectName(QStringLiteral("headerBand"));
-    band->setAttribute(Qt::WA_StyledBackground);
-    auto* bandLayout = new QHBoxLayout(band);
-    bandLayout->setContentsMargins(16, 10, 16, 10);
-    auto* icon = new QLabel(band);
-    icon->setPixmap(staffIcon(24));
-    bandLayout->addWidget(icon);
-    auto* header = new QLabel(QStringLiteral("Job interview"), band);
-    header->setObjectName(QStringLiteral("headerLabel"));
-    bandLayout->addWidget(header, 1);
+    const HeaderBand header =
+        makeHeaderBand(this, staffIcon(24), QStringLiteral("Job interview"), QStringLiteral("headerLabel"));
+    QWidget* band = header.band;
+    QHBoxLayout* bandLayout = header.layout;
     appeal_ = new QLabel(band);
     appeal_->setObjectName(QStringLiteral("appeal"));
     appeal_->setToolTip(QStringLiteral("How attractive the company looks to a candidate: cash and headquarters"));

@@ -1,4 +1,5 @@
 #include "ui/inbox_screen.h"
+#include "ui/header_band.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -101,18 +102,10 @@ TForm_inbox::TForm_inbox(Game& g, Player& p, QWidget* parent) : QWidget(parent),
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
 
-    auto* band = new QWidget(this);
-    band->setObjectName(QStringLiteral("headerBand"));
-    band->setAttribute(Qt::WA_StyledBackground);
-    auto* bandLayout = new QHBoxLayout(band);
-    bandLayout->setContentsMargins(16, 10, 16, 10);
-    auto* icon = new QLabel(band);
-    icon->setPixmap(envelope(true).pixmap(QSize(33, 24)));
-    bandLayout->addWidget(icon);
-    header_ = new QLabel(band);
-    header_->setObjectName(QStringLiteral("label_inbox"));
-    bandLayout->addWidget(header_, 1);
-    outer->addWidget(band);
+    const HeaderBand header =
+        makeHeaderBand(this, envelope(true).pixmap(QSize(33, 24)), QString(), QStringLiteral("label_inbox"));
+    header_ = header.title;
+    outer->addWidget(header.band);
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(14, 12, 14, 12);

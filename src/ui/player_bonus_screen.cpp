@@ -1,4 +1,5 @@
 #include "ui/player_bonus_screen.h"
+#include "ui/header_band.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -40,18 +41,9 @@ Tform_player_bonus::Tform_player_bonus(QWidget* parent) : QDialog(parent) {
     outer->setContentsMargins(0, 0, 0, 16);
     outer->setSpacing(0);
 
-    auto* band = new QWidget(this);
-    band->setObjectName(QStringLiteral("headerBand"));
-    band->setAttribute(Qt::WA_StyledBackground);
-    auto* bandLayout = new QHBoxLayout(band);
-    bandLayout->setContentsMargins(16, 10, 16, 10);
-    auto* icon = new QLabel(band);
-    icon->setPixmap(paintedIcon(PaintedIcon::Star, 28).pixmap(28, 28));
-    auto* heading = new QLabel(QStringLiteral("Player setup"), band);
-    heading->setObjectName(QStringLiteral("headerLabel"));
-    bandLayout->addWidget(icon);
-    bandLayout->addWidget(heading, 1);
-    outer->addWidget(band);
+    const HeaderBand header = makeHeaderBand(this, paintedIcon(PaintedIcon::Star, 28).pixmap(28, 28),
+                                             QStringLiteral("Player setup"), QStringLiteral("headerLabel"));
+    outer->addWidget(header.band);
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(22, 16, 22, 6);

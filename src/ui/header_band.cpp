@@ -1,0 +1,22 @@
+#include "ui/header_band.h"
+
+namespace cw::ui {
+
+HeaderBand makeHeaderBand(QWidget* parent, const QPixmap& icon, const QString& title, const QString& titleObjectName) {
+    auto* band = new QWidget(parent);
+    band->setObjectName(QStringLiteral("headerBand"));
+    band->setAttribute(Qt::WA_StyledBackground);
+    auto* layout = new QHBoxLayout(band);
+    layout->setContentsMargins(16, 10, 16, 10);
+    if (!icon.isNull()) {
+        auto* iconLabel = new QLabel(band);
+        iconLabel->setPixmap(icon);
+        layout->addWidget(iconLabel);
+    }
+    auto* titleLabel = new QLabel(title, band);
+    titleLabel->setObjectName(titleObjectName);
+    layout->addWidget(titleLabel, 1);
+    return {band, layout, titleLabel};
+}
+
+}  // namespace cw::ui

@@ -1,0 +1,22 @@
+// The gold-edged band across the top of the game's screens and dialogs:
+// an icon, a title and whatever a screen adds to its right.
+#pragma once
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+namespace cw::ui {
+
+struct HeaderBand {
+    QWidget* band;
+    QHBoxLayout* layout;  // icon, then the title, then room for more
+    QLabel* title;
+};
+
+// The band's look comes from the style sheet rule "QWidget#headerBand". A
+// null pixmap leaves the icon out.
+HeaderBand makeHeaderBand(QWidget* parent, const QPixmap& icon, const QString& title, const QString& titleObjectName);
+
+}  // namespace cw::ui
