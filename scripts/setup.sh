@@ -9,7 +9,6 @@ packages=(
   qt6-base-dev qt6-charts-dev libgl-dev
   zlib1g-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  zip
 )
 
 missing=()
