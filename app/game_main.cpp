@@ -7,6 +7,7 @@
 #include "refdata/reference_tables.h"
 #include "setup/game_clock.h"
 #include "setup/load_game.h"
+#include "setup/world_init.h"
 #include "setup/startup.h"
 #include "state/game.h"
 #include "state/log.h"
@@ -92,6 +93,11 @@ int programStart(QApplication& app, int argc, char** argv) {
             screen = inbox;
         } else if (name == QLatin1String("TDBForm")) {
             auto* db = new TDBForm(game, player, reference, mainScreen.get());
+            // "Test": a world built from the tables as they stand, summed up.
+            QObject::connect(db, &TDBForm::testRequested, db, [&game, &player, &reference] {
+                const std::string summary = testWorld(game, player, reference);
+                player.messageBox("Test", "World built: " + summary, false);
+            });
             db->setWindowFlag(Qt::Window);
             db->hide();
             screen = db;

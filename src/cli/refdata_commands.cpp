@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "cli/driver.h"
 #include "refdata/import.h"
+#include "setup/world_init.h"
 
 namespace cw::cli {
 namespace {
@@ -43,6 +44,18 @@ std::string cmdDumpTable(Session& s, const Command& cmd) {
     return {};
 }
 
+std::string cmdTestWorld(Session& s, const Command& cmd) {
+    if (!cmd.args.empty()) return "takes no arguments";
+    if (!s.ref.testEnabled) {
+        // The button is disabled until an import has filled the tables.
+        s.out << "test-world: import the reference tables first\n";
+        return {};
+    }
+    const std::string summary = testWorld(*s.game, s.player, s.ref);
+    s.out << "test world: " << summary << '\n';
+    return {};
+}
+
 }  // namespace
 
 void registerRefdataCommands(CommandTable& t) {
@@ -50,6 +63,8 @@ void registerRefdataCommands(CommandTable& t) {
            "import the reference tables from data.zip (--rebuild converts the raw catalogue again)", cmdImport});
     t.add({"dump-table", "dump-table NAME FILE", "write a reference table (List_games, list_people, ...) to FILE",
            cmdDumpTable});
+    t.add({"test-world", "test-world", "\"Test\" of the database screen: build a world from the imported tables",
+           cmdTestWorld});
 }
 
 }  // namespace cw::cli

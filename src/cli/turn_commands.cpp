@@ -74,11 +74,7 @@ std::string cmdNewGame(Session& s, const Command& cmd) {
     g.reset();
     g.session.loadingSavedGame = false;
     startNewGame(g, s.player, s.ref, o, bonus);
-    const WorldSummary w = summarizeWorld(g);
-    s.out << "world: " << w.platforms << " platforms (" << w.releasedPlatforms << " released), " << w.processors
-          << " processors (" << w.announcedProcessors << " on the market), " << w.genres << " genres, " << w.companies
-          << " companies (" << w.companyStaff << " staff), " << w.people << " people, " << w.catalogueTitles
-          << " catalogue titles (" << w.releasedTitles << " on sale)\n";
+    s.out << "world: " << worldSummaryText(summarizeWorld(g)) << '\n';
     return {};
 }
 

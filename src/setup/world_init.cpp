@@ -1,5 +1,7 @@
 #include "setup/world_init.h"
 
+#include "setup/new_game.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -654,6 +656,23 @@ WorldSummary summarizeWorld(const Game& g) {
             if (t.gameTitles[y][i].released) ++s.releasedTitles;
     }
     return s;
+}
+
+std::string worldSummaryText(const WorldSummary& w) {
+    return std::to_string(w.platforms) + " platforms (" + std::to_string(w.releasedPlatforms) + " released), " +
+           std::to_string(w.processors) + " processors (" + std::to_string(w.announcedProcessors) +
+           " on the market), " + std::to_string(w.genres) + " genres, " + std::to_string(w.companies) +
+           " companies (" + std::to_string(w.companyStaff) + " staff), " + std::to_string(w.people) + " people, " +
+           std::to_string(w.catalogueTitles) + " catalogue titles (" + std::to_string(w.releasedTitles) + " on sale)";
+}
+
+std::string testWorld(Game& g, Player& p, const ReferenceTables& ref) {
+    g.reset();
+    g.rng.randomizeSeed();
+    g.session.loadingSavedGame = false;
+    applyNewGameOptions(g, NewGameOptions{});
+    initWorld(g, p, ref);
+    return worldSummaryText(summarizeWorld(g));
 }
 
 }  // namespace cw

@@ -62,5 +62,12 @@ struct WorldSummary {
     int releasedTitles = 0;
 };
 WorldSummary summarizeWorld(const Game& g);
+// "63 platforms (4 released), 144 processors (17 on the market), ..."
+std::string worldSummaryText(const WorldSummary& w);
+
+// "Test" on the database screen: a fresh seed and a world built with the
+// new-game screen's defaults from the reference tables as they stand now.
+// Returns the world's summary.
+std::string testWorld(Game& g, Player& p, const ReferenceTables& ref);
 
 }  // namespace cw

@@ -141,3 +141,16 @@ TEST(CliExecutable, RunsAScriptFileWithASeed) {
 }
 
 }  // namespace cw::cli
+
+namespace cw::cli {
+
+TEST(RefdataCommands, TestWorldNeedsAnImportFirst) {
+    std::ostringstream out;
+    Session s(out, ::testing::TempDir());
+    std::istringstream script("test-world\nimport nonsense\n");
+    EXPECT_EQ(runScript(s, script, "t"), 2);
+    EXPECT_NE(out.str().find("test-world: import the reference tables first"), std::string::npos);
+    EXPECT_NE(out.str().find("import: unexpected argument \"nonsense\""), std::string::npos);
+}
+
+}  // namespace cw::cli
