@@ -1,5 +1,5 @@
 #include "ui/employees_screen.h"
-#include "ui/header_band.h"
+#include "ui/shared_widgets.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -160,17 +160,7 @@ QFrame* card(const QString& title, QVBoxLayout*& body, QWidget* parent) {
     return frame;
 }
 
-QPlainTextEdit* paperSheet(QWidget* parent) {
-    auto* sheet = new QPlainTextEdit(parent);
-    sheet->setObjectName(QStringLiteral("memo_person"));
-    sheet->setReadOnly(true);
-    // The sheet lines its labels up with blanks: only a fixed pitch keeps them.
-    QFont paper(QStringLiteral("DejaVu Sans Mono"));
-    paper.setStyleHint(QFont::TypeWriter);
-    paper.setPixelSize(13);
-    sheet->setFont(paper);
-    return sheet;
-}
+QPlainTextEdit* paperSheet(QWidget* parent) { return makePaperSheet(parent, QStringLiteral("memo_person")); }
 
 QComboBox* comboOf(const QString& name, const QStringList& items, QWidget* parent) {
     auto* box = new QComboBox(parent);

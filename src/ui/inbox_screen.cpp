@@ -1,5 +1,5 @@
 #include "ui/inbox_screen.h"
-#include "ui/header_band.h"
+#include "ui/shared_widgets.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -152,15 +152,7 @@ TForm_inbox::TForm_inbox(Game& g, Player& p, QWidget* parent) : QWidget(parent),
         reload();
     });
 
-    pane_ = new QPlainTextEdit(this);
-    pane_->setObjectName(QStringLiteral("memo_letter"));
-    pane_->setReadOnly(true);
-    // The letter's header lines line up their labels with blanks, which only
-    // reads right in a fixed-pitch font.
-    QFont paper(QStringLiteral("DejaVu Sans Mono"));
-    paper.setStyleHint(QFont::TypeWriter);
-    paper.setPixelSize(13);
-    pane_->setFont(paper);
+    pane_ = makePaperSheet(this, QStringLiteral("memo_letter"));
 
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(grid_);

@@ -1,5 +1,5 @@
 #include "ui/player_bonus_screen.h"
-#include "ui/header_band.h"
+#include "ui/shared_widgets.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

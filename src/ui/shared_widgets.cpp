@@ -1,4 +1,4 @@
-#include "ui/header_band.h"
+#include "ui/shared_widgets.h"
 
 namespace cw::ui {
 
@@ -17,6 +17,17 @@ HeaderBand makeHeaderBand(QWidget* parent, const QPixmap& icon, const QString& t
     titleLabel->setObjectName(titleObjectName);
     layout->addWidget(titleLabel, 1);
     return {band, layout, titleLabel};
+}
+
+QPlainTextEdit* makePaperSheet(QWidget* parent, const QString& objectName) {
+    auto* sheet = new QPlainTextEdit(parent);
+    sheet->setObjectName(objectName);
+    sheet->setReadOnly(true);
+    QFont paper(QStringLiteral("DejaVu Sans Mono"));
+    paper.setStyleHint(QFont::TypeWriter);
+    paper.setPixelSize(13);
+    sheet->setFont(paper);
+    return sheet;
 }
 
 }  // namespace cw::ui
