@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 
-.PHONY: all setup configure build run test bench clean format
+.PHONY: all setup configure build run test bench sanitize clean format
 
 all: build
 
@@ -28,8 +28,16 @@ bench: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target crestwork_bench
 	$(BUILD_DIR)/bench/crestwork_bench $(BENCH_ARGS)
 
+# Every test again in a debug build with AddressSanitizer and UBSan (bounds
+# checks of the tables on): slower, for hunting memory and arithmetic faults.
+sanitize: setup
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -O1"
+	cmake --build build-asan -j $(JOBS) --target crestwork_tests crestwork_ui_tests
+	cd build-asan && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+
 format:
 	find src app tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-asan
