@@ -99,10 +99,7 @@ TDBForm::TDBForm(Game& g, Player& p, ReferenceTables& ref, QWidget* parent)
 
     connect(convert, &QPushButton::clicked, this, &TDBForm::convertData);
     connect(rebuild, &QPushButton::clicked, this, &TDBForm::rebuildData);
-    connect(test_, &QPushButton::clicked, this, [this] {
-        game_.rng.randomizeSeed();
-        emit testRequested();
-    });
+    connect(test_, &QPushButton::clicked, this, &TDBForm::testRequested);
     resize(1100, 700);
     reload();
 }

@@ -31,7 +31,7 @@ public:
     void rebuildData();
 
 signals:
-    // "Test": the generator was re-seeded; the world set-up screen may open.
+    // "Test": build a test world (the core's testWorld re-seeds first).
     void testRequested();
 
 private:
