@@ -9,4 +9,47 @@ void clearTask(Game& g, int taskIndex) {
     std::memset(static_cast<void*>(&g.tables().tasks[taskIndex]), 0, sizeof(Task));
 }
 
+int createTask(Game& g, std::string_view name, int taskType, int taskSubtype, int leader, int link,
+               int workTotal) {
+    auto& tasks = g.tables().tasks;
+    int index = 0;
+    for (int i = tasks.first; i <= tasks.last; ++i) {
+        if (tasks[i].name.empty() || tasks[i].closedFlag) {
+            index = i;
+            break;
+        }
+    }
+    if (index == 0) return 0;
+    clearTask(g, index);
+    Task& t = tasks[index];
+    t.name = name;
+    t.selfIndex = index;
+    t.leader = leader;
+    t.taskType = static_cast<u8>(taskType);
+    t.taskSubtype = static_cast<u8>(taskSubtype);
+    auto& people = g.tables().people;
+    if (people.inRange(leader)) people[leader].currentTask = index;
+    t.platform.unitStock = 0;
+    for (auto& s : t.staff) s = 0;
+    t.progress = 0;
+    t.improvementPoints = 0;
+    t.unknown1212 = 0;
+    if (taskType == kTaskPlatform) t.productSlot = link;
+    if (taskType == kTaskGame) t.linkArg456 = link;
+    t.workTotal = workTotal;
+    return index;
+}
+
+int managerCapacity(int leadership) {
+    int cap = 1;
+    if (leadership > 95) cap += 5;
+    for (int step : {90, 85, 80, 75, 70, 65, 60})
+        if (leadership > step) cap += 3;
+    if (leadership > 55) cap += 2;
+    if (leadership > 50) cap += 1;
+    for (int step : {45, 40, 37})
+        if (leadership >= step) cap += 1;
+    return cap;
+}
+
 }  // namespace cw
