@@ -4,5 +4,6 @@ namespace cw {
 
 void competitorHiring(Game&, Player&) {}
 void yearlyWageReview(Game&, Player&) {}
+int chooseTeamLeader(Game&, Player&, int, bool) { return -1; }
 
 }  // namespace cw

@@ -13,4 +13,8 @@ void competitorHiring(Game& g, Player& p);
 // for unkept promises.
 void yearlyWageReview(Game& g, Player& p);
 
+// Opens the staff screen in manager mode and returns the chosen person, or -1
+// when the player chose nobody.
+int chooseTeamLeader(Game& g, Player& p, int task, bool newProject);
+
 }  // namespace cw

@@ -1,5 +1,6 @@
 #include "sim/tasks.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace cw {
@@ -38,6 +39,14 @@ int createTask(Game& g, std::string_view name, int taskType, int taskSubtype, in
     if (taskType == kTaskGame) t.linkArg456 = link;
     t.workTotal = workTotal;
     return index;
+}
+
+int engineRating(const Game& g, int platform, int genre) {
+    using Row = Arr<EngineSlot, 1, 150>;
+    if (platform <= 0 || genre <= 0 || !decltype(World::ownEngines)::inRange(platform) || !Row::inRange(genre))
+        return 0;
+    const EngineSlot& s = g.world().ownEngines[platform][genre];
+    return s.experience + 7 * std::min<int>(s.codeLevel, 10) + 7 * std::min<int>(s.featureLevel, 5);
 }
 
 int managerCapacity(int leadership) {

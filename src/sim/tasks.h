@@ -25,6 +25,9 @@ void clearTask(Game& g, int taskIndex);
 int createTask(Game& g, std::string_view name, int taskType, int taskSubtype, int leader, int link,
                int workTotal);
 
+// The rating of the player's engine for a platform and genre (0 for none).
+int engineRating(const Game& g, int platform, int genre);
+
 // How many employees a team leader with this leadership can manage (1..33).
 int managerCapacity(int leadership);
 

@@ -53,3 +53,24 @@ TEST(CreateTask, TakesFirstFreeOrClosedSlotAndRefusesWhenFull) {
 
 }  // namespace
 }  // namespace cw
+
+namespace cw {
+namespace {
+
+TEST(EngineRating, CapsLevelsAndRefusesNoPair) {
+    Game g;
+    EngineSlot& s = g.world().ownEngines[3][2];
+    s.experience = 40;
+    s.codeLevel = 12;
+    s.featureLevel = 6;
+    EXPECT_EQ(engineRating(g, 3, 2), 40 + 70 + 35);
+    s.codeLevel = 2;
+    s.featureLevel = 1;
+    EXPECT_EQ(engineRating(g, 3, 2), 40 + 14 + 7);
+    EXPECT_EQ(engineRating(g, 0, 2), 0);
+    EXPECT_EQ(engineRating(g, 3, 0), 0);
+    EXPECT_EQ(engineRating(g, 151, 2), 0);
+}
+
+}  // namespace
+}  // namespace cw
