@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QCoreApplication>
 #include <QThread>
+#include <chrono>
 #include <filesystem>
 
 #include "fakes/recording_player.h"
@@ -19,18 +20,32 @@ TEST(LoadScreen, ListsAnnotatesAndClosesOnAValidChoice) {
     cw::Game g;
     g.programFolder = dir.string();
     cw::test::RecordingPlayer p;
+    g.world().companyName = "Acme";
+    g.world().money = 1234567;
+    g.currentYear = 1984;
+    g.currentWeek = 10;
     p.textAnswers.push_back("first");
     ASSERT_TRUE(cw::saveGame(g, p));
+    g.world().companyName = "Newer Co";
+    p.textAnswers.push_back("second");
+    ASSERT_TRUE(cw::saveGame(g, p));
+    // The older file by name is the newer one by date, and is selected.
+    const auto now = fs::last_write_time(dir / "savegame" / "second.sav");
+    fs::last_write_time(dir / "savegame" / "first.sav", now + std::chrono::hours(1));
 
     cw::ui::TForm_load_game screen(g, p);
     EXPECT_EQ(screen.windowTitle(), QStringLiteral("Load a saved game"));
     screen.refill();
-    ASSERT_EQ(screen.list()->count(), 1);
-    EXPECT_EQ(screen.list()->item(0)->text(), QStringLiteral("first.sav"));
-    for (int i = 0; i < 40 && !screen.list()->item(0)->text().contains(QStringLiteral(" >>> ")); ++i)
+    ASSERT_EQ(screen.list()->count(), 2);
+    EXPECT_EQ(screen.list()->item(0)->text(), QStringLiteral("first.sav\nAcme | 5. March, 1984 | $ 1,234,567"));
+    EXPECT_EQ(screen.list()->item(1)->text(), QStringLiteral("second.sav\nNewer Co | 5. March, 1984 | $ 1,234,567"));
+    EXPECT_EQ(screen.list()->currentRow(), 0);
+    for (int i = 0; i < 80 && !screen.list()->item(1)->text().contains(QStringLiteral(" >>> ")); ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20), QThread::msleep(10);
     EXPECT_TRUE(screen.list()->item(0)->text().startsWith(QStringLiteral("first.sav >>> ")));
+    EXPECT_TRUE(screen.list()->item(0)->text().endsWith(QStringLiteral("\nAcme | 5. March, 1984 | $ 1,234,567")));
 
+    screen.list()->setCurrentRow(-1);
     screen.loadGameClicked();  // nothing selected: stays open, nothing chosen
     EXPECT_EQ(g.session.chosenSaveFile, "");
     screen.list()->setCurrentRow(0);

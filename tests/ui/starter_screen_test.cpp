@@ -16,6 +16,7 @@
 #include <fstream>
 
 #include "fakes/recording_player.h"
+#include "fakes/tiny_data.h"
 #include "ui/main_screen.h"
 #include "ui/player_bonus_screen.h"
 #include "ui/progress_window.h"
@@ -34,6 +35,7 @@ protected:
         fs::create_directories(dir);
         g.programFolder = dir.string();
         g.rng.fixedSeed = 5;
+        test::writeTinyDataArchive(dir);
     }
     void TearDown() override { fs::remove_all(dir); }
 
@@ -210,7 +212,7 @@ TEST_F(StarterScreenTest, Screenshots) {
 TEST_F(StarterScreenTest, ScreenshotOfAStartedGame) {
     const char* shots = std::getenv("CW_SCREENSHOT_DIR");
     if (!shots) GTEST_SKIP() << "CW_SCREENSHOT_DIR not set";
-    fs::copy_file(fs::path(CW_GAME_DIR) / "data.zip", dir / "data.zip");
+    fs::copy_file(fs::path(CW_GAME_DIR) / "data.zip", dir / "data.zip", fs::copy_options::overwrite_existing);
     QtPlayer qt(&g);
     TForm_main main(g, qt);
     auto* progress = new TForm_Project_progress(g, &main);
