@@ -129,6 +129,30 @@ TEST_F(StarterScreenTest, StartNewGameBuildsTheWorldAndIgnoresClose) {
     EXPECT_TRUE(fs::exists(dir / "Namstart.txt"));
 }
 
+TEST_F(StarterScreenTest, ABrokenArchiveKeepsThePlayerOnTheScreen) {
+    std::ofstream(dir / "data.zip", std::ios::binary) << "not an archive";
+    TForm_CW2Starter starter(g, player, ref);
+    NewGameHooks hooks;
+    int setups = 0;
+    hooks.playerSetup = [&] {
+        ++setups;
+        return PlayerBonus{};
+    };
+    starter.setStartHooks(hooks);
+    starter.show();
+    int started = 0;
+    QObject::connect(&starter, &TForm_CW2Starter::gameStarted, [&] { ++started; });
+    starter.startNewGame();
+    EXPECT_EQ(started, 0);
+    EXPECT_EQ(setups, 0);
+    EXPECT_TRUE(starter.isVisible());
+    ASSERT_EQ(player.only("message").size(), 1u);
+    EXPECT_EQ(player.only("message")[0].a, "UnZip failure");
+    EXPECT_NE(player.only("message")[0].b.find("data.zip cannot be read"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "Namstart.txt"));
+    starter.exitGame();
+}
+
 TEST_F(StarterScreenTest, RebuildDatabaseNeedsTheExactCode) {
     TForm_CW2Starter starter(g, player, ref);
     int asked = 0, loads = 0, exits = 0;
