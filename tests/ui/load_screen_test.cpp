@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QThread>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 
 #include "fakes/recording_player.h"
@@ -53,5 +54,32 @@ TEST(LoadScreen, ListsAnnotatesAndClosesOnAValidChoice) {
     EXPECT_EQ(g.session.chosenSaveFile, "first.sav");
     EXPECT_EQ(screen.result(), QDialog::Accepted);
     EXPECT_TRUE(screen.hiddenBox()->geometry().bottom() < 0);
+    fs::remove_all(dir);
+}
+
+// A look at the list with its summaries (CW_SCREENSHOT_DIR=folder to write it).
+TEST(LoadScreen, Screenshot) {
+    const char* shots = std::getenv("CW_SCREENSHOT_DIR");
+    if (!shots) GTEST_SKIP() << "CW_SCREENSHOT_DIR not set";
+    const fs::path dir = fs::temp_directory_path() / "cw_load_screen_shot";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    cw::Game g;
+    g.programFolder = dir.string();
+    cw::test::RecordingPlayer p;
+    const char* names[] = {"Acme Soft", "Pixel Forge", "Night Owl Games"};
+    for (int i = 0; i < 3; ++i) {
+        g.world().companyName = names[i];
+        g.world().money = 4000000 - 1234567 * i;
+        g.currentYear = 1980 + 4 * i;
+        g.currentWeek = 1 + 17 * i;
+        p.textAnswers.push_back(std::string("game") + std::to_string(i + 1));
+        ASSERT_TRUE(cw::saveGame(g, p));
+    }
+    cw::ui::TForm_load_game screen(g, p);
+    screen.resize(620, 420);
+    screen.show();
+    for (int i = 0; i < 120; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 20), QThread::msleep(10);
+    screen.grab().save(QString(shots) + "/load_screen.png");
     fs::remove_all(dir);
 }
