@@ -12,7 +12,8 @@ void printImport(Session& s, int lastStatus) {
     if (!s.ref.importProblem.empty())
         s.out << "import: incomplete: " << s.ref.importProblem << '\n';
     else
-        s.out << "import: " << (s.ref.tablesFromCache ? "read the conversion files" : "converted the catalogue") << '\n';
+        s.out << "import: " << (s.ref.tablesFromCache ? "read the conversion files" : "converted the catalogue")
+              << '\n';
     for (const std::string& name : ReferenceTables::tableNames()) {
         const StringTable* t = s.ref.byName(name);
         s.out << name << ": " << (t->rowCount() - 1) << " rows";
@@ -29,8 +30,10 @@ void printImport(Session& s, int lastStatus) {
 std::string cmdImport(Session& s, const Command& cmd) {
     bool rebuild = false;
     for (const Arg& a : cmd.args) {
-        if (a.key.empty() && (a.value == "--rebuild" || a.value == "rebuild")) rebuild = true;
-        else return "unexpected argument \"" + (a.key.empty() ? a.value : a.key) + "\"";
+        if (a.key.empty() && (a.value == "--rebuild" || a.value == "rebuild"))
+            rebuild = true;
+        else
+            return "unexpected argument \"" + (a.key.empty() ? a.value : a.key) + "\"";
     }
     int lastStatus = 0;
     importReferenceData(*s.game, s.player, s.ref, rebuild ? ImportAction::RebuildData : ImportAction::ConvertData,

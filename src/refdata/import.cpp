@@ -10,8 +10,8 @@
 #include <random>
 
 #include "refdata/zip_extract.h"
-#include "state/log.h"
 #include "state/files.h"
+#include "state/log.h"
 
 namespace cw {
 namespace fs = std::filesystem;
@@ -68,8 +68,10 @@ public:
         for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
             const fs::path p = fs::path(gameFolder) / (stem + std::to_string(rd() % 1000000000u));
             std::error_code ec;
-            if (fs::create_directory(p, ec)) path_ = p.string();
-            else if (ec) error_ = ec.message();
+            if (fs::create_directory(p, ec))
+                path_ = p.string();
+            else if (ec)
+                error_ = ec.message();
         }
         if (path_.empty() && error_.empty()) error_ = "no free folder name";
     }
@@ -120,8 +122,14 @@ bool holdsRows(const StringTable& t, int firstRow) {
 
 const std::vector<std::string>& importedMemberNames() {
     static const std::vector<std::string> names = {
-        kRawCatalogueFile, kPeopleFile, kProcessorFile, kReleaseYearFile, kConversionFiles[0].fileName,
-        kConversionFiles[1].fileName, kConversionFiles[2].fileName, kConversionFiles[3].fileName,
+        kRawCatalogueFile,
+        kPeopleFile,
+        kProcessorFile,
+        kReleaseYearFile,
+        kConversionFiles[0].fileName,
+        kConversionFiles[1].fileName,
+        kConversionFiles[2].fileName,
+        kConversionFiles[3].fileName,
         kConversionFiles[4].fileName,
     };
     return names;
@@ -183,7 +191,8 @@ std::string importReferenceData(Game& g, Player& p, ReferenceTables& t, ImportAc
         if (!holdsRows(t.list_people, 1)) note(empty(kPeopleFile));
     } else {
         // A start is refused with a message of its own that names the file.
-        if (action != ImportAction::StartNewGame) p.messageBox("UnZip failure", "cw2_test_people.txt is missing", false);
+        if (action != ImportAction::StartNewGame)
+            p.messageBox("UnZip failure", "cw2_test_people.txt is missing", false);
         if (unpacked.opened) note(absent(kPeopleFile));
     }
 

@@ -82,7 +82,8 @@ SaveSummary readSaveSummary(const Game& g, const std::string& fileName) {
     };
     if (!field(offsetof(World, companyName), &company, sizeof company) ||
         !field(offsetof(World, money), &money, sizeof money) ||
-        !field(offsetof(World, savedYear), &year, sizeof year) || !field(offsetof(World, savedWeek), &week, sizeof week))
+        !field(offsetof(World, savedYear), &year, sizeof year) ||
+        !field(offsetof(World, savedWeek), &week, sizeof week))
         return sum;
     sum.readable = true;
     sum.company = company.str();
@@ -97,8 +98,8 @@ std::string saveSummaryText(const SaveSummary& s) {
     // A file changed outside the game may hold any date; only a real one is
     // turned into a calendar date.
     const bool dated = s.year >= 1970 && s.year <= 2100 && s.week >= 1 && s.week <= 52;
-    const std::string date = dated ? progressDateText(s.year, s.week) : "week " + std::to_string(s.week) + ", " +
-                                                                            std::to_string(s.year);
+    const std::string date =
+        dated ? progressDateText(s.year, s.week) : "week " + std::to_string(s.week) + ", " + std::to_string(s.year);
     return s.company + " | " + date + " | $ " + thousands(s.money);
 }
 

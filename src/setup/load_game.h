@@ -21,8 +21,7 @@ namespace cw {
 // game level decides is taken from the loaded game, the inbox file is read
 // and one week is played, as after every load. Returns true when a game was
 // loaded.
-bool loadChosenGame(Game& g, Player& p, const std::function<std::string()>& begin,
-                    const std::function<void()>& finish);
+bool loadChosenGame(Game& g, Player& p, const std::function<std::string()>& begin, const std::function<void()>& finish);
 
 // A save file's company, game date and cash, read from their places in the
 // file without loading it.

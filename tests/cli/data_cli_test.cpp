@@ -42,8 +42,9 @@ protected:
 
 TEST_F(DataCliTest, ABrokenArchiveRefusesNewGameAndTestWorldAndTheGameGoesOn) {
     EXPECT_EQ(run("new-game\n"), 0);
-    EXPECT_TRUE(printed("[message] UnZip failure | The reference data is incomplete: data.zip is missing from the "
-                        "game folder. -> Ok\nnew-game: refused\n"))
+    EXPECT_TRUE(
+        printed("[message] UnZip failure | The reference data is incomplete: data.zip is missing from the "
+                "game folder. -> Ok\nnew-game: refused\n"))
         << out.str();
     EXPECT_FALSE(fs::exists(dir / "Namstart.txt"));
 

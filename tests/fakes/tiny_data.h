@@ -22,7 +22,8 @@ inline std::vector<ZipMember> tinyDataMembers() {
     const char* surnames[] = {"Smith", "Jones", "Lee", "Brown", "Moore", "Clark", "Young", "Hall"};
     const char* given[] = {"Ann", "Bob", "Cy", "Dee", "Eve", "Fay", "Gus", "Hal"};
     for (int i = 0; i < 40; ++i)
-        people += std::string(surnames[i % 8]) + "," + given[(i / 8 + i) % 8] + ";" + std::to_string(4 * (1 + i % 3)) + "\n";
+        people +=
+            std::string(surnames[i % 8]) + "," + given[(i / 8 + i) % 8] + ";" + std::to_string(4 * (1 + i % 3)) + "\n";
     return {{"cw2_test.txt", catalogue, true},
             {"cw2_test_people.txt", people, true},
             {"cw2_cpus.csv",

@@ -195,7 +195,8 @@ TEST_F(ArchiveSafetyTest, LeftoversOfKilledRunsAreClearedAndLiveOnesKept) {
 TEST_F(ArchiveSafetyTest, TwoImportsAtOnceInOneFolderBothComplete) {
     fs::copy_file(fs::path(CW_GAME_DIR_FOR_TESTS) / "data.zip", dir / "data.zip");
     write(dir / "s.cws", "import\nimport\nimport\n");
-    const std::string cli = std::string("'") + CW_CLI_EXE + "' --dir '" + dir.string() + "' '" + (dir / "s.cws").string();
+    const std::string cli =
+        std::string("'") + CW_CLI_EXE + "' --dir '" + dir.string() + "' '" + (dir / "s.cws").string();
     const std::string cmd = "(" + cli + "' > '" + (dir / "a.out").string() + "' & " + cli + "' > '" +
                             (dir / "b.out").string() + "' & wait)";
     for (int round = 0; round < 4; ++round) {
@@ -204,7 +205,8 @@ TEST_F(ArchiveSafetyTest, TwoImportsAtOnceInOneFolderBothComplete) {
             const std::string text = read(dir / out);
             EXPECT_EQ(text.find("incomplete"), std::string::npos) << text;
             std::size_t complete = 0;
-            for (std::size_t at = 0; (at = text.find("import: read the conversion files", at)) != std::string::npos; ++at)
+            for (std::size_t at = 0; (at = text.find("import: read the conversion files", at)) != std::string::npos;
+                 ++at)
                 ++complete;
             EXPECT_EQ(complete, 3u) << text;
         }

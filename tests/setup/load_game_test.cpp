@@ -123,13 +123,12 @@ TEST_F(SaveLoadTest, LoadingWeek52PlaysIntoTheNextYear) {
     other.session.chosenSaveFile = "late.sav";
     bool started = false;
     test::RecordingPlayer q;
-    ASSERT_TRUE(loadChosenGame(
-        other, q,
-        [&] {
-            started = true;
-            return std::string();
-        },
-        {}));
+    ASSERT_TRUE(loadChosenGame(other, q,
+                               [&] {
+                                   started = true;
+                                   return std::string();
+                               },
+                               {}));
     EXPECT_TRUE(started);
     EXPECT_EQ(other.session.currentGameName, "late.sav");
     EXPECT_EQ(other.currentYear, 2000);
@@ -152,13 +151,12 @@ TEST_F(SaveLoadTest, NothingChosenOrADamagedFileLeavesTheGameAlone) {
     std::ofstream(dir / "savegame" / "short.sav") << "too short";
     g.session.chosenSaveFile = "short.sav";
     bool started = false;
-    EXPECT_FALSE(loadChosenGame(
-        g, p,
-        [&] {
-            started = true;
-            return std::string();
-        },
-        {}));
+    EXPECT_FALSE(loadChosenGame(g, p,
+                                [&] {
+                                    started = true;
+                                    return std::string();
+                                },
+                                {}));
     EXPECT_FALSE(started);
     EXPECT_EQ(g.world().money, 5);
     EXPECT_EQ(p.only("message").back().a, "Load Error");

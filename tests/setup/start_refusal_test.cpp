@@ -46,8 +46,7 @@ protected:
         into.programFolder = dir.string();
         into.session.chosenSaveFile = "slot.sav";
         return loadChosenGame(
-            into, q, [&] { return beginNewGame(into, q, tables, screen); },
-            [&] { finishNewGame(into, q, screen); });
+            into, q, [&] { return beginNewGame(into, q, tables, screen); }, [&] { finishNewGame(into, q, screen); });
     }
 
     fs::path dir;

@@ -1,8 +1,10 @@
+#include "ui/load_screen.h"
+
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QCoreApplication>
 #include <QThread>
 #include <chrono>
 #include <cstdlib>
@@ -10,7 +12,6 @@
 
 #include "fakes/recording_player.h"
 #include "state/save_game.h"
-#include "ui/load_screen.h"
 
 namespace fs = std::filesystem;
 
