@@ -95,8 +95,9 @@ int programStart(QApplication& app, int argc, char** argv) {
             auto* db = new TDBForm(game, player, reference, mainScreen.get());
             // "Test": a world built from the tables as they stand, summed up.
             QObject::connect(db, &TDBForm::testRequested, db, [&game, &player, &reference] {
-                const std::string summary = testWorld(game, player, reference);
-                player.messageBox("Test", "World built: " + summary, false);
+                std::string summary;
+                if (testWorld(game, player, reference, summary))
+                    player.messageBox("Test", "World built: " + summary, false);
             });
             db->setWindowFlag(Qt::Window);
             db->hide();
@@ -158,7 +159,8 @@ int programStart(QApplication& app, int argc, char** argv) {
             if (!load) return;
             load->exec();
             loadChosenGame(
-                game, player, [starter] { starter->beginLoadedGame(); }, [starter] { starter->finishLoadedGame(); });
+                game, player, [starter] { return starter->beginLoadedGame(); },
+                [starter] { starter->finishLoadedGame(); });
         });
         QObject::connect(starter, &TForm_CW2Starter::databaseRequested, starter, [&screens] {
             if (auto* db = screens.get<TDBForm>(QStringLiteral("TDBForm"))) {

@@ -26,7 +26,13 @@ std::string cmdSaves(Session& s, const Command& cmd) {
     while (annotateNextEntry(*s.game, screen)) {
     }
     if (screen.entries.empty()) s.out << "(no saved games)\n";
-    for (std::size_t i = 0; i < screen.entries.size(); ++i) s.out << (i + 1) << "  " << screen.entries[i] << '\n';
+    const int newest = newestSaveEntry(*s.game, screen);
+    for (std::size_t i = 0; i < screen.entries.size(); ++i) {
+        const std::string& entry = screen.entries[i];
+        s.out << (i + 1) << "  " << entry << " | "
+              << saveSummaryText(readSaveSummary(*s.game, entry.substr(0, entry.find(" >>> "))))
+              << (static_cast<int>(i) == newest ? "  (selected)" : "") << '\n';
+    }
     return {};
 }
 
@@ -47,7 +53,8 @@ std::string cmdLoad(Session& s, const Command& cmd) {
     }
     NewGameOptions options = loadStarterDefaults(g.programFolder).options;
     const bool loaded = loadChosenGame(
-        g, s.player, [&] { beginNewGame(g, s.player, s.ref, options); }, [&] { finishNewGame(g, s.player, options); });
+        g, s.player, [&] { return beginNewGame(g, s.player, s.ref, options); },
+        [&] { finishNewGame(g, s.player, options); });
     s.out << (loaded ? "loaded: " + g.session.currentGameName + ", week " + std::to_string(g.currentWeek) + ", " +
                            std::to_string(g.currentYear)
                      : std::string("load: nothing loaded"))

@@ -32,7 +32,8 @@ void printDate(Session& s) { s.out << "now: week " << s.game->currentWeek << ", 
 
 std::string cmdNewGame(Session& s, const Command& cmd) {
     if (!cmd.positional().empty()) return "takes only key=value options";
-    NewGameOptions o;
+    // The names of the last game, and the tutor for a newcomer, as the screen shows them.
+    NewGameOptions o = loadStarterDefaults(s.game->programFolder).options;
     PlayerBonus bonus;
     for (const Arg& a : cmd.args) {
         long long n = 0;
@@ -70,10 +71,12 @@ std::string cmdNewGame(Session& s, const Command& cmd) {
     s.out << "player setup: age " << bonus.age << ", " << specialtyNames()[static_cast<std::size_t>(bonus.specialty)]
           << '\n';
     Game& g = *s.game;
-    // A script may start one game after another; each starts from empty tables.
-    g.reset();
     g.session.loadingSavedGame = false;
-    startNewGame(g, s.player, s.ref, o, bonus);
+    // A refused start has shown its message and left the running game alone.
+    if (!startNewGame(g, s.player, s.ref, o, bonus).empty()) {
+        s.out << "new-game: refused\n";
+        return {};
+    }
     s.out << "world: " << worldSummaryText(summarizeWorld(g)) << '\n';
     return {};
 }

@@ -120,7 +120,7 @@ std::string genreCode(const std::string& cell, const std::string& title) {
 
 void convertCatalogue(ReferenceTables& t, Game& g, const BonusLists& lists, const std::string& folder,
                       const std::function<void(int)>& status) {
-    auto& perYear = g.tables().catalogueGamesPerYear;
+    auto& perYear = t.catalogueGamesPerYear;
     for (auto& n : perYear) n = 0;
 
     StringTable& games = t.List_games;

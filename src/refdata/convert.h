@@ -29,7 +29,8 @@ struct ConversionFile {
 };
 extern const ConversionFile kConversionFiles[5];
 
-// Converts List_games in place and fills the derived tables. `status` is
+// Converts List_games in place and fills the derived tables and the
+// catalogue's games per year. `status` is
 // called every 25 catalogue rows with the row number (the screen's
 // "game num:" and a chance to process events). Writes the five conversion
 // files into `folder` unless it is empty.

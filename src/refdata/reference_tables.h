@@ -3,10 +3,12 @@
 // tables, imported from the data archive before a world is built.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "refdata/table_file.h"
+#include "state/types.h"
 
 namespace cw {
 
@@ -28,6 +30,12 @@ struct ReferenceTables {
     bool rebuildRequested = false;  // once asked for, every later import of the run converts again
     bool tablesFromCache = false;   // the last import read the conversion files
     bool testEnabled = false;       // "Test" on the database screen
+    // Catalogue games per year, counted by the last conversion; a new game
+    // takes them into its tables (they travel with its saves).
+    Arr<std::int32_t, 1970, 2099> catalogueGamesPerYear{};
+    // What kept the last import from filling every table a world needs
+    // ("cw2_cpus.csv is missing from data.zip"); empty when it did.
+    std::string importProblem;
 
     // The tables by their names, for the database screen and the CLI.
     StringTable* byName(const std::string& name);

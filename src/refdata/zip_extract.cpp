@@ -78,15 +78,33 @@ std::vector<std::string> rawCentralNames(const std::string& path) {
 
 }  // namespace
 
-ZipExtractResult extractArchive(const std::string& zipPath, const std::string& folder, const ZipLimits& limits) {
+namespace {
+
+std::string openErrorText(int err) {
+    zip_error_t ze;
+    zip_error_init_with_code(&ze, err);
+    std::string text = zip_error_strerror(&ze);
+    zip_error_fini(&ze);
+    return text;
+}
+
+ZipExtractResult extract(const std::string& zipPath, const std::string& folder, const std::vector<std::string>* wanted,
+                         const ZipLimits& limits) {
     ZipExtractResult result;
+    std::error_code fec;
+    // Opening a pipe or a device would wait for a writer or read forever.
+    if (!fs::is_regular_file(zipPath, fec)) {
+        result.openError = fs::exists(zipPath, fec) ? "not a regular file" : "no such file";
+        return result;
+    }
     int err = 0;
     zip_t* za = zip_open(zipPath.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &err);
+    // The consistency check also refuses two members of exactly the same
+    // name; such an archive is still readable member by member, and the
+    // first of the two wins below.
+    if (!za && err == ZIP_ER_EXISTS) za = zip_open(zipPath.c_str(), ZIP_RDONLY, &err);
     if (!za) {
-        zip_error_t ze;
-        zip_error_init_with_code(&ze, err);
-        result.openError = zip_error_strerror(&ze);
-        zip_error_fini(&ze);
+        result.openError = openErrorText(err);
         return result;
     }
     result.opened = true;
@@ -101,6 +119,7 @@ ZipExtractResult extractArchive(const std::string& zipPath, const std::string& f
         const std::string raw = rawNames.size() == static_cast<std::size_t>(count)
                                     ? rawNames[index]
                                     : std::string(libName ? libName : "");
+        std::string outName = raw;  // the name written below the folder
         auto refuse = [&](const std::string& why) {
             std::string shown = raw;
             std::replace(shown.begin(), shown.end(), '\0', '?');
@@ -110,11 +129,25 @@ ZipExtractResult extractArchive(const std::string& zipPath, const std::string& f
             refuse(why);
             continue;
         }
-        if (raw.back() == '/') continue;  // a folder entry
+        if (wanted) {
+            const auto match = std::find_if(wanted->begin(), wanted->end(),
+                                            [&](const std::string& w) { return lower(w) == lower(raw); });
+            if (match == wanted->end()) {
+                refuse("is not a file the import reads");
+                continue;
+            }
+            outName = *match;
+        } else if (raw.back() == '/') {
+            continue;  // a folder entry
+        }
         if (!seen.insert(lower(raw)).second) {
             refuse("repeats an earlier member's name");
             continue;
         }
+        auto refuseWanted = [&](const std::string& why) {
+            refuse(why);
+            if (wanted) result.brokenWanted.emplace(outName, why);
+        };
         zip_stat_t st;
         zip_stat_init(&st);
         const zip_uint64_t packed = zip_stat_index(za, index, 0, &st) == 0 && (st.valid & ZIP_STAT_COMP_SIZE)
@@ -122,17 +155,17 @@ ZipExtractResult extractArchive(const std::string& zipPath, const std::string& f
                                         : 0;
         zip_file_t* zf = zip_fopen_index(za, index, 0);
         if (!zf) {
-            refuse(std::string("cannot be read (") + zip_strerror(za) + ")");
+            refuseWanted(std::string("cannot be read (") + zip_strerror(za) + ")");
             continue;
         }
-        const fs::path target = fs::path(folder) / raw;
+        const fs::path target = fs::path(folder) / outName;
         std::error_code ec;
         fs::create_directories(target.parent_path(), ec);
         const std::string tmp = target.string() + ".part";
         std::FILE* out = std::fopen(tmp.c_str(), "wb");
         if (!out) {
             zip_fclose(zf);
-            refuse("cannot be written to " + target.string());
+            refuseWanted("cannot be written to " + target.string());
             continue;
         }
         std::uint64_t unpacked = 0;
@@ -168,20 +201,31 @@ ZipExtractResult extractArchive(const std::string& zipPath, const std::string& f
         if (why.empty() && !closed) why = "cannot be written to " + target.string();
         if (!why.empty()) {
             fs::remove(tmp, ec);
-            refuse(why);
+            refuseWanted(why);
             if (total > limits.maxTotalBytes) break;
             continue;
         }
         fs::rename(tmp, target, ec);
         if (ec) {
             fs::remove(tmp, ec);
-            refuse("cannot replace " + target.string());
+            refuseWanted("cannot replace " + target.string());
             continue;
         }
-        result.written.push_back(raw);
+        result.written.push_back(outName);
     }
     zip_discard(za);
     return result;
+}
+
+}  // namespace
+
+ZipExtractResult extractArchive(const std::string& zipPath, const std::string& folder, const ZipLimits& limits) {
+    return extract(zipPath, folder, nullptr, limits);
+}
+
+ZipExtractResult extractMembers(const std::string& zipPath, const std::string& folder,
+                                const std::vector<std::string>& wanted, const ZipLimits& limits) {
+    return extract(zipPath, folder, &wanted, limits);
 }
 
 }  // namespace cw

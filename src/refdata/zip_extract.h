@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -19,13 +20,23 @@ struct ZipLimits {
 struct ZipExtractResult {
     bool opened = false;                // a readable ZIP archive
     std::string openError;              // why not
-    std::vector<std::string> written;   // member names written
+    std::vector<std::string> written;   // names written, as the folder now holds them
     std::vector<std::string> warnings;  // one line per member refused
+    // For extractMembers: a wanted name whose member was there but could not
+    // be unpacked, and why ("is damaged (CRC error)").
+    std::map<std::string, std::string> brokenWanted;
 };
 
 // Unpacks every acceptable member of `zipPath` into `folder`, replacing
 // files of the same name.
 ZipExtractResult extractArchive(const std::string& zipPath, const std::string& folder, const ZipLimits& limits = {});
+
+// Unpacks only the members named in `wanted`, matched without regard to
+// letter case and written under the spelling `wanted` gives; every other
+// member is skipped with a warning. Of two members with the same name the
+// first one wins.
+ZipExtractResult extractMembers(const std::string& zipPath, const std::string& folder,
+                                const std::vector<std::string>& wanted, const ZipLimits& limits = {});
 
 // Why a member name may not be written below the target folder; empty when
 // it may.

@@ -71,9 +71,9 @@ std::string checkNewGameOptions(const NewGameOptions& o) {
     return {};
 }
 
-std::string applyNewGameOptions(Game& g, const NewGameOptions& o) {
-    if (std::string why = checkNewGameOptions(o); !why.empty()) return why;
+namespace {
 
+void writeChoices(Game& g, const NewGameOptions& o) {
     World& w = g.world();
     w.gameLevel = static_cast<u8>(o.gameLevel);
     w.startupScore = static_cast<u8>(startupScore(o));
@@ -103,6 +103,13 @@ std::string applyNewGameOptions(Game& g, const NewGameOptions& o) {
     s.monthCashChange = 0;
     // The first week's change then shows what was spent since the start.
     s.lastCash = w.money;
+}
+
+}  // namespace
+
+std::string applyNewGameOptions(Game& g, const NewGameOptions& o) {
+    if (std::string why = checkNewGameOptions(o); !why.empty()) return why;
+    writeChoices(g, o);
     return {};
 }
 
@@ -182,10 +189,29 @@ StarterDefaults loadStarterDefaults(const std::string& folder) {
 
 std::string beginNewGame(Game& g, Player& p, ReferenceTables& ref, const NewGameOptions& o, const PlayerBonus& bonus,
                          const NewGameHooks& hooks) {
-    if (std::string why = checkNewGameOptions(o); !why.empty()) return why;
     const bool loading = g.session.loadingSavedGame;
+    // A load takes the names and every choice from its save file, so what
+    // the screen holds can neither refuse nor change it.
     if (!loading) {
+        if (std::string why = checkNewGameOptions(o); !why.empty()) return why;
         if (std::string why = checkPlayerBonus(bonus); !why.empty()) return why;
+    }
+
+    // The archive is read before anything is written or asked: without a
+    // complete one no world can be built, and the player stays where he
+    // was. The running tables are replaced only by complete ones.
+    ReferenceTables imported = ref;
+    importReferenceData(g, p, imported, ImportAction::StartNewGame);
+    if (std::string refusal = referenceDataRefusal(imported); !refusal.empty()) {
+        p.messageBox(kReferenceDataCaption, refusal, false);
+        return refusal;
+    }
+    ref = std::move(imported);
+
+    if (!loading) {
+        // Every new game starts from empty tables, a script's second one too.
+        g.reset();
+        g.tables().catalogueGamesPerYear = ref.catalogueGamesPerYear;
         writeNamesFile(g, o);
         resetPlayerSetup(g);
         const PlayerBonus chosen = hooks.playerSetup ? hooks.playerSetup() : bonus;
@@ -194,12 +220,10 @@ std::string beginNewGame(Game& g, Player& p, ReferenceTables& ref, const NewGame
         applyPlayerBonus(g, chosen);
     }
 
-    importReferenceData(g, p, ref, ImportAction::StartNewGame);
-
     p.progressShow();
     if (hooks.closeStarter) hooks.closeStarter();
     g.rng.randomizeSeed();
-    applyNewGameOptions(g, o);
+    writeChoices(g, o);
     initWorld(g, p, ref, hooks.world);
     return {};
 }

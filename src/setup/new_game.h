@@ -97,10 +97,18 @@ struct NewGameHooks {
     WorldScreenHooks world;
 };
 
-// "Start new game": "Namstart.txt" and the player setup (not for a load),
-// the reference import, the progress window, a fresh seed, the choices into
-// `World`, the world set-up, the save file for a load, and the main screen.
-// Refused choices change nothing and return the reason.
+// The caption of the message that refuses a start without complete
+// reference data.
+inline constexpr const char* kReferenceDataCaption = "UnZip failure";
+
+// "Start new game": the reference import, "Namstart.txt" and the player
+// setup (not for a load), the progress window, a fresh seed, the choices
+// into `World`, the world set-up, the save file for a load, and the main
+// screen. Refused choices change nothing and return the reason. An import
+// that leaves a table file missing, damaged or empty refuses too, with a
+// message that names it; nothing is written or asked then, and the running
+// game and its tables stay as they were. A load is never refused for the
+// screen's choices: its save file brings its own.
 std::string startNewGame(Game& g, Player& p, ReferenceTables& ref, const NewGameOptions& o,
                          const PlayerBonus& bonus = {}, const NewGameHooks& hooks = {});
 

@@ -12,6 +12,7 @@
 #include "market/competitors.h"
 #include "market/region_lists.h"
 #include "people/people_generation.h"
+#include "refdata/import.h"
 #include "setup/game_clock.h"
 #include "state/inbox.h"
 #include "state/log.h"
@@ -590,9 +591,8 @@ void initWorld(Game& g, Player& p, const ReferenceTables& ref, const WorldScreen
     readStoredPlayTime(g);
     if (hooks.startPlayTimer) hooks.startPlayTimer();
     fillGenreProfiles(g.session);
-    // On a load this is the level chosen on the new-game screen: the saved
-    // world arrives only afterwards.
-    g.session.buildingBasePrice = 200000 * g.world().gameLevel;
+    // A load computes this again once its saved world has arrived.
+    deriveFromGameLevel(g);
 
     if (g.session.loadingSavedGame) {
         writeLog("Existing game loading");
@@ -666,13 +666,22 @@ std::string worldSummaryText(const WorldSummary& w) {
            std::to_string(w.catalogueTitles) + " catalogue titles (" + std::to_string(w.releasedTitles) + " on sale)";
 }
 
-std::string testWorld(Game& g, Player& p, const ReferenceTables& ref) {
+void deriveFromGameLevel(Game& g) { g.session.buildingBasePrice = 200000 * g.world().gameLevel; }
+
+bool testWorld(Game& g, Player& p, const ReferenceTables& ref, std::string& summary) {
+    summary.clear();
+    if (const std::string refusal = referenceDataRefusal(ref); !refusal.empty()) {
+        p.messageBox(kReferenceDataCaption, refusal, false);
+        return false;
+    }
     g.reset();
+    g.tables().catalogueGamesPerYear = ref.catalogueGamesPerYear;
     g.rng.randomizeSeed();
     g.session.loadingSavedGame = false;
     applyNewGameOptions(g, NewGameOptions{});
     initWorld(g, p, ref);
-    return worldSummaryText(summarizeWorld(g));
+    summary = worldSummaryText(summarizeWorld(g));
+    return true;
 }
 
 }  // namespace cw

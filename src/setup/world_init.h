@@ -65,9 +65,15 @@ WorldSummary summarizeWorld(const Game& g);
 // "63 platforms (4 released), 144 processors (17 on the market), ..."
 std::string worldSummaryText(const WorldSummary& w);
 
+// What the game level decides outside the saved tables (the price unit of
+// all construction), from the level of the world as it stands: a new game's
+// choice, or a loaded game's own.
+void deriveFromGameLevel(Game& g);
+
 // "Test" on the database screen: a fresh seed and a world built with the
-// new-game screen's defaults from the reference tables as they stand now.
-// Returns the world's summary.
-std::string testWorld(Game& g, Player& p, const ReferenceTables& ref);
+// new-game screen's defaults from the reference tables as they stand now;
+// `summary` then describes it. While the last import was incomplete the
+// test is refused with a message naming the table file, and nothing changes.
+bool testWorld(Game& g, Player& p, const ReferenceTables& ref, std::string& summary);
 
 }  // namespace cw

@@ -128,6 +128,8 @@ void TDBForm::runImport(bool rebuild) {
                         });
     QApplication::restoreOverrideCursor();
     reload();
+    // The tables a failed import left are shown, and the status bar says what is missing.
+    if (!ref_.importProblem.empty()) status_->setText(QString::fromStdString(referenceDataRefusal(ref_)));
 }
 
 TPasswordDlg::TPasswordDlg(QWidget* parent) : QDialog(parent) {

@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "setup/load_game.h"
+
 namespace cw::ui {
 
 TForm_load_game::TForm_load_game(Game& g, Player& p, QWidget* parent)
@@ -64,16 +66,25 @@ void TForm_load_game::showEvent(QShowEvent* event) {
 
 void TForm_load_game::refill() {
     screen_ = openLoadScreen(game_);
+    summaries_.clear();
     list_->clear();
-    for (const std::string& e : screen_.entries) list_->addItem(QString::fromStdString(e));
+    for (std::size_t i = 0; i < screen_.entries.size(); ++i) {
+        summaries_.push_back(saveSummaryText(readSaveSummary(game_, screen_.entries[i])));
+        list_->addItem(entryText(i));
+    }
+    list_->setCurrentRow(newestSaveEntry(game_, screen_));
     if (!screen_.entries.empty()) annotate_->start();
+}
+
+QString TForm_load_game::entryText(std::size_t i) const {
+    return QString::fromStdString(screen_.entries[i] + "\n" + summaries_[i]);
 }
 
 void TForm_load_game::annotateTick() {
     const std::size_t i = screen_.annotated;
     const bool more = annotateNextEntry(game_, screen_);
     if (i < screen_.entries.size() && static_cast<int>(i) < list_->count())
-        list_->item(static_cast<int>(i))->setText(QString::fromStdString(screen_.entries[i]));
+        list_->item(static_cast<int>(i))->setText(entryText(i));
     if (!more) annotate_->stop();
 }
 

@@ -1,8 +1,11 @@
 // "Load a saved game": the saves in the save folder, each annotated in turn
-// with its date.
+// with its date and shown with its company, game date and cash; the newest
+// is selected.
 #pragma once
 
 #include <QDialog>
+#include <string>
+#include <vector>
 
 #include "state/save_game.h"
 
@@ -29,10 +32,12 @@ protected:
 
 private:
     void annotateTick();
+    QString entryText(std::size_t i) const;
 
     Game& game_;
     Player& player_;
     LoadScreen screen_;
+    std::vector<std::string> summaries_;  // one per entry
     QListWidget* list_;
     QLineEdit* hidden_;
     QTimer* annotate_;

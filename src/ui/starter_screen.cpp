@@ -504,16 +504,19 @@ void TForm_CW2Starter::startNewGame() {
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    cw::startNewGame(game_, player_, ref_, o, {}, startHooks());
+    const std::string refused = cw::startNewGame(game_, player_, ref_, o, {}, startHooks());
     QApplication::restoreOverrideCursor();
+    // A refusal has said why; the player stays here to try again.
+    if (!refused.empty()) return;
     leave();
     emit gameStarted();
 }
 
-void TForm_CW2Starter::beginLoadedGame() {
+std::string TForm_CW2Starter::beginLoadedGame() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    beginNewGame(game_, player_, ref_, options(), {}, startHooks());
+    std::string refused = beginNewGame(game_, player_, ref_, options(), {}, startHooks());
     QApplication::restoreOverrideCursor();
+    return refused;
 }
 
 void TForm_CW2Starter::finishLoadedGame() {
@@ -553,7 +556,7 @@ void TForm_CW2Starter::rebuildDatabase() {
 bool TForm_CW2Starter::rebuildDatabaseWithCode(const QString& typed) {
     if (!rebuildPasswordAccepted(typed.toStdString())) return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    importReferenceData(game_, player_, ref_, ImportAction::RebuildDatabase);
+    cw::rebuildDatabase(game_, player_, ref_, typed.toStdString());
     QApplication::restoreOverrideCursor();
     emit databaseRequested();
     return true;

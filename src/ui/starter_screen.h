@@ -52,8 +52,9 @@ public:
 
     // A load goes through "Start new game" too: its first half (the import
     // and the world set-up's always-steps, closing this screen) before the
-    // save file is read, and its end (the main screen) afterwards.
-    void beginLoadedGame();
+    // save file is read, and its end (the main screen) afterwards. The
+    // first returns the start's refusal, already shown, or an empty text.
+    std::string beginLoadedGame();
     void finishLoadedGame();
 
 public slots:

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli/driver.h"
+#include "fakes/tiny_data.h"
 #include "state/shared_ops.h"
 
 namespace cw::cli {
@@ -25,6 +26,8 @@ protected:
     fs::path dir = makeTempDir();
     std::ostringstream out;
     Session s{out, dir.string()};
+
+    void SetUp() override { test::writeTinyDataArchive(dir); }
 
     void TearDown() override {
         std::error_code ec;

@@ -7,6 +7,7 @@
 
 #include "cli/driver.h"
 #include "fakes/recording_player.h"
+#include "fakes/tiny_data.h"
 #include "setup/load_game.h"
 #include "state/inbox.h"
 #include "state/save_file.h"
@@ -122,7 +123,12 @@ TEST_F(SaveLoadTest, LoadingWeek52PlaysIntoTheNextYear) {
     other.session.chosenSaveFile = "late.sav";
     bool started = false;
     test::RecordingPlayer q;
-    ASSERT_TRUE(loadChosenGame(other, q, [&] { started = true; }, {}));
+    ASSERT_TRUE(loadChosenGame(other, q,
+                               [&] {
+                                   started = true;
+                                   return std::string();
+                               },
+                               {}));
     EXPECT_TRUE(started);
     EXPECT_EQ(other.session.currentGameName, "late.sav");
     EXPECT_EQ(other.currentYear, 2000);
@@ -145,7 +151,12 @@ TEST_F(SaveLoadTest, NothingChosenOrADamagedFileLeavesTheGameAlone) {
     std::ofstream(dir / "savegame" / "short.sav") << "too short";
     g.session.chosenSaveFile = "short.sav";
     bool started = false;
-    EXPECT_FALSE(loadChosenGame(g, p, [&] { started = true; }, {}));
+    EXPECT_FALSE(loadChosenGame(g, p,
+                                [&] {
+                                    started = true;
+                                    return std::string();
+                                },
+                                {}));
     EXPECT_FALSE(started);
     EXPECT_EQ(g.world().money, 5);
     EXPECT_EQ(p.only("message").back().a, "Load Error");
@@ -154,6 +165,7 @@ TEST_F(SaveLoadTest, NothingChosenOrADamagedFileLeavesTheGameAlone) {
 TEST_F(SaveLoadTest, SameSeedAndScriptGiveByteIdenticalSaves) {
     auto play = [&](const std::string& sub) {
         fs::create_directories(dir / sub);
+        test::writeTinyDataArchive(dir / sub);
         std::ostringstream out;
         cli::Session s(out, (dir / sub).string());
         s.game->rng.fixedSeed = 99;

@@ -8,6 +8,7 @@
 
 #include "cli/driver.h"
 #include "fakes/recording_player.h"
+#include "fakes/tiny_data.h"
 #include "finance/player_bonus.h"
 
 namespace cw {
@@ -149,16 +150,16 @@ TEST_F(StartNewGameTest, StartNewGameRunsItsStepsInOrder) {
     o.playerName = "Ann";
     o.companyValue = 3;
     o.music = false;
+    test::writeTinyDataArchive(dir);
     EXPECT_EQ(startNewGame(g, player, ref, o, {}, hooks), "");
 
-    // Without the data archive the import reports the missing people list
-    // and the world stays empty; the start goes on.
+    // The import comes first and says nothing; then the names file, the
+    // player setup and the progress window.
     ASSERT_GE(player.calls.size(), 4u);
-    EXPECT_EQ(player.calls[0].kind, "message");
-    EXPECT_EQ(player.calls[0].b, "cw2_test_people.txt is missing");
-    EXPECT_EQ(player.calls[1].kind, "progressShow");
+    EXPECT_EQ(player.calls[0].kind, "progressShow");
     EXPECT_EQ(player.calls.back().kind, "progressHide");
-    EXPECT_EQ(steps, (std::vector<std::string>{"setup:Ann\nAcme\n", "close:2", "map", "main", "tips", "traffic"}));
+    EXPECT_TRUE(player.only("message").empty());
+    EXPECT_EQ(steps, (std::vector<std::string>{"setup:Ann\nAcme\n", "close:1", "map", "main", "tips", "traffic"}));
     EXPECT_EQ(g.session.chosenPlayerAge, 22);
     EXPECT_EQ(g.session.chosenPlayerSpecialty, 2);
     EXPECT_EQ(g.world().money, 3000000);
@@ -166,7 +167,8 @@ TEST_F(StartNewGameTest, StartNewGameRunsItsStepsInOrder) {
     EXPECT_EQ(g.world().boardOpinion, 40);
     EXPECT_EQ(g.inbox.unread, 2);
     EXPECT_EQ(player.refreshes, 1);
-    EXPECT_EQ(summarizeWorld(g).platforms, 0);
+    EXPECT_EQ(summarizeWorld(g).platforms, 3);
+    EXPECT_EQ(g.session.buildingBasePrice, 400000);
 }
 
 TEST_F(StartNewGameTest, ALoadSkipsTheNamesAndThePlayerSetup) {
@@ -181,6 +183,7 @@ TEST_F(StartNewGameTest, ALoadSkipsTheNamesAndThePlayerSetup) {
     hooks.openTutor = [&] { steps.push_back("tutor"); };
     NewGameOptions o;
     o.tutor = true;
+    test::writeTinyDataArchive(dir);
     EXPECT_EQ(startNewGame(g, player, ref, o, {}, hooks), "");
     EXPECT_EQ(steps, (std::vector<std::string>{"load", "tutor"}));
     EXPECT_FALSE(fs::exists(dir / "Namstart.txt"));

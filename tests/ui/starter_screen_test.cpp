@@ -16,6 +16,7 @@
 #include <fstream>
 
 #include "fakes/recording_player.h"
+#include "fakes/tiny_data.h"
 #include "ui/main_screen.h"
 #include "ui/player_bonus_screen.h"
 #include "ui/progress_window.h"
@@ -34,6 +35,7 @@ protected:
         fs::create_directories(dir);
         g.programFolder = dir.string();
         g.rng.fixedSeed = 5;
+        test::writeTinyDataArchive(dir);
     }
     void TearDown() override { fs::remove_all(dir); }
 
@@ -127,6 +129,30 @@ TEST_F(StarterScreenTest, StartNewGameBuildsTheWorldAndIgnoresClose) {
     EXPECT_TRUE(fs::exists(dir / "Namstart.txt"));
 }
 
+TEST_F(StarterScreenTest, ABrokenArchiveKeepsThePlayerOnTheScreen) {
+    std::ofstream(dir / "data.zip", std::ios::binary) << "not an archive";
+    TForm_CW2Starter starter(g, player, ref);
+    NewGameHooks hooks;
+    int setups = 0;
+    hooks.playerSetup = [&] {
+        ++setups;
+        return PlayerBonus{};
+    };
+    starter.setStartHooks(hooks);
+    starter.show();
+    int started = 0;
+    QObject::connect(&starter, &TForm_CW2Starter::gameStarted, [&] { ++started; });
+    starter.startNewGame();
+    EXPECT_EQ(started, 0);
+    EXPECT_EQ(setups, 0);
+    EXPECT_TRUE(starter.isVisible());
+    ASSERT_EQ(player.only("message").size(), 1u);
+    EXPECT_EQ(player.only("message")[0].a, "UnZip failure");
+    EXPECT_NE(player.only("message")[0].b.find("data.zip cannot be read"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "Namstart.txt"));
+    starter.exitGame();
+}
+
 TEST_F(StarterScreenTest, RebuildDatabaseNeedsTheExactCode) {
     TForm_CW2Starter starter(g, player, ref);
     int asked = 0, loads = 0, exits = 0;
@@ -210,7 +236,7 @@ TEST_F(StarterScreenTest, Screenshots) {
 TEST_F(StarterScreenTest, ScreenshotOfAStartedGame) {
     const char* shots = std::getenv("CW_SCREENSHOT_DIR");
     if (!shots) GTEST_SKIP() << "CW_SCREENSHOT_DIR not set";
-    fs::copy_file(fs::path(CW_GAME_DIR) / "data.zip", dir / "data.zip");
+    fs::copy_file(fs::path(CW_GAME_DIR) / "data.zip", dir / "data.zip", fs::copy_options::overwrite_existing);
     QtPlayer qt(&g);
     TForm_main main(g, qt);
     auto* progress = new TForm_Project_progress(g, &main);
