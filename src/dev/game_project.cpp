@@ -345,6 +345,14 @@ void DevelopmentScreen::moveFocus(int which, i32 value) {
     recompute();
 }
 
+bool DevelopmentScreen::setFocus(const std::array<i32, 3>& v) {
+    if (v[0] + v[1] + v[2] != 100 || std::any_of(v.begin(), v.end(), [](i32 x) { return x < 1 || x > 98; }))
+        return false;
+    focus_ = v;
+    recompute();
+    return true;
+}
+
 void DevelopmentScreen::moveResearch(int which, i32 value) {
     if (which < 0 || which > 2) return;
     research_[static_cast<std::size_t>(which)] = std::clamp(value, 25, 100);

@@ -132,6 +132,9 @@ public:
     void cycleMusic();
     void moveFocus(int which, i32 value);
     void moveResearch(int which, i32 value);
+    // A setting the focus sliders can reach: three values 1..98 summing to
+    // 100; false (and nothing changes) for any other.
+    bool setFocus(const std::array<i32, 3>& v);
     // "Choose game" in the sequel list; false for a title not in it.
     bool chooseSequel(i32 year, i32 slot);
 
