@@ -30,9 +30,9 @@ protected:
         test::makeDevWorld(g);
         g.world().money = 2500000;
     }
-    // Pictures for a look at the screens when CW_SCREEN_SHOTS names a folder.
+    // Pictures for a look at the screens when CW_SCREENSHOT_DIR names a folder.
     static void shoot(QWidget& w, const char* name) {
-        if (const char* dir = std::getenv("CW_SCREEN_SHOTS")) w.grab().save(QString::fromLatin1(dir) + "/" + name);
+        if (const char* dir = std::getenv("CW_SCREENSHOT_DIR")) w.grab().save(QString::fromLatin1(dir) + "/" + name);
     }
 };
 
