@@ -82,8 +82,8 @@ TForm_development::TForm_development(Game& g, Player& p, QWidget* parent)
 
     auto* bottom = new QHBoxLayout;
     bottom->setContentsMargins(14, 0, 14, 0);
-    bottom->addWidget(noteLabel(QStringLiteral("Name the game, choose a genre and up to three platforms, find a team "
-                                               "leader, then press Start development."),
+    bottom->addWidget(noteLabel(QStringLiteral("Find a team leader, name the game, choose a genre and up to three "
+                                               "platforms, then press Start development."),
                                 this),
                       1);
     start_ = new QPushButton(QStringLiteral("Start development"), this);
@@ -108,8 +108,10 @@ QWidget* TForm_development::buildGamePage() {
     grid->setContentsMargins(8, 4, 8, 8);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(6);
-    grid->addWidget(buildNameGroup(page), 0, 0);
-    grid->addWidget(buildTeamGroup(page), 1, 0);
+    // The team leader's box sits top left, where the refusal without a
+    // leader tells the player to look for "Find".
+    grid->addWidget(buildTeamGroup(page), 0, 0);
+    grid->addWidget(buildNameGroup(page), 1, 0);
     grid->addWidget(buildPlatformGroup(page), 0, 1, 2, 1);
     grid->addWidget(buildSlidersGroup(page), 0, 2, 2, 1);
     grid->addWidget(buildExtrasGroup(page), 2, 0, 1, 2);
@@ -121,7 +123,7 @@ QWidget* TForm_development::buildGamePage() {
 }
 
 QGroupBox* TForm_development::buildNameGroup(QWidget* parent) {
-    auto* box = new QGroupBox(QStringLiteral("1 \u00b7 Name and genre"), parent);
+    auto* box = new QGroupBox(QStringLiteral("2 \u00b7 Name and genre"), parent);
     auto* l = new QVBoxLayout(box);
     l->addWidget(new QLabel(QStringLiteral("Game name"), box));
     name_ = new QLineEdit(box);
@@ -149,7 +151,7 @@ QGroupBox* TForm_development::buildNameGroup(QWidget* parent) {
 }
 
 QGroupBox* TForm_development::buildPlatformGroup(QWidget* parent) {
-    auto* box = new QGroupBox(QStringLiteral("2 \u00b7 Platforms"), parent);
+    auto* box = new QGroupBox(QStringLiteral("3 \u00b7 Platforms"), parent);
     auto* l = new QVBoxLayout(box);
     warning_ = new QLabel(box);
     warning_->setObjectName(QStringLiteral("warning"));
@@ -168,7 +170,7 @@ QGroupBox* TForm_development::buildPlatformGroup(QWidget* parent) {
 }
 
 QGroupBox* TForm_development::buildTeamGroup(QWidget* parent) {
-    auto* box = new QGroupBox(QStringLiteral("3 \u00b7 Team leader"), parent);
+    auto* box = new QGroupBox(QStringLiteral("1 \u00b7 Team leader"), parent);
     auto* l = new QGridLayout(box);
     leader_ = new QLabel(box);
     leader_->setObjectName(QStringLiteral("leaderName"));

@@ -49,6 +49,9 @@ TEST_F(DevelopmentScreensTest, AGameIsStartedFromTheScreen) {
     EXPECT_EQ(screen.freelancerCost()->text(), QStringLiteral("Cost 0$ weekly"));
     EXPECT_EQ(screen.extraBox(Extra::Network)->text(), QStringLiteral("Serial Network"));
 
+    screen.chooseGenre(2);  // no engine for this genre yet
+    EXPECT_TRUE(screen.engineWarning()->text().startsWith(QStringLiteral("You have no engine for this genre")));
+    shoot(screen, "development_no_engine.png");
     screen.chooseGenre(1);
     ASSERT_EQ(screen.platformList()->count(), 4);
     EXPECT_EQ(screen.platformList()->item(0)->text(), QStringLiteral("(Engine:50)Alpha"));
