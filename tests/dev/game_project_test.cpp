@@ -28,6 +28,8 @@ protected:
         s.setName("Space Duel");
         return s;
     }
+    // A released platform beyond the engine table, which can have no engine.
+    void putDevPlatformAt(int i) { test::putDevPlatform(g, i, "Far", 1979, 1); }
     i32 nextDraw(i32 n) const {
         Random r = g.rng;
         return r.randomInt(n);
@@ -40,6 +42,16 @@ TEST_F(GameProjectTest, PlatformsAreOfferedUpToTheirReleaseWeekOfNextYear) {
     EXPECT_TRUE(platformOffered(g, 1981, 10));
     EXPECT_FALSE(platformOffered(g, 1981, 9));
     EXPECT_FALSE(platformOffered(g, 1982, 52));
+}
+
+TEST_F(GameProjectTest, ANextYearPlatformLeavesTheListAfterItsWeekAndEnginesStopAt150) {
+    putDevPlatformAt(151);
+    DevelopmentScreen s(g);
+    s.chooseGenre(1);
+    EXPECT_EQ(s.platformLines().back().text, "(No engine)Delta");
+    g.currentWeek = 11;
+    s.chooseGenre(1);
+    EXPECT_EQ(s.platformLines().back().text, "(Engine:30)Gamma");
 }
 
 TEST_F(GameProjectTest, TheListsFollowTheYearAndThePlayersEngines) {
@@ -190,13 +202,16 @@ TEST_F(GameProjectTest, StartDevelopmentRefusesInOrder) {
 
     s.setName("Space Duel");
     for (int i = 1; i <= 3; ++i) s.checkPlatform(i - 1, false);
-    EXPECT_EQ(s.startDevelopment(p)->caption, "Choose Platform");
+    EXPECT_EQ(s.startDevelopment(p),
+              (Refusal{"Choose Platform", "You need to choose at least one platform for your new Game"}));
 
     // Every task slot in use: refused before any engine is offered.
     for (Task& t : g.tables().tasks) t.name = "Busy";
     s.checkPlatform(3, true);
     p.calls.clear();
-    EXPECT_EQ(s.startDevelopment(p)->caption, "No free project slot");
+    EXPECT_EQ(s.startDevelopment(p),
+              (Refusal{"No free project slot",
+                       "Your company already runs 500 projects. Finish one before you start a new game."}));
     ASSERT_EQ(p.calls.size(), 1u);
     EXPECT_EQ(s.createdTask(), 0);
 }
@@ -234,7 +249,9 @@ TEST_F(GameProjectTest, DecliningOrMissingCashLeavesThePlatformOut) {
     r.randomInt(200000);
     const i32 second = 400000 + r.randomInt(200000);
     p.buttonAnswers = {false, true};
-    EXPECT_EQ(s.startDevelopment(p)->caption, "No platform");
+    EXPECT_EQ(s.startDevelopment(p),
+              (Refusal{"No platform", "No platform is left for this game: it needs an engine for each platform it is "
+                                      "made for. Nothing was started."}));
     const auto notes = p.only("notify");
     if (second > 450000) {
         ASSERT_EQ(notes.size(), 1u);
