@@ -308,17 +308,26 @@ bool DevelopmentScreen::findLeader(Player& p) {
     return !setLeader(chosen);
 }
 
-ActionResult DevelopmentScreen::setLeader(int person) {
-    auto& people = g_.tables().people;
+namespace {
+// Who may lead a new project: an employee who is on no task.
+ActionResult leaderRefusal(const Game& g, int person) {
+    const auto& people = g.tables().people;
     if (!people.inRange(person) || people[person].name.empty() || !people[person].employed)
         return Refusal{"Choose Team Leader", "Only an employee of your company can lead the project"};
     const Person& who = people[person];
-    const auto& tasks = g_.tables().tasks;
+    const auto& tasks = g.tables().tasks;
     if (who.currentTask >= 1) {
         std::string task = tasks.inRange(who.currentTask) ? tasks[who.currentTask].name.str() : std::string();
         return Refusal{"Employee already assigned to a project",
                        "Employee already assigned to the project \"" + task + "\""};
     }
+    return std::nullopt;
+}
+}  // namespace
+
+ActionResult DevelopmentScreen::setLeader(int person) {
+    if (ActionResult refused = leaderRefusal(g_, person)) return refused;
+    const Person& who = g_.tables().people[person];
     leader_ = person;
     freelancers_ = managerCapacity(who.leadership);
     recompute();
@@ -407,6 +416,14 @@ ActionResult DevelopmentScreen::startDevelopment(Player& p) {
         return r;
     };
     if (leader_ <= 0) return refuse({"Choose Team Leader", kChooseLeaderText});
+    // The leader may have been given other work or left while the screen
+    // stayed open; he would end up on two projects.
+    if (ActionResult gone = leaderRefusal(g_, leader_)) {
+        leader_ = 0;
+        freelancers_ = 0;
+        recompute();
+        return refuse(*gone);
+    }
     if (trimmed(name_).empty()) {
         focusName_ = true;
         return refuse({"Missing Game name", "You need to name your new Game"});

@@ -200,6 +200,14 @@ TEST_F(GameProjectTest, StartDevelopmentRefusesInOrder) {
     ASSERT_EQ(p.only("dialog").size(), 2u);
     EXPECT_EQ(p.only("dialog")[1].a, "Missing Game name");
 
+    // Given other work while the screen was open: the choice is undone.
+    g.tables().people[5].currentTask = 9;
+    g.tables().tasks[9].name = "Study : Design";
+    EXPECT_EQ(s.startDevelopment(p)->text, "Employee already assigned to the project \"Study : Design\"");
+    EXPECT_EQ(s.leader(), 0);
+    g.tables().people[5].currentTask = 0;
+    g.tables().tasks[9].name.clear();
+    ASSERT_FALSE(s.setLeader(5));
     s.setName("Space Duel");
     for (int i = 1; i <= 3; ++i) s.checkPlatform(i - 1, false);
     EXPECT_EQ(s.startDevelopment(p),
