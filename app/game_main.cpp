@@ -14,6 +14,7 @@
 #include "state/paths.h"
 #include "ui/cpu_screen.h"
 #include "ui/database_screen.h"
+#include "ui/development_screen.h"
 #include "ui/employees_screen.h"
 #include "ui/inbox_screen.h"
 #include "ui/load_screen.h"
@@ -24,6 +25,7 @@
 #include "ui/platforms_screen.h"
 #include "ui/player_bonus_screen.h"
 #include "ui/progress_window.h"
+#include "ui/project_screen.h"
 #include "ui/qt_player.h"
 #include "ui/starter_screen.h"
 
@@ -133,6 +135,19 @@ int programStart(QApplication& app, int argc, char** argv) {
             employees->hide();
             QObject::connect(employees, &TForm_employees::staffChanged, mainScreen.get(), &TForm_main::refresh);
             screen = employees;
+        } else if (name == QLatin1String("TForm_development") || name == QLatin1String("TDevelopment")) {
+            QDialog* dev = nullptr;
+            if (name == QLatin1String("TForm_development")) {
+                auto* development = new TForm_development(game, player, mainScreen.get());
+                QObject::connect(development, &TForm_development::projectStarted, mainScreen.get(),
+                                 &TForm_main::refresh);
+                dev = development;
+            } else {
+                dev = new TDevelopment(game, player, mainScreen.get());
+            }
+            dev->setWindowFlag(Qt::Window);
+            dev->hide();
+            screen = dev;
         } else if (name == QLatin1String("TForm_load_game")) {
             screen = new TForm_load_game(game, player, mainScreen.get());
         } else if (name == QLatin1String("TPasswordDlg")) {

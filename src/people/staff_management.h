@@ -16,5 +16,13 @@ void yearlyWageReview(Game& g, Player& p);
 // Opens the staff screen in manager mode and returns the chosen person, or -1
 // when the player chose nobody.
 int chooseTeamLeader(Game& g, Player& p, int task, bool newProject);
+// Opens the staff screen in employee mode for the task.
+void assignEmployees(Game& g, Player& p, int task);
+// Offers to let the new leader pick his own team; returns how many idle
+// employees he should take (0: the player chooses).
+int offerAutoTeam(Game& g, Player& p, int leader);
+// The leader takes up to `count` idle employees, those with little
+// leadership first.
+void autoAssignIdle(Game& g, int count, int task);
 
 }  // namespace cw

@@ -227,6 +227,8 @@ QWidget* TForm_main::buildScreensPanel() {
         {"Platforms", "TForm_platforms"},
         {"CPUs", "Tform_cpu"},
         {"Platform analysis", "TForm_platform_analysis"},
+        {"New game project", "TForm_development"},
+        {"Project properties", "TDevelopment"},
     };
     int i = 0;
     for (const auto& e : entries) {
