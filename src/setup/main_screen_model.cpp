@@ -32,6 +32,14 @@ std::string christmasBannerText(int week) {
     return "Christmas sales\r\n" + std::to_string(48 - week) + " weeks left";
 }
 
+NoticeKind noticeKind(std::string_view title) {
+    static constexpr std::string_view kReports[] = {"Saving Game", "Game saved", "New employee hired",
+                                                    "Unread Mail"};
+    for (std::string_view report : kReports)
+        if (title == report) return NoticeKind::Information;
+    return NoticeKind::Warning;
+}
+
 int taskPercent(const Task& task) {
     if (task.workTotal <= 0) return 0;
     const long long pct = static_cast<long long>(task.progress) * 100 / task.workTotal;
@@ -72,7 +80,7 @@ MainScreenModel buildMainScreenModel(const Game& g) {
     m.cashTone = toneOf(w.money);
 
     m.finance[0] = {"This week", changeText(s.weekCashChange), toneOf(s.weekCashChange)};
-    m.finance[1] = {"This month", changeText(s.monthCashChange), toneOf(s.monthCashChange)};
+    m.finance[1] = {"This month", changeText(s.monthCashShown), toneOf(s.monthCashShown)};
     const i32 sinceNewYear = yearCashChange(g);
     m.finance[2] = {yearChangeCaption(g.currentYear), changeText(sinceNewYear), toneOf(sinceNewYear)};
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "setup/game_clock.h"
@@ -85,6 +86,12 @@ std::string playTimeText(long long seconds);
 // The banner over the main screen in the weeks before Christmas; empty
 // outside weeks 38..47.
 std::string christmasBannerText(int week);
+// How a timed notification reads: reports and good news ("Game saved",
+// "New employee hired") carry the information icon, refusals and warnings
+// the warning icon.
+enum class NoticeKind { Information, Warning };
+NoticeKind noticeKind(std::string_view title);
+
 // Work done on a task in percent, 0..100.
 int taskPercent(const Task& task);
 
