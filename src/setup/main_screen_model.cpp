@@ -46,7 +46,16 @@ int taskPercent(const Task& task) {
     return static_cast<int>(std::clamp<long long>(pct, 0, 100));
 }
 
-std::string progressMoneyText(const Game& g) { return "Money balance: " + std::to_string(g.world().money); }
+std::string progressMoneyText(const Game& g) { return "Money balance: " + cashText(g.world().money); }
+
+std::vector<ProgressPlatformRow> progressPlatformRows(const Game& g) {
+    std::vector<ProgressPlatformRow> rows;
+    for (const Platform& pf : g.tables().platforms) {
+        if (!pf.released) continue;
+        rows.push_back({pf.name.str(), std::to_string(pf.marketShare), thousands(pf.cpuSpec), cashText(pf.price)});
+    }
+    return rows;
+}
 
 std::vector<std::string> progressNewsLines(const Game& g, int category) {
     std::vector<std::string> lines;

@@ -228,7 +228,27 @@ TEST_F(MainScreenModelTest, NewsOlderAboveNewer) {
 
 TEST_F(MainScreenModelTest, ProgressWindowTexts) {
     g.world().money = -1234567;
-    EXPECT_EQ(progressMoneyText(g), "Money balance: -1234567");
+    EXPECT_EQ(progressMoneyText(g), "Money balance: $ -1,234,567");
+    auto& pfs = g.tables().platforms;
+    pfs[3].name = "Vectra";
+    pfs[3].released = 1;
+    pfs[3].marketShare = 12;
+    pfs[3].cpuSpec = 1200;
+    pfs[3].price = 1299;
+    pfs[2].name = "Unreleased";
+    pfs[1].name = "Atari 2600";
+    pfs[1].released = 1;
+    pfs[1].marketShare = 45;
+    pfs[1].cpuSpec = 2;
+    pfs[1].price = 199;
+    const auto rows = progressPlatformRows(g);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].name, "Atari 2600");
+    EXPECT_EQ(rows[0].price, "$ 199");
+    EXPECT_EQ(rows[1].name, "Vectra");
+    EXPECT_EQ(rows[1].share, "12");
+    EXPECT_EQ(rows[1].cpu, "1,200");
+    EXPECT_EQ(rows[1].price, "$ 1,299");
 
     postNews(g, 1, "Economy booming in the US", "Consumers spend more\r\nsecond line");
     postNews(g, 1, "Oil", "Prices up");
