@@ -126,7 +126,12 @@ TEST(ProgressWindowLook, ScreenshotOfAWeek) {
 
 INSTANTIATE_TEST_SUITE_P(Sizes, MainScreenLayoutTest,
                          ::testing::Combine(::testing::Values(QSize(1024, 700), QSize(1366, 768), QSize(1920, 1080)),
-                                            ::testing::Bool()));
+                                            ::testing::Bool()),
+                         [](const ::testing::TestParamInfo<std::tuple<QSize, bool>>& param) {
+                             const QSize size = std::get<0>(param.param);
+                             return std::to_string(size.width()) + "x" + std::to_string(size.height()) +
+                                    (std::get<1>(param.param) ? "_christmas" : "");
+                         });
 
 }  // namespace
 }  // namespace cw::ui
