@@ -12,6 +12,7 @@
 #include "state/game.h"
 #include "state/log.h"
 #include "state/paths.h"
+#include "ui/app_style.h"
 #include "ui/cpu_screen.h"
 #include "ui/database_screen.h"
 #include "ui/development_screen.h"
@@ -83,14 +84,12 @@ int programStart(QApplication& app, int argc, char** argv) {
             screen = progress;
         } else if (name == QLatin1String("TForm_inbox")) {
             auto* inbox = new TForm_inbox(game, player, mainScreen.get());
-            inbox->setWindowFlag(Qt::Window);
+            makeSecondaryWindow(inbox);
             inbox->hide();
             QObject::connect(inbox, &TForm_inbox::inboxChanged, mainScreen.get(), &TForm_main::refresh);
-            QObject::connect(mainScreen.get(), &TForm_main::inboxRequested, inbox, [inbox] {
+            QObject::connect(mainScreen.get(), &TForm_main::inboxRequested, inbox, [inbox, &mainScreen] {
                 inbox->reload();
-                inbox->show();
-                inbox->raise();
-                inbox->activateWindow();
+                mainScreen->presentWindow(inbox);
             });
             screen = inbox;
         } else if (name == QLatin1String("TDBForm")) {
@@ -101,7 +100,7 @@ int programStart(QApplication& app, int argc, char** argv) {
                 if (testWorld(game, player, reference, summary))
                     player.messageBox("Test", "World built: " + summary, false);
             });
-            db->setWindowFlag(Qt::Window);
+            makeSecondaryWindow(db);
             db->hide();
             screen = db;
         } else if (name == QLatin1String("TForm_platforms") || name == QLatin1String("Tform_cpu") ||
@@ -126,12 +125,12 @@ int programStart(QApplication& app, int argc, char** argv) {
                                  });
                 hw = analysis;
             }
-            hw->setWindowFlag(Qt::Window);
+            makeSecondaryWindow(hw);
             hw->hide();
             screen = hw;
         } else if (name == QLatin1String("TForm_employees")) {
             auto* employees = new TForm_employees(game, player, &reference, mainScreen.get());
-            employees->setWindowFlag(Qt::Window);
+            makeSecondaryWindow(employees);
             employees->hide();
             QObject::connect(employees, &TForm_employees::staffChanged, mainScreen.get(), &TForm_main::refresh);
             screen = employees;
@@ -177,23 +176,19 @@ int programStart(QApplication& app, int argc, char** argv) {
                 game, player, [starter] { return starter->beginLoadedGame(); },
                 [starter] { starter->finishLoadedGame(); });
         });
-        QObject::connect(starter, &TForm_CW2Starter::databaseRequested, starter, [&screens] {
+        QObject::connect(starter, &TForm_CW2Starter::databaseRequested, starter, [&screens, &mainScreen] {
             if (auto* db = screens.get<TDBForm>(QStringLiteral("TDBForm"))) {
                 db->reload();
-                db->show();
-                db->raise();
+                mainScreen->presentWindow(db);
             }
         });
     }
 
     QObject::connect(mainScreen.get(), &TForm_main::gameEnded, &app, &QApplication::quit, Qt::QueuedConnection);
-    QObject::connect(mainScreen.get(), &TForm_main::screenRequested, mainScreen.get(), [&screens](const QString& name) {
-        if (QWidget* screen = screens.find(name)) {
-            screen->show();
-            screen->raise();
-            screen->activateWindow();
-        }
-    });
+    QObject::connect(mainScreen.get(), &TForm_main::screenRequested, mainScreen.get(),
+                     [&screens, &mainScreen](const QString& name) {
+                         if (QWidget* screen = screens.find(name)) mainScreen->presentWindow(screen);
+                     });
 
     // Play time counts in steps of 10 seconds while the main screen is open.
     QTimer playTime;
@@ -229,5 +224,7 @@ int programStart(QApplication& app, int argc, char** argv) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // One look for every screen, set before the first one is made.
+    cw::ui::applyAppStyle(app);
     return programStart(app, argc, argv);
 }

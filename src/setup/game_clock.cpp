@@ -28,12 +28,17 @@ void updateFinanceLabels(Game& g) {
     const i32 money = g.world().money;
     s.weekCashChange = money - s.lastCash;
     s.monthCashChange += s.weekCashChange;
-    // The month label has been shown with the sum before it starts over.
+    // The label is drawn with the period's sum first; only then does the
+    // period start over, so a finished period's sum is what the player sees.
+    s.monthCashShown = s.monthCashChange;
     if (g.currentWeek % 4 == 0 || g.currentWeek == 1) s.monthCashChange = 0;
     s.lastCash = money;
 }
 
 void nextWeek(Game& g, Player& p) {
+    // A stop asked for outside a fast forward (the takeover warning of an
+    // earlier week) has nothing left to stop.
+    g.session.stopRequested = false;
     p.progressShow();
     updateFinanceLabels(g);
     weekTick(g, p);
@@ -45,6 +50,7 @@ void nextWeek(Game& g, Player& p) {
 
 void startFastForward(Game& g, Player& p, int maxWeeks) {
     g.session.fastForward = true;
+    g.session.stopRequested = false;
     g.session.fastForwardWeeksLeft = std::max(maxWeeks, 0);
     p.progressShow();
     weekTick(g, p);

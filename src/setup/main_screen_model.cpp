@@ -32,13 +32,30 @@ std::string christmasBannerText(int week) {
     return "Christmas sales\r\n" + std::to_string(48 - week) + " weeks left";
 }
 
+NoticeKind noticeKind(std::string_view title) {
+    static constexpr std::string_view kReports[] = {"Saving Game", "Game saved", "New employee hired",
+                                                    "Unread Mail"};
+    for (std::string_view report : kReports)
+        if (title == report) return NoticeKind::Information;
+    return NoticeKind::Warning;
+}
+
 int taskPercent(const Task& task) {
     if (task.workTotal <= 0) return 0;
     const long long pct = static_cast<long long>(task.progress) * 100 / task.workTotal;
     return static_cast<int>(std::clamp<long long>(pct, 0, 100));
 }
 
-std::string progressMoneyText(const Game& g) { return "Money balance: " + std::to_string(g.world().money); }
+std::string progressMoneyText(const Game& g) { return "Money balance: " + cashText(g.world().money); }
+
+std::vector<ProgressPlatformRow> progressPlatformRows(const Game& g) {
+    std::vector<ProgressPlatformRow> rows;
+    for (const Platform& pf : g.tables().platforms) {
+        if (!pf.released) continue;
+        rows.push_back({pf.name.str(), std::to_string(pf.marketShare), thousands(pf.cpuSpec), cashText(pf.price)});
+    }
+    return rows;
+}
 
 std::vector<std::string> progressNewsLines(const Game& g, int category) {
     std::vector<std::string> lines;
@@ -72,7 +89,7 @@ MainScreenModel buildMainScreenModel(const Game& g) {
     m.cashTone = toneOf(w.money);
 
     m.finance[0] = {"This week", changeText(s.weekCashChange), toneOf(s.weekCashChange)};
-    m.finance[1] = {"This month", changeText(s.monthCashChange), toneOf(s.monthCashChange)};
+    m.finance[1] = {"This month", changeText(s.monthCashShown), toneOf(s.monthCashShown)};
     const i32 sinceNewYear = yearCashChange(g);
     m.finance[2] = {yearChangeCaption(g.currentYear), changeText(sinceNewYear), toneOf(sinceNewYear)};
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "setup/game_clock.h"
@@ -60,8 +61,17 @@ struct MainScreenModel {
 MainScreenModel buildMainScreenModel(const Game& g);
 
 // The progress window's own texts.
-// "Money balance: " + money, the number as it stands.
+// "Money balance: " + the cash as the main screen shows it ("$ 1,234,567").
 std::string progressMoneyText(const Game& g);
+// One released platform as the progress window's table shows it, in the
+// order of the week's platform lines: name, market share, CPU, price.
+struct ProgressPlatformRow {
+    std::string name;
+    std::string share;  // "45"
+    std::string cpu;    // "1,200"
+    std::string price;  // "$ 199"
+};
+std::vector<ProgressPlatformRow> progressPlatformRows(const Game& g);
 // The news list shown during a fast forward: one line per item of the
 // category, the title cut to 12 characters with "..." after it, then ","
 // and the first line of the text.
@@ -85,6 +95,12 @@ std::string playTimeText(long long seconds);
 // The banner over the main screen in the weeks before Christmas; empty
 // outside weeks 38..47.
 std::string christmasBannerText(int week);
+// How a timed notification reads: reports and good news ("Game saved",
+// "New employee hired") carry the information icon, refusals and warnings
+// the warning icon.
+enum class NoticeKind { Information, Warning };
+NoticeKind noticeKind(std::string_view title);
+
 // Work done on a task in percent, 0..100.
 int taskPercent(const Task& task);
 

@@ -126,7 +126,10 @@ void companySteps(Game& g, Player& p) {
 void marketSteps(Game& g, Player& p) {
     World& w = g.world();
     auto& t = g.tables();
-    g.session.stopRequested = false;
+    // A stop asked for earlier in this week stays asked for: clearing it
+    // here lost every click made before the week reached this point, and
+    // the fast forward ran on for another week or more. The request is
+    // cleared when a turn starts instead.
     p.progressShow();
     verboseLog("Turn wiz ON");
     w.weeklyCash[g.currentWeek] = w.money;

@@ -56,6 +56,9 @@ struct Session {
     std::int32_t lastCash = 0;
     std::int32_t weekCashChange = 0;
     std::int32_t monthCashChange = 0;
+    // The "This month" figure as last drawn: the sum of a finished period
+    // stays on show until the next turn, while monthCashChange starts over.
+    std::int32_t monthCashShown = 0;
 
     InboxOptions inboxOptions;
     EventStopOptions eventStops;

@@ -11,6 +11,7 @@
 
 #include "hardware/hardware_texts.h"
 #include "state/game.h"
+#include "ui/app_style.h"
 #include "ui/platforms_screen.h"
 
 namespace cw::ui {
@@ -121,8 +122,8 @@ void PriceChart::paintEvent(QPaintEvent*) {
 Tform_cpu::Tform_cpu(Game& g, QWidget* parent) : QWidget(parent), game_(g) {
     setObjectName(QStringLiteral("Tform_cpu"));
     setWindowTitle(QStringLiteral("CPU prices"));
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(hardwareStyleSheet(objectName()));
+    makeGameWindow(this);
+    setStyleSheet(hardwareStyleSheet());
     resize(1000, 760);
 
     auto* outer = new QVBoxLayout(this);
@@ -146,7 +147,7 @@ Tform_cpu::Tform_cpu(Game& g, QWidget* parent) : QWidget(parent), game_(g) {
     outer->addWidget(band);
 
     auto* body = new QVBoxLayout;
-    body->setContentsMargins(14, 12, 14, 14);
+    body->setContentsMargins(14, 12, 14, 4);
     body->setSpacing(10);
     grid_ = makeHardwareTable(this, QStringLiteral("StringGrid_cpu"), [this](int column) { headerClicked(column); });
     body->addWidget(grid_, 3);
@@ -154,6 +155,7 @@ Tform_cpu::Tform_cpu(Game& g, QWidget* parent) : QWidget(parent), game_(g) {
     chart_->setObjectName(QStringLiteral("Chart_cpu"));
     body->addWidget(chart_, 2);
     outer->addLayout(body, 1);
+    addCloseBar(this);
 
     watch_ = new WeekWatch(this, game_, [this] { rebuild(); });
     rebuild();

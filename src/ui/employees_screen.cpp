@@ -1,4 +1,5 @@
 #include "ui/employees_screen.h"
+#include "ui/app_style.h"
 #include "ui/shared_widgets.h"
 
 #include <QApplication>
@@ -43,77 +44,41 @@ QString gameText(const std::string& s) {
     return t;
 }
 
+// The employees screen's own rules; windows, bands, grids, buttons and the
+// paper of the personal files come from the application's look.
 const char* const kScreenStyle = R"(
-QWidget#TForm_employees { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1f2b3d, stop:1 #141b26); }
-QWidget { font-family: "DejaVu Sans"; font-size: 13px; }
-QWidget#headerBand { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #2c4468, stop:1 #1a2739);
-  border-bottom: 2px solid #f2c14e; }
-QLabel#label_title { color: #f2c14e; font-size: 20px; font-weight: bold; letter-spacing: 1px; }
-QLabel#label_office { color: #1d2b3a; background: #f2c14e; border-radius: 11px; padding: 4px 12px;
-  font-weight: bold; }
-QLabel#label_office[full="true"] { background: #e0604a; color: #ffffff; }
+QWidget#headerBand QLabel#label_office { color: #1d2b3a; background: #f2c14e; border-radius: 11px; padding: 4px 12px;
+  font-weight: bold; font-size: 10pt; letter-spacing: 0; }
+QWidget#headerBand QLabel#label_office[full="true"] { background: #e0604a; color: #ffffff; }
 QWidget#filterBar { background: #18212e; border-bottom: 1px solid #2a3950; }
 QWidget#filterBar QLabel { color: #9fb0c4; font-weight: bold; }
 QLabel#label_count { color: #dfe7f1; }
-QComboBox { background: #24324a; color: #ffffff; border: 1px solid #3a5274; border-radius: 4px;
-  padding: 4px 10px; min-width: 70px; }
-QComboBox:disabled { color: #5d6b7d; background: #1c2636; border-color: #2a3950; }
-QComboBox QAbstractItemView { background: #1d2736; color: #e6ecf3; selection-background-color: #3d6aa8; }
-QTableWidget { background: #1b2534; alternate-background-color: #212d3f; color: #dfe7f1;
-  border: 1px solid #33445e; gridline-color: #2a3950; selection-background-color: #3d6aa8;
-  selection-color: #ffffff; outline: 0; }
-QHeaderView::section { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #34507a, stop:1 #263b5c);
-  color: #f2f5f9; padding: 6px; border: none; border-right: 1px solid #1b2534; font-weight: bold; }
-QHeaderView::section:hover { background: #3f6193; }
-QFrame#card { background: #233047; border: 1px solid #34465f; border-radius: 8px; }
-QLabel#cardTitle { color: #f2c14e; font-weight: bold; font-size: 12px; letter-spacing: 1px; }
-QLabel#interestName { color: #ffffff; font-size: 16px; font-weight: bold; }
+QLabel#interestName { color: #ffffff; font-size: 12pt; font-weight: bold; }
 QLabel#interestInfo { color: #b9c7d8; }
-QPlainTextEdit#memo_person { background: #f7f3e8; color: #2b2b2b; border: 1px solid #c9bfa5; border-radius: 4px;
-  padding: 8px 10px; }
-QPushButton { padding: 7px 18px; border-radius: 4px; font-weight: bold; color: #ffffff;
-  border: 1px solid #5a8cc4; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4a80bb, stop:1 #2b5585); }
-QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5b93d0, stop:1 #34659c); }
-QPushButton:disabled { color: #8b96a3; border-color: #3f4a58; background: #2f3946; }
-QPushButton#Button_hire { font-size: 16px; padding: 10px; color: #2b1a00; border: 2px solid #a86b00;
+QPushButton#Button_hire { font-size: 12pt; padding: 10px; color: #2b1a00; border: 2px solid #a86b00;
   background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffe08a, stop:1 #f0a020); }
 QPushButton#Button_hire:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff0b8, stop:1 #f7b538); }
-QMenu { background: #1d2736; color: #e6ecf3; border: 1px solid #f2c14e; }
-QMenu::item { padding: 6px 22px; }
-QMenu::item:selected { background: #3d6aa8; }
+QPushButton#Button_hire:disabled { color: #8b96a3; border-color: #3f4a58; background: #2f3946; }
 )";
 
+// The job interview's own rules.
 const char* const kDialogStyle = R"(
-QDialog#TForm_interview { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #223047, stop:1 #161f2c); }
-QWidget { font-family: "DejaVu Sans"; font-size: 13px; }
-QWidget#headerBand { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #2c4468, stop:1 #1a2739);
-  border-bottom: 2px solid #f2c14e; }
-QLabel#headerLabel { color: #f2c14e; font-size: 17px; font-weight: bold; letter-spacing: 1px; }
-QPlainTextEdit#memo_person { background: #f7f3e8; color: #2b2b2b; border: 1px solid #c9bfa5; border-radius: 4px;
-  padding: 8px 10px; }
 QLabel#answer { background: #ffffff; color: #1d2b3a; border: 2px solid #c9d3df; border-radius: 12px;
-  padding: 10px 14px; font-size: 14px; }
+  padding: 10px 14px; font-size: 11pt; }
 QLabel#answer[tone="yes"] { background: #2e9d5a; color: #ffffff; border-color: #1d6b3c; }
 QLabel#answer[tone="no"] { background: #d24b3c; color: #ffffff; border-color: #8f2a20; }
 QLabel#mood { color: #e6ecf3; font-weight: bold; }
 QLabel#mood[lost="true"] { color: #ff7b6b; }
-QLabel#appeal, QLabel#previous { color: #f2c14e; font-weight: bold; }
+QWidget#headerBand QLabel#appeal, QLabel#previous { color: #f2c14e; font-weight: bold; font-size: 10pt;
+  letter-spacing: 0; }
 QFrame#offerFrame { background: #233047; border: 1px solid #34465f; border-radius: 8px; }
 QFrame#offerFrame QLabel { color: #c9d6e3; }
 QFrame#offerFrame QLabel#offerTitle { color: #f2c14e; font-weight: bold; letter-spacing: 1px; }
-QCheckBox { color: #e6ecf3; spacing: 6px; }
-QCheckBox:disabled, QFrame#offerFrame QLabel:disabled { color: #66727f; }
-QLineEdit { background: #0f1620; color: #ffffff; border: 1px solid #3a6ea5; border-radius: 3px; padding: 5px;
-  font-size: 14px; }
-QLineEdit:focus { border-color: #f2c14e; }
-QLineEdit:disabled { color: #66727f; border-color: #2f3946; }
-QPushButton { padding: 7px 16px; border-radius: 4px; font-weight: bold; color: #ffffff;
-  border: 1px solid #5a8cc4; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4a80bb, stop:1 #2b5585); }
-QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5b93d0, stop:1 #34659c); }
-QPushButton:disabled { color: #8b96a3; border-color: #3f4a58; background: #2f3946; }
+QFrame#offerFrame QLabel:disabled { color: #66727f; }
+QLineEdit { font-size: 11pt; }
 QPushButton[choice="true"] { min-width: 80px; background: #1b2534; border-color: #f2c14e; color: #f2c14e; }
 QPushButton[choice="true"]:disabled { color: #66727f; border-color: #3f4a58; }
-QPushButton#Button_finalhire { font-size: 15px; color: #ffffff; border: 2px solid #1d6b3c;
+QPushButton#Button_finalhire { font-size: 11pt; color: #ffffff; border: 2px solid #1d6b3c;
   background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #43b86f, stop:1 #2a8a4f); }
 QPushButton#Button_finalhire:disabled { color: #8b96a3; border-color: #3f4a58; background: #2f3946; }
 QPushButton#Button_cancel { border-color: #6b7786;
@@ -181,7 +146,7 @@ TForm_employees::TForm_employees(Game& g, Player& p, const ReferenceTables* ref,
     : QWidget(parent), game_(g), player_(p), model_(std::make_unique<HiringScreen>(g, ref)) {
     setObjectName(QStringLiteral("TForm_employees"));
     setWindowTitle(QStringLiteral("Hire/view Employees"));
-    setAttribute(Qt::WA_StyledBackground);
+    makeGameWindow(this);
     setStyleSheet(QString::fromLatin1(kScreenStyle));
 
     auto* outer = new QVBoxLayout(this);
@@ -338,9 +303,10 @@ TForm_employees::TForm_employees(Game& g, Player& p, const ReferenceTables* ref,
     split->setStretchFactor(1, 2);
     split->setChildrenCollapsible(false);
     auto* body = new QVBoxLayout;
-    body->setContentsMargins(14, 12, 14, 14);
+    body->setContentsMargins(14, 12, 14, 4);
     body->addWidget(split, 1);
     outer->addLayout(body, 1);
+    addCloseBar(this);
 
     dialog_ = new InterviewDialog(g, p, *model_, this);
     connect(dialog_, &InterviewDialog::hired, this, [this] {

@@ -1,4 +1,5 @@
 #include "ui/inbox_screen.h"
+#include "ui/app_style.h"
 #include "ui/shared_widgets.h"
 
 #include <QHBoxLayout>
@@ -61,42 +62,12 @@ QIcon envelope(bool unread) {
     return QIcon(pm);
 }
 
-QString screenStyleSheet() {
-    return QStringLiteral(
-        "QWidget#TForm_inbox { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1f2b3d, stop:1 #141b26); }"
-        "QWidget#headerBand { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #2c4468, stop:1 #1a2739);"
-        "  border-bottom: 2px solid #f2c14e; }"
-        "QLabel#label_inbox { color: #f2c14e; font-size: 20px; font-weight: bold; letter-spacing: 1px; }"
-        "QTableWidget { background: #1b2534; alternate-background-color: #212d3f; color: #dfe7f1;"
-        "  border: 1px solid #33445e; gridline-color: #2a3950; font-size: 13px;"
-        "  selection-background-color: #3d6aa8; selection-color: #ffffff; outline: 0; }"
-        "QTableWidget::item { padding: 0 6px; }"
-        "QHeaderView::section { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #34507a, stop:1 #263b5c);"
-        "  color: #f2f5f9; padding: 6px; border: none; border-right: 1px solid #1b2534; font-weight: bold; }"
-        "QHeaderView::section:hover { background: #3f6193; }"
-        "QPlainTextEdit#memo_letter { background: #f7f3e8; color: #2b2b2b; border: 1px solid #c9bfa5;"
-        "  border-radius: 3px; padding: 14px 18px;"
-        "  selection-background-color: #e0c77a; }"
-        "QSplitter::handle { background: transparent; height: 8px; }"
-        "QPushButton { min-width: 120px; padding: 7px 18px; border-radius: 4px; font-size: 13px; font-weight: bold;"
-        "  color: #ffffff; border: 1px solid #c46a5a;"
-        "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #b8523f, stop:1 #8a3527); }"
-        "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #cc6250, stop:1 #9b3e2f); }"
-        "QPushButton:pressed { background: #702a1f; }"
-        "QPushButton:disabled { color: #9aa3ad; border-color: #4a5463; background: #3a4350; }"
-        "QMenu { background: #1d2736; color: #e6ecf3; border: 1px solid #f2c14e; }"
-        "QMenu::item { padding: 6px 22px; }"
-        "QMenu::item:selected { background: #3d6aa8; }"
-        "QMenu::item:disabled { color: #6b7786; }");
-}
-
 }  // namespace
 
 TForm_inbox::TForm_inbox(Game& g, Player& p, QWidget* parent) : QWidget(parent), game_(g), player_(p) {
     setObjectName(QStringLiteral("TForm_inbox"));
     setWindowTitle(QStringLiteral("Inbox"));
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(screenStyleSheet());
+    makeGameWindow(this);
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -166,9 +137,11 @@ TForm_inbox::TForm_inbox(Game& g, Player& p, QWidget* parent) : QWidget(parent),
     buttons->addStretch(1);
     deleteAll_ = new QPushButton(QStringLiteral("Delete all mails"), this);
     deleteAll_->setObjectName(QStringLiteral("Button_deleteall"));
+    deleteAll_->setProperty("role", QStringLiteral("danger"));
     deleteAll_->setCursor(Qt::PointingHandCursor);
     connect(deleteAll_, &QPushButton::clicked, this, &TForm_inbox::deleteAll);
     buttons->addWidget(deleteAll_);
+    buttons->addWidget(makeCloseButton(this, this));
     body->addLayout(buttons);
     outer->addLayout(body, 1);
 

@@ -1,6 +1,7 @@
 #include "ui/main_screen.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGraphicsOpacityEffect>
@@ -12,6 +13,8 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
@@ -23,6 +26,7 @@
 #include "state/game.h"
 #include "state/inbox.h"
 #include "state/save_game.h"
+#include "ui/app_style.h"
 #include "ui/main_screen_parts.h"
 #include "ui/painted_icons.h"
 #include "ui/progress_window.h"
@@ -67,34 +71,45 @@ TForm_main::TForm_main(Game& game, Player& player, QWidget* parent)
     root->addWidget(buildHeader());
 
     auto* body = new QWidget(central);
-    auto* bodyLayout = new QVBoxLayout(body);
-    bodyLayout->setContentsMargins(14, 10, 14, 10);
-    bodyLayout->setSpacing(10);
-    christmasBanner_ = new QLabel(body);
-    christmasBanner_->setObjectName(QStringLiteral("christmasBanner"));
-    christmasBanner_->setAlignment(Qt::AlignCenter);
-    christmasBanner_->hide();
-    bodyLayout->addWidget(christmasBanner_);
-
-    auto* columns = new QHBoxLayout;
+    auto* columns = new QHBoxLayout(body);
+    columns->setContentsMargins(14, 10, 14, 10);
     columns->setSpacing(12);
-    auto* left = new QVBoxLayout;
+
+    // The left column keeps every panel at its full height and scrolls when
+    // the window is too low for all of them, so that the turn, the cash and
+    // the inbox never get squeezed.
+    auto* leftBox = new QWidget;
+    auto* left = new QVBoxLayout(leftBox);
+    left->setContentsMargins(0, 0, 0, 0);
     left->setSpacing(10);
     left->addWidget(buildTurnPanel());
     left->addWidget(buildFinancePanel());
-    left->addWidget(buildSessionPanel());
     left->addWidget(buildScreensPanel());
     left->addStretch(1);
-    auto* leftBox = new QWidget(body);
-    leftBox->setLayout(left);
+    auto* leftScroll = new QScrollArea(body);
+    leftScroll->setObjectName(QStringLiteral("scrollColumn"));
+    leftScroll->setWidget(leftBox);
+    leftScroll->setWidgetResizable(true);
+    leftScroll->setFrameShape(QFrame::NoFrame);
+    leftScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    leftScroll->setFocusPolicy(Qt::NoFocus);
+    // The panels keep their width; the scroll bar, when there is one, gets
+    // a lane of its own beside them.
     leftBox->setFixedWidth(290);
-    left->setContentsMargins(0, 0, 0, 0);
-    columns->addWidget(leftBox);
-    columns->addWidget(buildWorkPanel(), 1);
-    auto* news = buildNewsPanel();
-    news->setFixedWidth(330);
-    columns->addWidget(news);
-    bodyLayout->addLayout(columns, 1);
+    leftScroll->setFixedWidth(290 + leftScroll->verticalScrollBar()->sizeHint().width());
+    columns->addWidget(leftScroll);
+    columns->addWidget(buildWorkPanel(), 3);
+
+    auto* rightBox = new QWidget(body);
+    auto* right = new QVBoxLayout(rightBox);
+    right->setContentsMargins(0, 0, 0, 0);
+    right->setSpacing(10);
+    right->addWidget(buildNewsPanel(), 1);
+    right->addWidget(buildSessionPanel());
+    // The news grows a little with a wide window; the projects get the rest.
+    rightBox->setMinimumWidth(330);
+    rightBox->setMaximumWidth(440);
+    columns->addWidget(rightBox, 1);
     root->addWidget(body, 1);
     root->addWidget(buildOptionsBar());
     setCentralWidget(central);
@@ -112,6 +127,10 @@ TForm_main::TForm_main(Game& game, Player& player, QWidget* parent)
     iconTimer_->setInterval(500);
     connect(iconTimer_, &QTimer::timeout, this, &TForm_main::blinkInbox);
     iconTimer_->start();
+
+    // Keys during a fast forward reach whatever widget has the focus; the
+    // main screen looks at them first.
+    if (qApp) qApp->installEventFilter(this);
 
     resize(1200, 800);
     setMinimumSize(1024, 700);
@@ -137,6 +156,13 @@ QWidget* TForm_main::buildHeader() {
     names->addWidget(companyLabel_);
     names->addWidget(playerLabel_);
     row->addLayout(names);
+    row->addStretch(1);
+    // The banner sits in the header, where it takes no room from the panels.
+    christmasBanner_ = new QLabel(bar);
+    christmasBanner_->setObjectName(QStringLiteral("christmasBanner"));
+    christmasBanner_->setAlignment(Qt::AlignCenter);
+    christmasBanner_->hide();
+    row->addWidget(christmasBanner_);
     row->addStretch(1);
     auto* calendar = new QLabel(bar);
     calendar->setPixmap(paintedIcon(PaintedIcon::Calendar, 40).pixmap(40, 40));
@@ -168,10 +194,6 @@ QWidget* TForm_main::buildTurnPanel() {
     fastForwardButton_->setToolTip(QStringLiteral("Fast forward  stop at next important event\nKey: F6"));
     connect(fastForwardButton_, &QPushButton::clicked, this, &TForm_main::fastForwardClicked);
     body->addWidget(fastForwardButton_);
-    auto* hint = new QLabel(QStringLiteral("F5 / Space: next week     F6: fast forward"), panel);
-    hint->setObjectName(QStringLiteral("shortcutHint"));
-    hint->setAlignment(Qt::AlignCenter);
-    body->addWidget(hint);
     return panel;
 }
 
@@ -234,11 +256,14 @@ QWidget* TForm_main::buildScreensPanel() {
     for (const auto& e : entries) {
         auto* b = new QPushButton(QString::fromLatin1(e.caption), panel);
         b->setObjectName(QStringLiteral("open_") + QString::fromLatin1(e.screen));
+        b->setProperty("companyScreen", true);
         const QString screen = QString::fromLatin1(e.screen);
         connect(b, &QPushButton::clicked, this, [this, screen] {
             if (!busy_) emit screenRequested(screen);
         });
-        grid->addWidget(b, i / 2, i % 2);
+        // The long captions get a row of their own, the short ones share one.
+        static constexpr int kCell[4][3] = {{0, 0, 2}, {1, 0, 1}, {1, 1, 1}, {2, 0, 2}};
+        grid->addWidget(b, kCell[i][0], kCell[i][1], 1, kCell[i][2]);
         ++i;
     }
     body->addLayout(grid);
@@ -286,10 +311,12 @@ QWidget* TForm_main::buildWorkPanel() {
     taskList_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     taskList_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     taskList_->header()->setSectionResizeMode(2, QHeaderView::Fixed);
-    taskList_->header()->resizeSection(2, 150);
+    taskList_->header()->resizeSection(2, 120);
     taskList_->header()->setStretchLastSection(false);
     taskList_->setItemDelegateForColumn(2, new ProgressDelegate(taskList_));
     tasksBody->addWidget(taskList_);
+    // Room for a few rows at the smallest window size.
+    tasks->setMinimumHeight(170);
     col->addWidget(tasks, 3);
 
     QVBoxLayout* productsBody = nullptr;
@@ -305,6 +332,7 @@ QWidget* TForm_main::buildWorkPanel() {
         productTabs_->addTab(productLists_[i], tabNames[i]);
     }
     productsBody->addWidget(productTabs_);
+    products->setMinimumHeight(150);
     col->addWidget(products, 2);
     return box;
 }
@@ -327,22 +355,36 @@ QWidget* TForm_main::buildNewsPanel() {
         buttons->addWidget(newsButtons_[i]);
     }
     body->addLayout(buttons);
-    newsEmpty_ = new QLabel(QStringLiteral("No news yet"), panel);
+    // The items scroll, each one whole: a long text pushes the later items
+    // down instead of being cut.
+    auto* items = new QWidget;
+    auto* list = new QVBoxLayout(items);
+    list->setContentsMargins(0, 0, 4, 0);
+    list->setSpacing(2);
+    newsEmpty_ = new QLabel(QStringLiteral("No news yet"), items);
     newsEmpty_->setObjectName(QStringLiteral("emptyNote"));
-    body->addWidget(newsEmpty_);
+    list->addWidget(newsEmpty_);
     for (int k = 0; k < 4; ++k) {
-        newsTitles_[k] = new QLabel(panel);
+        newsTitles_[k] = new QLabel(items);
         newsTitles_[k]->setObjectName(QStringLiteral("newsTitle"));
         newsTitles_[k]->setWordWrap(true);
-        newsTexts_[k] = new QLabel(panel);
+        newsTexts_[k] = new QLabel(items);
         newsTexts_[k]->setObjectName(QStringLiteral("newsText"));
         newsTexts_[k]->setWordWrap(true);
         newsTexts_[k]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        body->addSpacing(4);
-        body->addWidget(newsTitles_[k]);
-        body->addWidget(newsTexts_[k]);
+        list->addSpacing(4);
+        list->addWidget(newsTitles_[k]);
+        list->addWidget(newsTexts_[k]);
     }
-    body->addStretch(1);
+    list->addStretch(1);
+    newsScroll_ = new QScrollArea(panel);
+    newsScroll_->setObjectName(QStringLiteral("newsScroll"));
+    newsScroll_->setWidget(items);
+    newsScroll_->setWidgetResizable(true);
+    newsScroll_->setFrameShape(QFrame::NoFrame);
+    newsScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    newsScroll_->setFocusPolicy(Qt::NoFocus);
+    body->addWidget(newsScroll_, 1);
     return panel;
 }
 
@@ -467,7 +509,11 @@ void TForm_main::placeOverlays() {
     cover_->setGeometry(centralWidget()->rect());
     if (progress_) {
         const QRect area = centralWidget()->rect();
-        progress_->move(area.center().x() - progress_->width() / 2, area.center().y() - progress_->height() / 2);
+        // Centred, but never over the header with the date and the company.
+        const QWidget* header = centralWidget()->findChild<QWidget*>(QStringLiteral("headerBar"));
+        const int top = header ? header->geometry().bottom() + 6 : 0;
+        progress_->move(area.center().x() - progress_->width() / 2,
+                        std::max(top, area.center().y() - progress_->height() / 2));
     }
 }
 
@@ -553,7 +599,7 @@ void TForm_main::showNewsCategory(int category) {
 
 void TForm_main::setChristmasBanner(const QString& text) {
     QString t = text;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("  -  "));
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     christmasBanner_->setText(t);
     christmasBanner_->setVisible(!text.isEmpty());
 }
@@ -572,8 +618,11 @@ void TForm_main::fastForwardClicked() { runTurn(true); }
 
 void TForm_main::oneMoreWeekRequested() {
     // Held down, Tab keeps the weeks coming one after another; during a fast
-    // forward it has nothing to add.
-    if (game_.session.fastForward) return;
+    // forward it stops after the week being played.
+    if (game_.session.fastForward) {
+        requestStop(game_);
+        return;
+    }
     if (busy_) {
         extraWeeks_ = 1;
         return;
@@ -637,6 +686,28 @@ void TForm_main::saveGameClicked() {
     saveGameFromMenu(game_, player_);
     setCoverVisible(false);
     busy_ = false;
+}
+
+void TForm_main::presentWindow(QWidget* window) {
+    if (!window) return;
+    if (!window->isVisible()) placeOverMain(window, this);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+bool TForm_main::eventFilter(QObject* watched, QEvent* event) {
+    // The progress window changes its size between a world set-up and a week.
+    if (event->type() == QEvent::Resize && progress_ && watched == progress_) placeOverlays();
+    if (event->type() == QEvent::KeyPress && game_.session.fastForward && busy_) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (w && w->window() == this && (key == Qt::Key_Escape || key == Qt::Key_Tab)) {
+            requestStop(game_);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm_main::keyPressEvent(QKeyEvent* event) {

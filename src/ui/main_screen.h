@@ -10,6 +10,7 @@ class QCheckBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QScrollArea;
 class QTabWidget;
 class QTimer;
 class QTreeWidget;
@@ -52,6 +53,9 @@ public:
     // Redraws every status panel from the state, changing nothing.
     void refresh();
     void setChristmasBanner(const QString& text);
+    // Shows a window of its own (the inbox, the employees, ...) centred over
+    // the main screen and below its header, in front.
+    void presentWindow(QWidget* window);
 
 public slots:
     void nextWeekClicked();
@@ -73,6 +77,8 @@ signals:
     void gameEnded();
 
 protected:
+    // Esc and Tab anywhere on the main screen stop a running fast forward.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -117,6 +123,7 @@ private:
     QLabel* christmasBanner_ = nullptr;
     QPushButton* newsButtons_[3] = {};
     QLabel* newsEmpty_ = nullptr;
+    QScrollArea* newsScroll_ = nullptr;
     QLabel* newsTitles_[4] = {};
     QLabel* newsTexts_[4] = {};
     QTreeWidget* taskList_ = nullptr;

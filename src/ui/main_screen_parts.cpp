@@ -16,67 +16,54 @@ namespace cw::ui {
 
 namespace {
 
+// The main screen's own rules; the panels, lists and buttons come from the
+// application's look.
 const char* const kStyle = R"(
 #TForm_main, #mainBackground { background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #1d4267, stop:1 #0c1d30); }
-QWidget { font-family: "DejaVu Sans"; font-size: 10pt; }
 #headerBar { background: rgba(0, 0, 0, 70); border-bottom: 2px solid #d9a521; }
 #logo { color: #ffd66b; font-size: 22pt; font-weight: bold; }
 #companyLabel { color: #ffffff; font-size: 13pt; font-weight: bold; }
 #playerLabel { color: #b9c9da; }
 #weekLabel { color: #ffffff; font-size: 20pt; font-weight: bold; }
 #dateLabel { color: #c9d6e3; font-size: 11pt; }
-QFrame#panel { background: #f6f3ea; border: 1px solid #08131f; border-radius: 10px; }
-#panelTitle { color: #ffffff; font-weight: bold; font-size: 11pt; padding: 6px 10px;
-  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3574a3, stop:1 #24527a);
-  border-top-left-radius: 10px; border-top-right-radius: 10px; }
-QFrame#panel QLabel { color: #1d2b3a; }
-#nextWeekButton { font-size: 17pt; font-weight: bold; color: #3a2300; padding: 12px 8px; border-radius: 12px;
+#nextWeekButton { font-size: 17pt; font-weight: bold; color: #3a2300; padding: 10px 8px; border-radius: 12px;
   border: 2px solid #a86b00; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffe08a, stop:1 #f0a020); }
 #nextWeekButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff0b8, stop:1 #f7b538); }
 #nextWeekButton:pressed { background: #e09010; }
-#fastForwardButton { font-size: 12pt; font-weight: bold; color: #ffffff; padding: 8px; border-radius: 10px;
+#fastForwardButton { font-size: 12pt; font-weight: bold; color: #ffffff; padding: 7px; border-radius: 10px;
   border: 2px solid #1d6b60; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5cc2b3, stop:1 #2a8c7e); }
 #fastForwardButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #7fd6c9, stop:1 #35a191); }
 #nextWeekButton:disabled, #fastForwardButton:disabled { color: #8a8a8a; background: #d5d2c8; border-color: #aaa; }
-#shortcutHint { color: #6b7b8c; font-size: 8pt; }
-#cashLabel { font-size: 21pt; font-weight: bold; }
-#financeCaption { color: #56687a; }
-#financeValue { font-weight: bold; font-size: 11pt; }
-#inboxButton { font-size: 13pt; font-weight: bold; color: #17324d; padding: 8px; border-radius: 10px;
+QFrame#panel QLabel#cashLabel { font-size: 21pt; font-weight: bold; }
+QFrame#panel QLabel#financeCaption { color: #56687a; }
+QFrame#panel QLabel#financeValue { font-weight: bold; font-size: 11pt; }
+#inboxButton { font-size: 13pt; font-weight: bold; color: #17324d; padding: 7px; border-radius: 10px;
   border: 2px solid #8aa6c1; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #dde8f3); }
 #inboxButton[newMail="true"] { border: 2px solid #d9a521;
   background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff6d6, stop:1 #ffd66b); }
-#christmasBanner { color: #ffe9a8; font-size: 13pt; font-weight: bold; padding: 6px; border-radius: 8px;
+QLabel#christmasBanner { color: #ffe9a8; font-size: 12pt; font-weight: bold; padding: 4px 14px; border-radius: 8px;
   border: 2px solid #ffd66b; background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #7f0000, stop:0.5 #c62828,
   stop:1 #7f0000); }
-#newsButton { text-align: left; padding: 5px 10px; border-radius: 6px; color: #24527a; font-weight: bold;
+#newsButton { text-align: center; padding: 5px 6px; border-radius: 6px; color: #24527a; font-weight: bold;
   background: #e9e3d2; border: 1px solid #d6cfbb; }
 #newsButton:checked { background: #24527a; color: #ffffff; border-color: #17324d; }
-QFrame#panel #newsTitle { color: #7f1d1d; font-weight: bold; font-size: 10.5pt; }
-QFrame#panel #newsText { color: #2b3a4a; padding-bottom: 6px; border-bottom: 1px solid #e0d9c5; }
-QFrame#panel #emptyNote { color: #8a94a0; font-style: italic; }
-QTreeWidget, QListWidget { background: #ffffff; border: 1px solid #d6cfbb; border-radius: 6px; color: #1d2b3a; }
-QTreeWidget::item, QListWidget::item { height: 26px; padding-left: 4px; }
-QTreeWidget::item:selected, QListWidget::item:selected { background: #dde8f3; color: #17324d; }
-#playTimeLabel, #totalPlayTimeLabel, #cheatLabel { font-weight: bold; color: #17324d; }
-QHeaderView::section { background: #e9e3d2; border: none; border-bottom: 1px solid #d6cfbb; padding: 4px;
-  font-weight: bold; color: #34495e; }
-QTabWidget::pane { border: none; }
-QTabBar::tab { background: #e9e3d2; color: #34495e; padding: 5px 14px; border-top-left-radius: 6px;
-  border-top-right-radius: 6px; margin-right: 2px; }
-QTabBar::tab:selected { background: #24527a; color: #ffffff; }
+QFrame#panel QLabel#newsTitle { color: #7f1d1d; font-weight: bold; font-size: 10.5pt; }
+QFrame#panel QLabel#newsText { color: #2b3a4a; padding-bottom: 6px; border-bottom: 1px solid #e0d9c5; }
+QFrame#panel QLabel#emptyNote { color: #8a94a0; font-style: italic; }
+QScrollArea#newsScroll, QScrollArea#newsScroll > QWidget > QWidget { background: transparent; border: none; }
+QFrame#panel QTreeWidget::item, QFrame#panel QListWidget::item { height: 24px; padding-left: 4px; }
+QFrame#panel QLabel#playTimeLabel, QFrame#panel QLabel#totalPlayTimeLabel, QFrame#panel QLabel#cheatLabel {
+  font-weight: bold; color: #17324d; }
 #optionsBar { background: rgba(0, 0, 0, 90); border-top: 2px solid #d9a521; }
 #optionsTitle { color: #ffd66b; font-weight: bold; font-size: 11pt; }
 #optionsBar QPushButton { color: #ffffff; background: #2c4a68; border: 1px solid #4f7396; border-radius: 6px;
-  padding: 5px 10px; }
+  padding: 5px 10px; font-weight: normal; }
 #optionsBar QPushButton:hover { background: #3a5f84; }
 #optionsBar QPushButton:checked { background: #d9a521; color: #2b1a00; }
 #optionsBar QPushButton:disabled { color: #7d8da0; background: #22384f; border-color: #34506c; }
 #optionsBar QLabel, #optionsBar QCheckBox { color: #e6edf3; }
-QFrame#popupPanel { background: #f6f3ea; border: 2px solid #d9a521; border-radius: 10px; }
-QFrame#popupPanel QCheckBox { color: #1d2b3a; padding: 2px; }
 #popupTitle { color: #17324d; font-weight: bold; font-size: 11pt; }
-QToolTip { color: #1d2b3a; background: #fff8dc; border: 1px solid #d9a521; }
+QFrame#panel QPushButton[companyScreen="true"] { padding: 6px 4px; }
 )";
 
 const char* const kToneColour[3] = {"#1a237e", "#c62828", "#2e7d32"};  // navy, red, green

@@ -17,27 +17,6 @@ namespace cw::ui {
 
 namespace look {
 
-QString dialogStyleSheet() {
-    return QStringLiteral(
-        "QDialog { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #223047, stop:1 #161f2c); }"
-        "QWidget#headerBand { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #2c4468, stop:1 #1a2739);"
-        "  border-bottom: 2px solid #f2c14e; }"
-        "QLabel#headerLabel { color: #f2c14e; font-size: 15px; font-weight: bold; letter-spacing: 1px; }"
-        "QLabel#bodyLabel, QLabel#promptLabel { color: #e6ecf3; font-size: 13px; }"
-        "QLineEdit { background: #0f1620; color: #ffffff; border: 1px solid #3a6ea5; border-radius: 3px;"
-        "  padding: 5px; font-size: 13px; selection-background-color: #3a6ea5; }"
-        "QLineEdit:focus { border-color: #f2c14e; }"
-        "QPushButton { min-width: 84px; padding: 6px 18px; border-radius: 4px; font-size: 13px; font-weight: bold;"
-        "  color: #ffffff; border: 1px solid #5a8cc4;"
-        "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4a80bb, stop:1 #2b5585); }"
-        "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5b93d0, stop:1 #34659c); }"
-        "QPushButton:pressed { background: #234a75; }"
-        "QPushButton:focus { border-color: #f2c14e; }"
-        "QPushButton[secondary=\"true\"] { border-color: #6b7786;"
-        "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #56616f, stop:1 #3a434f); }"
-        "QPushButton[secondary=\"true\"]:hover { background: #626e7d; }");
-}
-
 QPixmap badge(QChar glyph, const QColor& color, int size) {
     const qreal dpr = 2.0;
     QPixmap pm(QSize(size, size) * dpr);
@@ -83,7 +62,6 @@ public:
         setObjectName(objectName);
         setWindowTitle(caption);
         setModal(true);
-        setStyleSheet(look::dialogStyleSheet());
 
         auto* outer = new QVBoxLayout(this);
         outer->setContentsMargins(0, 0, 0, 14);
@@ -146,7 +124,7 @@ public:
     QPushButton* addButton(const QString& text, const QString& objectName, bool secondary) {
         auto* b = new QPushButton(text, this);
         b->setObjectName(objectName);
-        b->setProperty("secondary", secondary);
+        if (secondary) b->setProperty("role", QStringLiteral("secondary"));
         b->setCursor(Qt::PointingHandCursor);
         const int index = buttonCount_++;
         connect(b, &QPushButton::clicked, this, [this, index] {
@@ -199,7 +177,7 @@ bool runAskDialog(QWidget* parent, const QString& caption, const QString& text, 
 
 bool runMessageBox(QWidget* parent, const QString& caption, const QString& text, bool yesNo) {
     if (QPointer<QDialog>& open = openMessageBox(); open) open->done(QDialog::Rejected);
-    GameDialog d(parent, QStringLiteral("TMessage_box"), caption, QLatin1Char('i'), QColor(0x7f, 0xb8, 0xf0));
+    GameDialog d(parent, QStringLiteral("TMessage_box"), caption, QLatin1Char('i'), look::kInfo);
     openMessageBox() = &d;
     d.addText(text, QStringLiteral("bodyLabel"));
     if (yesNo) {
@@ -213,7 +191,7 @@ bool runMessageBox(QWidget* parent, const QString& caption, const QString& text,
 }
 
 QString runInputBox(QWidget* parent, const QString& caption, const QString& prompt, const QString& defaultText) {
-    GameDialog d(parent, QStringLiteral("TInputBox"), caption, QLatin1Char('i'), QColor(0x7f, 0xb8, 0xf0));
+    GameDialog d(parent, QStringLiteral("TInputBox"), caption, QLatin1Char('i'), look::kInfo);
     d.addText(prompt, QStringLiteral("promptLabel"));
     auto* edit = new QLineEdit(defaultText, &d);
     edit->setObjectName(QStringLiteral("edit_input"));

@@ -1,6 +1,6 @@
 // The game's modal message windows: the two-button dialog, the message box
-// and the text prompt, plus the look they share with the notification
-// window and the inbox.
+// and the text prompt, plus the colours and badges they share with the
+// notification window and the inbox.
 #pragma once
 
 #include <QColor>
@@ -33,9 +33,8 @@ inline const QColor kPanelDark{0x13, 0x1a, 0x25};
 inline const QColor kAccent{0xf2, 0xc1, 0x4e};
 inline const QColor kText{0xe6, 0xec, 0xf3};
 inline const QColor kBlue{0x3a, 0x6e, 0xa5};
+inline const QColor kInfo{0x7f, 0xb8, 0xf0};  // the information badge
 
-// Style sheet of a dialog window: panel, header band, body, buttons.
-QString dialogStyleSheet();
 // A round badge with one glyph ("?", "i", "!") for the left of a message.
 QPixmap badge(QChar glyph, const QColor& color, int size);
 // Moves a top-level window to the centre of `over`'s window, or of the

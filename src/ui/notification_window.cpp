@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "setup/main_screen_model.h"
 #include "ui/message_dialogs.h"
 
 namespace cw::ui {
@@ -22,26 +23,24 @@ NotificationWindow::NotificationWindow(QWidget* parent)
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(18, 14, 22, 14);
     row->setSpacing(14);
-    auto* icon = new QLabel(this);
-    icon->setPixmap(look::badge(QLatin1Char('!'), look::kAccent, 34));
-    row->addWidget(icon, 0, Qt::AlignTop);
+    icon_ = new QLabel(this);
+    icon_->setObjectName(QStringLiteral("iconLabel"));
+    row->addWidget(icon_, 0, Qt::AlignTop);
 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(4);
     title_ = new QLabel(this);
     title_->setObjectName(QStringLiteral("titleLabel"));
     title_->setTextFormat(Qt::PlainText);
-    title_->setStyleSheet(QStringLiteral("color: #f2c14e; font-size: 15px; font-weight: bold;"));
     text_ = new QLabel(this);
     text_->setObjectName(QStringLiteral("textLabel"));
     text_->setTextFormat(Qt::PlainText);
     text_->setWordWrap(true);
-    text_->setStyleSheet(QStringLiteral("color: #e6ecf3; font-size: 13px;"));
     texts->addWidget(title_);
     texts->addWidget(text_);
     row->addLayout(texts, 1);
     // A click anywhere, the texts included, dismisses the notification.
-    for (QLabel* l : {icon, title_, text_}) l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    for (QLabel* l : {icon_, title_, text_}) l->setAttribute(Qt::WA_TransparentForMouseEvents);
     setMinimumWidth(320);
     setMaximumWidth(480);
 
@@ -53,6 +52,9 @@ NotificationWindow::NotificationWindow(QWidget* parent)
 
 void NotificationWindow::showNotification(const QString& title, const QString& text, int durationMs) {
     dismiss();
+    information_ = noticeKind(title.toStdString()) == NoticeKind::Information;
+    icon_->setPixmap(information_ ? look::badge(QLatin1Char('i'), look::kInfo, 34)
+                                  : look::badge(QLatin1Char('!'), look::kAccent, 34));
     title_->setText(title);
     text_->setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     opacity_ = 255;

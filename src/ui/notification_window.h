@@ -27,6 +27,8 @@ public:
     bool fading() const { return fadeTimer_.isActive(); }
     QString title() const;
     QString text() const;
+    // True when the icon shown is the information one, false for the warning.
+    bool showsInformation() const { return information_; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -35,11 +37,13 @@ protected:
 private:
     void dismiss();
 
+    QLabel* icon_ = nullptr;
     QLabel* title_ = nullptr;
     QLabel* text_ = nullptr;
     QTimer holdTimer_;
     QTimer fadeTimer_;
     int opacity_ = 255;
+    bool information_ = false;
 };
 
 }  // namespace cw::ui

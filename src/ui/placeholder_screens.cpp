@@ -20,7 +20,6 @@ QDialog* framedDialog(QWidget* parent, const QString& name, const QString& headi
     auto* d = new QDialog(parent);
     d->setObjectName(name);
     d->setWindowTitle(heading);
-    d->setStyleSheet(look::dialogStyleSheet());
     auto* col = new QVBoxLayout(d);
     col->setContentsMargins(0, 0, 0, 16);
     auto* band = new QWidget(d);
@@ -44,6 +43,7 @@ QDialog* framedDialog(QWidget* parent, const QString& name, const QString& headi
     col->addLayout(row);
     auto* button = new QPushButton(buttonText, d);
     button->setObjectName(QStringLiteral("closeButton"));
+    button->setProperty("role", QStringLiteral("secondary"));
     QObject::connect(button, &QPushButton::clicked, d, &QDialog::accept);
     col->addWidget(button, 0, Qt::AlignHCenter);
     return d;

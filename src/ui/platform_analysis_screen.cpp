@@ -1,4 +1,5 @@
 #include "ui/platform_analysis_screen.h"
+#include "ui/app_style.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -20,8 +21,8 @@ QString toQ(const std::string& s) { return QString::fromUtf8(s.data(), static_ca
 TForm_platform_analysis::TForm_platform_analysis(Game& g, QWidget* parent) : QWidget(parent), game_(g) {
     setObjectName(QStringLiteral("TForm_platform_analysis"));
     setWindowTitle(QStringLiteral("Market Analysis"));
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(hardwareStyleSheet(objectName()));
+    makeGameWindow(this);
+    setStyleSheet(hardwareStyleSheet());
     resize(880, 680);
 
     auto* outer = new QVBoxLayout(this);
@@ -40,9 +41,7 @@ TForm_platform_analysis::TForm_platform_analysis(Game& g, QWidget* parent) : QWi
     body->addWidget(grid_, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    close_ = new QPushButton(QStringLiteral("Close"), this);
-    close_->setObjectName(QStringLiteral("Button_close"));
-    connect(close_, &QPushButton::clicked, this, &QWidget::close);
+    close_ = makeCloseButton(this, this);
     buttons->addWidget(close_);
     body->addLayout(buttons);
     outer->addLayout(body, 1);

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "hardware/hardware_texts.h"
+#include "ui/app_style.h"
 #include "state/game.h"
 
 namespace cw::ui {
@@ -112,31 +113,13 @@ protected:
 
 }  // namespace
 
-QString hardwareStyleSheet(const QString& root) {
+QString hardwareStyleSheet() {
     return QStringLiteral(
-               "QWidget#%1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1f2b3d, stop:1 #141b26); }"
-               "QWidget#headerBand { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #2c4468, "
-               "stop:1 #1a2739); border-bottom: 2px solid #f2c14e; }"
-               "QLabel#bandTitle { color: #f2c14e; font-size: 20px; font-weight: bold; letter-spacing: 1px; }"
-               "QLabel#Label_week { color: #c9d6e3; font-size: 13px; }"
-               "QLabel#sectionTitle { color: #f2c14e; font-size: 14px; font-weight: bold; padding-top: 4px; }"
-               "QLabel#sectionCount { color: #8a9bb0; font-size: 12px; padding-top: 4px; }"
-               "QTableWidget { background: #1b2534; alternate-background-color: #212d3f; color: #dfe7f1;"
-               "  border: 1px solid #33445e; gridline-color: #2a3950; font-size: 13px;"
-               "  selection-background-color: #3d6aa8; selection-color: #ffffff; outline: 0; }"
-               "QTableWidget::item { padding: 0 6px; }"
-               "QHeaderView::section { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #34507a, "
-               "stop:1 #263b5c); color: #f2f5f9; padding: 6px; border: none; border-right: 1px solid #1b2534;"
-               "  font-weight: bold; }"
-               "QHeaderView::section:hover { background: #3f6193; }"
-               "QCheckBox { color: #e6ecf3; font-size: 13px; font-weight: bold; spacing: 6px; }"
-               "QPushButton { min-width: 120px; padding: 7px 18px; border-radius: 4px; font-size: 13px;"
-               "  font-weight: bold; color: #ffffff; border: 1px solid #c46a5a;"
-               "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #b8523f, stop:1 #8a3527); }"
-               "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #cc6250, "
-               "stop:1 #9b3e2f); }"
-               "QPushButton:pressed { background: #702a1f; }")
-        .arg(root);
+        "QWidget#headerBand QLabel#Label_week { color: #c9d6e3; font-size: 10pt; font-weight: normal;"
+        "  letter-spacing: 0; }"
+        "QLabel#sectionTitle { font-size: 11pt; padding-top: 4px; }"
+        "QLabel#sectionCount { color: #8a9bb0; font-size: 9pt; padding-top: 4px; }"
+        "QWidget#headerBand QCheckBox { font-weight: bold; }");
 }
 
 QWidget* hardwareHeaderBand(QWidget* parent, HardwarePicture picture, const QString& title, QLabel*& subtitle) {
@@ -338,8 +321,8 @@ void PieChart::paintEvent(QPaintEvent*) {
 TForm_platforms::TForm_platforms(Game& g, QWidget* parent) : QWidget(parent), game_(g) {
     setObjectName(QStringLiteral("TForm_platforms"));
     setWindowTitle(QStringLiteral("Platform sales Charts"));
-    setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(hardwareStyleSheet(objectName()));
+    makeGameWindow(this);
+    setStyleSheet(hardwareStyleSheet());
     resize(1280, 800);
 
     auto* outer = new QVBoxLayout(this);
@@ -349,7 +332,7 @@ TForm_platforms::TForm_platforms(Game& g, QWidget* parent) : QWidget(parent), ga
         hardwareHeaderBand(this, HardwarePicture::Console, QStringLiteral("Platform sales Charts"), weekLabel_));
 
     auto* body = new QVBoxLayout;
-    body->setContentsMargins(14, 8, 14, 14);
+    body->setContentsMargins(14, 8, 14, 4);
     body->setSpacing(6);
     outer->addLayout(body, 1);
 
@@ -387,6 +370,7 @@ TForm_platforms::TForm_platforms(Game& g, QWidget* parent) : QWidget(parent), ga
     charts->addWidget(platformsChart_, 1);
     lower->addLayout(charts);
     body->addLayout(lower, 6);
+    addCloseBar(this);
 
     watch_ = new WeekWatch(this, game_, [this] { rebuild(); });
     rebuild();

@@ -20,7 +20,7 @@ struct Game;
 namespace cw::ui {
 
 // The dark look of the hardware screens, for the window of object name `root`.
-QString hardwareStyleSheet(const QString& root);
+QString hardwareStyleSheet();
 
 // The band at the top of a hardware screen: a drawn picture, a title and a
 // line below it (returned in `subtitle`).

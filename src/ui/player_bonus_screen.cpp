@@ -15,18 +15,13 @@
 namespace cw::ui {
 namespace {
 
+// The player setup's own rules; the rest is the application's look.
 const char* const kExtraStyle = R"(
-QLabel#fieldLabel { color: #c9d6e3; font-weight: bold; font-size: 13px; }
-QLabel#effectLabel { color: #ffd66b; font-size: 13px; font-weight: bold; }
-QLabel#retirementLabel { color: #9fb4c9; font-size: 12px; font-style: italic; }
-QSpinBox { background: #0f1620; color: #ffffff; border: 1px solid #3a6ea5; border-radius: 3px; padding: 4px 6px;
-  font-size: 15px; font-weight: bold; min-width: 56px; max-width: 56px; }
-QSpinBox:focus { border-color: #f2c14e; }
-QPushButton[stepper="true"] { min-width: 30px; max-width: 30px; padding: 5px 0; font-size: 11px; }
-QListWidget { background: #0f1620; color: #e6ecf3; border: 1px solid #3a6ea5; border-radius: 4px; font-size: 13px;
-  outline: none; }
-QListWidget::item { padding: 6px 8px; border-bottom: 1px solid #1d2736; }
-QListWidget::item:selected { background: #3a6ea5; color: #ffffff; }
+QLabel#effectLabel { color: #ffd66b; font-weight: bold; }
+QLabel#retirementLabel { color: #9fb4c9; font-size: 9pt; font-style: italic; }
+QSpinBox { font-size: 11pt; font-weight: bold; min-width: 56px; max-width: 56px; }
+QPushButton[stepper="true"] { min-width: 30px; max-width: 30px; padding: 5px 0; font-size: 8pt; }
+QListWidget::item { padding: 6px 8px; border-bottom: 1px solid #2a3950; }
 )";
 
 }  // namespace
@@ -35,7 +30,7 @@ Tform_player_bonus::Tform_player_bonus(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Tform_player_bonus"));
     setWindowTitle(QStringLiteral("Player setup"));
     setModal(true);
-    setStyleSheet(look::dialogStyleSheet() + QString::fromLatin1(kExtraStyle));
+    setStyleSheet(QString::fromLatin1(kExtraStyle));
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 16);

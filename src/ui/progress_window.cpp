@@ -7,6 +7,8 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTreeWidget>
+#include <QHeaderView>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -43,20 +45,18 @@ TForm_Project_progress::TForm_Project_progress(Game& game, QWidget* parent) : QF
     setObjectName(QStringLiteral("TForm_Project_progress"));
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(600, 470);
+    // The paper look of the window comes from the application; these are
+    // its own texts.
     setStyleSheet(QStringLiteral(
-        "#TForm_Project_progress { background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 #fbfaf5, stop:1 #ece7d8);"
-        "  border: 2px solid #d9a521; border-radius: 12px; }"
-        "QLabel { color: #1d2b3a; }"
-        "#progressHeading { font-size: 15pt; font-weight: bold; color: #17324d; }"
-        "#progressWeek { font-size: 20pt; font-weight: bold; color: #17324d; }"
-        "#progressDate { font-size: 11pt; color: #4a5a6a; }"
-        "#progressMoney { font-size: 12pt; font-weight: bold; color: #1a237e; }"
-        "#progressSection { font-weight: bold; color: #2c5b86; }"
-        "QListWidget { background: #ffffff; border: 1px solid #cfc8b4; border-radius: 6px; color: #1d2b3a; }"
+        "QLabel#progressHeading { font-size: 15pt; font-weight: bold; color: #17324d; }"
+        "QLabel#progressWeek { font-size: 20pt; font-weight: bold; color: #17324d; }"
+        "QLabel#progressDate { font-size: 11pt; color: #4a5a6a; }"
+        "QLabel#progressMoney { font-size: 12pt; font-weight: bold; color: #1a237e; }"
+        "QLabel#progressSection { font-weight: bold; color: #2c5b86; }"
         "QProgressBar { border: 1px solid #b8ae92; border-radius: 5px; background: #fff; height: 14px;"
-        "  text-align: center; }"
+        "  text-align: center; color: #1d2b3a; }"
         "QProgressBar::chunk { background: #d9a521; border-radius: 4px; }"
-        "#stopFastForward { font-weight: bold; font-size: 11pt; padding: 6px 16px; border-radius: 8px;"
+        "QPushButton#stopFastForward { font-size: 11pt; padding: 6px 16px; border-radius: 8px;"
         "  border: 2px solid #8c2f2f; background: #f6dede; }"));
 
     auto* root = new QVBoxLayout(this);
@@ -66,9 +66,16 @@ TForm_Project_progress::TForm_Project_progress(Game& game, QWidget* parent) : QF
     heading_ = new QLabel(QStringLiteral("Playing the week"), this);
     heading_->setObjectName(QStringLiteral("progressHeading"));
     root->addWidget(heading_, 0, Qt::AlignHCenter);
+    bar_ = new QProgressBar(this);
+    bar_->setObjectName(QStringLiteral("progressBar"));
+    bar_->setRange(0, 100);
+    bar_->hide();
+    root->addWidget(bar_);
 
-    auto* dateRow = new QHBoxLayout;
-    auto* calendar = new QLabel(this);
+    weekBox_ = new QWidget(this);
+    auto* dateRow = new QHBoxLayout(weekBox_);
+    dateRow->setContentsMargins(0, 0, 0, 0);
+    auto* calendar = new QLabel(weekBox_);
     calendar->setPixmap(paintedIcon(PaintedIcon::Calendar, 40).pixmap(40, 40));
     dateRow->addWidget(calendar);
     auto* dateCol = new QVBoxLayout;
@@ -89,20 +96,36 @@ TForm_Project_progress::TForm_Project_progress(Game& game, QWidget* parent) : QF
     rightCol->addWidget(moneyLabel_);
     rightCol->addWidget(inboxLabel_);
     dateRow->addLayout(rightCol);
-    root->addLayout(dateRow);
+    root->addWidget(weekBox_);
 
-    auto* lists = new QHBoxLayout;
+    listsBox_ = new QWidget(this);
+    auto* lists = new QHBoxLayout(listsBox_);
+    lists->setContentsMargins(0, 0, 0, 0);
     auto* platformsCol = new QVBoxLayout;
     platformsCol->addWidget(smallHeading(QStringLiteral("Platforms on the market"), this));
-    platformList_ = quietList(QStringLiteral("progressPlatforms"), this);
-    platformsCol->addWidget(platformList_);
+    platformTable_ = new QTreeWidget(this);
+    platformTable_->setObjectName(QStringLiteral("progressPlatforms"));
+    platformTable_->setFocusPolicy(Qt::NoFocus);
+    platformTable_->setSelectionMode(QAbstractItemView::NoSelection);
+    platformTable_->setRootIsDecorated(false);
+    platformTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    platformTable_->setHeaderLabels(
+        {QStringLiteral("Platform"), QStringLiteral("Share"), QStringLiteral("CPU"), QStringLiteral("Price")});
+    QHeaderView* head = platformTable_->header();
+    head->setStretchLastSection(false);
+    head->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int c = 1; c < 4; ++c) {
+        head->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+        platformTable_->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    platformsCol->addWidget(platformTable_);
     auto* tasksCol = new QVBoxLayout;
     tasksCol->addWidget(smallHeading(QStringLiteral("Projects"), this));
     taskList_ = quietList(QStringLiteral("progressTasks"), this);
     tasksCol->addWidget(taskList_);
     lists->addLayout(platformsCol, 3);
     lists->addLayout(tasksCol, 2);
-    root->addLayout(lists, 1);
+    root->addWidget(listsBox_, 1);
 
     newsHeading_ = smallHeading(QString::fromLatin1(kNewsHeadings[0]), this);
     root->addWidget(newsHeading_);
@@ -110,11 +133,6 @@ TForm_Project_progress::TForm_Project_progress(Game& game, QWidget* parent) : QF
     newsList_->setFixedHeight(86);
     root->addWidget(newsList_);
 
-    bar_ = new QProgressBar(this);
-    bar_->setObjectName(QStringLiteral("progressBar"));
-    bar_->setRange(0, 100);
-    bar_->hide();
-    root->addWidget(bar_);
 
     stopButton_ = new QPushButton(paintedIcon(PaintedIcon::Stop, 20), QStringLiteral("Stop fast forward"), this);
     stopButton_->setObjectName(QStringLiteral("stopFastForward"));
@@ -134,18 +152,58 @@ TForm_Project_progress::TForm_Project_progress(Game& game, QWidget* parent) : QF
 }
 
 void TForm_Project_progress::setInfo(const ProgressInfo& info) {
+    // A world set-up or a load reports only its step and its bar: the week's
+    // figures, which do not exist yet or are the old world's, stay hidden
+    // until a week reports them.
+    if (!info.weekText.empty())
+        settingUp_ = false;
+    else if (!info.caption.empty() || info.barPercent >= 0)
+        settingUp_ = true;
     if (!info.caption.empty()) {
         captionGiven_ = true;
         heading_->setText(qs(info.caption));
     }
-    if (!info.weekText.empty()) weekLabel_->setText(qs(info.weekText));
-    if (!info.dateText.empty()) dateLabel_->setText(qs(info.dateText));
-    if (!info.inboxText.empty()) inboxLabel_->setText(qs(info.inboxText));
-    platformList_->clear();
-    for (const auto& line : info.platforms) platformList_->addItem(qs(line));
+    if (!info.weekText.empty()) {
+        weekLabel_->setText(qs(info.weekText));
+        dateLabel_->setText(qs(info.dateText));
+        inboxLabel_->setText(qs(info.inboxText));
+        fillPlatforms();
+    }
     bar_->setVisible(info.barPercent >= 0);
     if (info.barPercent >= 0) bar_->setValue(info.barPercent);
+    fitToMode();
     updateFromGame();
+}
+
+// A set-up shows a small window with its step and bar; a week the full one.
+void TForm_Project_progress::fitToMode() {
+    const QSize wanted = settingUp_ ? QSize(600, 130) : QSize(600, 470);
+    if (size() != wanted) setFixedSize(wanted);
+}
+
+void TForm_Project_progress::fillPlatforms() {
+    platformTable_->clear();
+    for (const ProgressPlatformRow& r : progressPlatformRows(game_)) {
+        auto* item = new QTreeWidgetItem(platformTable_, {qs(r.name), qs(r.share), qs(r.cpu), qs(r.price)});
+        for (int c = 1; c < 4; ++c) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+    }
+}
+
+QStringList TForm_Project_progress::platformRows() const {
+    QStringList out;
+    for (int i = 0; i < platformTable_->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = platformTable_->topLevelItem(i);
+        QStringList cells;
+        for (int c = 0; c < 4; ++c) cells << item->text(c);
+        out << cells.join(QStringLiteral(" | "));
+    }
+    return out;
+}
+
+QStringList TForm_Project_progress::platformHeadings() const {
+    QStringList out;
+    for (int c = 0; c < 4; ++c) out << platformTable_->headerItem()->text(c);
+    return out;
 }
 
 void TForm_Project_progress::startAnimation() {
@@ -166,17 +224,20 @@ void TForm_Project_progress::animate() {
 }
 
 void TForm_Project_progress::updateFromGame() {
+    const bool ff = game_.session.fastForward && !settingUp_;
+    if (!captionGiven_) heading_->setText(ff ? QStringLiteral("Fast forward") : QStringLiteral("Playing the week"));
+    weekBox_->setVisible(!settingUp_);
+    listsBox_->setVisible(!settingUp_);
+    stopButton_->setVisible(ff);
+    newsHeading_->setVisible(ff);
+    newsList_->setVisible(ff);
+    if (settingUp_) return;
     moneyLabel_->setText(qs(progressMoneyText(game_)));
     if (inboxLabel_->text().isEmpty()) inboxLabel_->setText(qs(inboxProgressText(game_)));
     const MainScreenModel model = buildMainScreenModel(game_);
     taskList_->clear();
     for (const TaskRow& t : model.tasks)
         taskList_->addItem(qs(t.name + " - " + t.typeText + " - " + std::to_string(t.percent) + "%"));
-    const bool ff = game_.session.fastForward;
-    if (!captionGiven_) heading_->setText(ff ? QStringLiteral("Fast forward") : QStringLiteral("Playing the week"));
-    stopButton_->setVisible(ff);
-    newsHeading_->setVisible(ff);
-    newsList_->setVisible(ff);
 }
 
 void TForm_Project_progress::showNews() {
@@ -188,8 +249,12 @@ void TForm_Project_progress::showNews() {
 
 bool TForm_Project_progress::event(QEvent* e) {
     // Tab would otherwise only move the focus; here it asks for one more week.
+    // During a fast forward it stops after the week being played, as Esc does.
     if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Tab) {
-        emit oneMoreWeekRequested();
+        if (game_.session.fastForward)
+            requestStop(game_);
+        else
+            emit oneMoreWeekRequested();
         return true;
     }
     return QFrame::event(e);
@@ -215,6 +280,9 @@ void TForm_Project_progress::showEvent(QShowEvent* e) {
 void TForm_Project_progress::hideEvent(QHideEvent* e) {
     QFrame::hideEvent(e);
     captionGiven_ = false;
+    settingUp_ = false;
+    bar_->hide();
+    fitToMode();
 }
 
 }  // namespace cw::ui

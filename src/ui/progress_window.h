@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QStringList>
 
 #include "setup/main_screen_model.h"
 #include "state/player.h"
@@ -12,6 +13,7 @@ class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QTimer;
+class QTreeWidget;
 
 namespace cw::ui {
 
@@ -28,6 +30,12 @@ public:
     // One step of the 200 ms animation; public so that a test can step it.
     void animate();
 
+    // The platform table: its headings, and each row's cells joined by " | ".
+    QStringList platformHeadings() const;
+    QStringList platformRows() const;
+    // True while a world set-up or a load shows only its step and bar.
+    bool settingUp() const { return settingUp_; }
+
     QString stopButtonColour() const { return stopGreen_ ? QStringLiteral("green") : QStringLiteral("black"); }
 
 signals:
@@ -42,19 +50,24 @@ protected:
 
 private:
     void updateFromGame();
+    void fillPlatforms();
+    void fitToMode();
     void showNews();
 
     Game& game_;
     ProgressAnimation animation_;
     bool stopGreen_ = false;
     bool captionGiven_ = false;  // a world set-up or a load names its own heading
+    bool settingUp_ = false;
     QTimer* timer_ = nullptr;
     QLabel* heading_ = nullptr;
     QLabel* weekLabel_ = nullptr;
     QLabel* dateLabel_ = nullptr;
     QLabel* moneyLabel_ = nullptr;
     QLabel* inboxLabel_ = nullptr;
-    QListWidget* platformList_ = nullptr;
+    QWidget* weekBox_ = nullptr;
+    QWidget* listsBox_ = nullptr;
+    QTreeWidget* platformTable_ = nullptr;
     QListWidget* taskList_ = nullptr;
     QLabel* newsHeading_ = nullptr;
     QListWidget* newsList_ = nullptr;

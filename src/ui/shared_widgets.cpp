@@ -23,6 +23,9 @@ QPlainTextEdit* makePaperSheet(QWidget* parent, const QString& objectName) {
     auto* sheet = new QPlainTextEdit(parent);
     sheet->setObjectName(objectName);
     sheet->setReadOnly(true);
+    // The application's look gives every sheet marked as paper its fixed
+    // pitch; the font set here holds where no style sheet is in force.
+    sheet->setProperty("paper", true);
     QFont paper(QStringLiteral("DejaVu Sans Mono"));
     paper.setStyleHint(QFont::TypeWriter);
     paper.setPixelSize(13);

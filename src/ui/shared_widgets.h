@@ -17,8 +17,8 @@ struct HeaderBand {
     QLabel* title;
 };
 
-// The band's look comes from the style sheet rule "QWidget#headerBand". A
-// null pixmap leaves the icon out.
+// The band's look comes from the application's look ("QWidget#headerBand").
+// A null pixmap leaves the icon out.
 HeaderBand makeHeaderBand(QWidget* parent, const QPixmap& icon, const QString& title, const QString& titleObjectName);
 
 // A read-only sheet of paper for letters and personal files. Their label

@@ -178,37 +178,25 @@ private:
 
 namespace {
 
+// The new-game screen's own rules; the rest is the application's look.
 const char* const kStyle = R"(
 #TForm_CW2Starter { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1f2f47, stop:1 #0f1826); }
-QWidget { font-family: "DejaVu Sans"; font-size: 10pt; }
-QLabel { color: #e6edf3; }
 QFrame#starterCard { background: rgba(255, 255, 255, 14); border: 1px solid #34506f; border-radius: 10px; }
-QLabel#cardTitle { color: #f2c14e; font-size: 11pt; font-weight: bold; letter-spacing: 1px; }
-QLabel#fieldLabel { color: #c9d6e3; font-weight: bold; }
+QLabel#cardTitle { font-size: 11pt; }
 QLabel#moneyLine, QLabel#levelName { color: #ffd66b; font-weight: bold; font-size: 11pt; }
 QLabel#levelEffects { color: #9fb4c9; font-size: 9pt; }
 QLabel#startupLevel { color: #ffffff; font-size: 16pt; font-weight: bold; }
 QLabel#startupScore, QLabel#highScore { color: #ffd66b; font-size: 16pt; font-weight: bold; }
 QLabel#scoreCaption { color: #9fb4c9; font-size: 9pt; }
 QLabel#modLabel { color: #9fb4c9; font-size: 9pt; }
-QLineEdit { background: #0f1620; color: #ffffff; border: 1px solid #3a6ea5; border-radius: 4px; padding: 5px;
-  font-size: 11pt; }
-QLineEdit:focus { border-color: #f2c14e; }
-QCheckBox { color: #e6edf3; spacing: 8px; }
-QSlider::groove:horizontal { height: 6px; background: #0f1620; border: 1px solid #34506f; border-radius: 3px; }
-QSlider::sub-page:horizontal { background: #3a6ea5; border-radius: 3px; }
-QSlider::handle:horizontal { background: #f2c14e; border: 1px solid #a86b00; width: 16px; margin: -6px 0;
-  border-radius: 8px; }
-QPushButton { font-size: 10pt; color: #ffffff; padding: 7px 14px; border-radius: 7px; border: 1px solid #5a8cc4;
-  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4a80bb, stop:1 #2b5585); }
-QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5b93d0, stop:1 #34659c); }
-QPushButton:disabled { color: #7d8896; border-color: #3c4654; background: #262e3a; }
+QLineEdit { font-size: 11pt; padding: 5px; }
+QCheckBox { spacing: 8px; }
+QPushButton { padding: 7px 14px; border-radius: 7px; font-weight: normal; }
 #startButton { font-size: 13pt; font-weight: bold; color: #3a2300; padding: 11px 28px; border-radius: 10px;
   border: 2px solid #a86b00; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffe08a, stop:1 #f0a020); }
 #startButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff0b8, stop:1 #f7b538); }
 #exitButton { border-color: #6b7786; background: #3a434f; }
 #exitButton:hover { background: #4b5664; }
-QToolTip { color: #13202f; background: #ffe9a8; border: 1px solid #a86b00; }
 )";
 
 QLabel* label(const QString& text, const char* objectName, QWidget* parent) {
@@ -260,7 +248,7 @@ QString lines(const std::string& text) { return qs(text).replace(QStringLiteral(
 TForm_CW2Starter::TForm_CW2Starter(Game& game, Player& player, ReferenceTables& ref, QWidget* parent)
     : QWidget(parent, Qt::Dialog), game_(game), player_(player), ref_(ref) {
     setObjectName(QStringLiteral("TForm_CW2Starter"));
-    setWindowTitle(QStringLiteral("Crestwork II - New game"));
+    setWindowTitle(QStringLiteral("New game"));
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(QString::fromLatin1(kStyle));
     setWindowModality(Qt::WindowModal);

@@ -98,8 +98,8 @@ TEST_F(GameClockTest, FastForwardStopsOnRequestAfterTheWeekInPlay) {
     EXPECT_FALSE(g.session.fastForward);
     EXPECT_EQ(g.session.fastForwardWeeksLeft, 0);
 
-    // A stop requested during the week is cleared by the week's own start;
-    // a click during the wait after it is what stops.
+    // A stop requested before the fast forward starts is no request for it;
+    // a click during the wait after a week stops before the next one.
     requestStop(g);
     EXPECT_TRUE(g.session.stopRequested);
     struct ClickStop : test::RecordingPlayer {

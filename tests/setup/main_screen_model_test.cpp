@@ -46,6 +46,16 @@ TEST(MainScreenTexts, ChristmasBannerInWeeks38To47) {
     EXPECT_EQ(christmasBannerText(48), "");
 }
 
+TEST(MainScreenTexts, ReportsCarryTheInformationIconRefusalsTheWarning) {
+    EXPECT_EQ(noticeKind("Game saved"), NoticeKind::Information);
+    EXPECT_EQ(noticeKind("Saving Game"), NoticeKind::Information);
+    EXPECT_EQ(noticeKind("New employee hired"), NoticeKind::Information);
+    EXPECT_EQ(noticeKind("Unread Mail"), NoticeKind::Information);
+    EXPECT_EQ(noticeKind("Office space"), NoticeKind::Warning);
+    EXPECT_EQ(noticeKind("No file selected"), NoticeKind::Warning);
+    EXPECT_EQ(noticeKind("game saved"), NoticeKind::Warning);  // the game's own texts, letter for letter
+}
+
 TEST(MainScreenTexts, TaskPercent) {
     Task t{};
     EXPECT_EQ(taskPercent(t), 0);  // no work planned yet
@@ -109,14 +119,51 @@ TEST_F(MainScreenModelTest, FinanceLabelsAndTones) {
     EXPECT_EQ(m.finance[0].tone, Tone::Good);
     EXPECT_EQ(m.finance[1].text, "-240,000");
 
-    // Week 4 closes the four-week period: the month label starts over at 0.
+    // Week 4 closes the four-week period: the label shows the finished
+    // period's sum, and only the turn after it starts over.
     g.currentWeek = 4;
+    g.world().money = 3770000;
+    updateFinanceLabels(g);
+    m = buildMainScreenModel(g);
+    EXPECT_EQ(m.finance[0].text, "+10,000");
+    EXPECT_EQ(m.finance[1].text, "-230,000");
+    EXPECT_EQ(m.finance[1].tone, Tone::Bad);
+    EXPECT_EQ(g.session.monthCashChange, 0);
+    // Redrawing the screen between turns keeps the sum on show.
+    EXPECT_EQ(buildMainScreenModel(g).finance[1].text, "-230,000");
+
+    g.currentWeek = 5;
+    g.world().money = 3775000;
+    updateFinanceLabels(g);
+    m = buildMainScreenModel(g);
+    EXPECT_EQ(m.finance[1].text, "+5,000");
+
+    g.currentWeek = 6;
     updateFinanceLabels(g);
     m = buildMainScreenModel(g);
     EXPECT_EQ(m.finance[0].text, "0");
     EXPECT_EQ(m.finance[0].tone, Tone::Neutral);
-    EXPECT_EQ(m.finance[1].text, "0");
-    EXPECT_EQ(m.finance[1].tone, Tone::Neutral);
+    EXPECT_EQ(m.finance[1].text, "+5,000");
+}
+
+// Three turns of the period of weeks 2..4 lose 10,000 each: the label after
+// week 4 shows all three, the next turn only its own.
+TEST_F(MainScreenModelTest, MonthLabelShowsTheFinishedPeriodsSum) {
+    g.currentWeek = 2;
+    g.world().money = 3990000;
+    updateFinanceLabels(g);
+    g.currentWeek = 3;
+    g.world().money = 3980000;
+    updateFinanceLabels(g);
+    g.currentWeek = 4;
+    g.world().money = 3970000;
+    updateFinanceLabels(g);
+    EXPECT_EQ(buildMainScreenModel(g).finance[1].text, "-30,000");
+    EXPECT_EQ(g.session.monthCashChange, 0);
+    g.currentWeek = 5;
+    g.world().money = 3960000;
+    updateFinanceLabels(g);
+    EXPECT_EQ(buildMainScreenModel(g).finance[1].text, "-10,000");
 }
 
 TEST_F(MainScreenModelTest, InboxCheatsAndPlayTime) {
@@ -181,7 +228,27 @@ TEST_F(MainScreenModelTest, NewsOlderAboveNewer) {
 
 TEST_F(MainScreenModelTest, ProgressWindowTexts) {
     g.world().money = -1234567;
-    EXPECT_EQ(progressMoneyText(g), "Money balance: -1234567");
+    EXPECT_EQ(progressMoneyText(g), "Money balance: $ -1,234,567");
+    auto& pfs = g.tables().platforms;
+    pfs[3].name = "Vectra";
+    pfs[3].released = 1;
+    pfs[3].marketShare = 12;
+    pfs[3].cpuSpec = 1200;
+    pfs[3].price = 1299;
+    pfs[2].name = "Unreleased";
+    pfs[1].name = "Atari 2600";
+    pfs[1].released = 1;
+    pfs[1].marketShare = 45;
+    pfs[1].cpuSpec = 2;
+    pfs[1].price = 199;
+    const auto rows = progressPlatformRows(g);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].name, "Atari 2600");
+    EXPECT_EQ(rows[0].price, "$ 199");
+    EXPECT_EQ(rows[1].name, "Vectra");
+    EXPECT_EQ(rows[1].share, "12");
+    EXPECT_EQ(rows[1].cpu, "1,200");
+    EXPECT_EQ(rows[1].price, "$ 1,299");
 
     postNews(g, 1, "Economy booming in the US", "Consumers spend more\r\nsecond line");
     postNews(g, 1, "Oil", "Prices up");

@@ -477,6 +477,37 @@ TEST_F(WeekTickTest, FastForwardUnwindsTheClosingStepsNewestWeekFirst) {
     EXPECT_EQ(pauses, (std::vector<int>{100, 100, 100, 250}));
 }
 
+// "Stop fast forward" pressed while a week is being played: the windows take
+// the click wherever the week lets them (here at its banner, the first thing
+// it shows). The week in play is the last one, whatever step it had reached.
+TEST_F(WeekTickTest, FastForwardStopsAtTheEndOfTheWeekInWhichStopWasPressed) {
+    struct StopInWeek : test::RecordingPlayer {
+        Game* game = nullptr;
+        int stopInWeek = 0;
+        int weeksStarted = 0;
+        void setChristmasBanner(std::string_view text) override {
+            RecordingPlayer::setChristmasBanner(text);
+            if (++weeksStarted == stopInWeek) requestStop(*game);
+        }
+    };
+    for (int stopIn : {1, 3}) {
+        SCOPED_TRACE(stopIn);
+        at(1983, 5);
+        StopInWeek clicker;
+        clicker.game = &g;
+        clicker.stopInWeek = stopIn;
+        startFastForward(g, clicker);
+        EXPECT_EQ(clicker.weeksStarted, stopIn);
+        EXPECT_EQ(g.currentWeek, 5 + stopIn);
+        EXPECT_FALSE(g.session.fastForward);
+    }
+    // A stop left over from before is no request for the next fast forward.
+    at(1983, 5);
+    requestStop(g);
+    startFastForward(g, p, 2);
+    EXPECT_EQ(g.currentWeek, 7);
+}
+
 TEST_F(WeekTickTest, GameOverDuringFastForwardEndsEveryPendingWeek) {
     LogCapture log;
     at(2005, 51);

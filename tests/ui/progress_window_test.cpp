@@ -33,18 +33,58 @@ protected:
 TEST_F(ProgressWindowTest, ShowsTheWeeksTexts) {
     EXPECT_EQ(w.objectName(), QStringLiteral("TForm_Project_progress"));
     g.world().money = 1234567;
+    auto& pfs = g.tables().platforms;
+    pfs[1].name = "Atari 2600";
+    pfs[1].released = 1;
+    pfs[1].marketShare = 45;
+    pfs[1].cpuSpec = 2;
+    pfs[1].price = 199;
+    pfs[2].name = "Vectra";
+    pfs[2].released = 1;
+    pfs[2].marketShare = 12;
+    pfs[2].cpuSpec = 3;
+    pfs[2].price = 12990;
     ProgressInfo info;
     info.weekText = "Week 5, 1983";
     info.dateText = "31. January, 1983";
-    info.platforms = {"Atari 2600 - 45 - 2 - 199", "Vectra - 12 - 3 - 299"};
+    info.platforms = {"Atari 2600 - 45 - 2 - 199", "Vectra - 12 - 3 - 12990"};
     info.inboxText = "Inbox messages :3";
     w.setInfo(info);
     EXPECT_EQ(label("progressWeek"), QStringLiteral("Week 5, 1983"));
     EXPECT_EQ(label("progressDate"), QStringLiteral("31. January, 1983"));
     EXPECT_EQ(label("progressInbox"), QStringLiteral("Inbox messages :3"));
-    EXPECT_EQ(label("progressMoney"), QStringLiteral("Money balance: 1234567"));
-    EXPECT_EQ(rows("progressPlatforms"),
-              (QStringList{QStringLiteral("Atari 2600 - 45 - 2 - 199"), QStringLiteral("Vectra - 12 - 3 - 299")}));
+    EXPECT_EQ(label("progressMoney"), QStringLiteral("Money balance: $ 1,234,567"));
+    EXPECT_EQ(w.platformHeadings(),
+              (QStringList{QStringLiteral("Platform"), QStringLiteral("Share"), QStringLiteral("CPU"),
+                           QStringLiteral("Price")}));
+    EXPECT_EQ(w.platformRows(), (QStringList{QStringLiteral("Atari 2600 | 45 | 2 | $ 199"),
+                                             QStringLiteral("Vectra | 12 | 3 | $ 12,990")}));
+}
+
+// A world set-up shows its step and its bar only: the week, the money and
+// the lists belong to a world that is not there yet.
+TEST_F(ProgressWindowTest, WorldSetUpShowsOnlyItsStepAndBar) {
+    w.show();
+    ProgressInfo step;
+    step.caption = "Creating companies";
+    step.barPercent = 40;
+    w.setInfo(step);
+    EXPECT_TRUE(w.settingUp());
+    EXPECT_EQ(label("progressHeading"), QStringLiteral("Creating companies"));
+    EXPECT_TRUE(w.findChild<QLabel*>(QStringLiteral("progressMoney"))->isHidden() ||
+                !w.findChild<QLabel*>(QStringLiteral("progressMoney"))->isVisible());
+    EXPECT_FALSE(w.findChild<QLabel*>(QStringLiteral("progressWeek"))->isVisible());
+    EXPECT_FALSE(list("progressTasks")->isVisible());
+    ProgressInfo week;
+    week.weekText = "Week 2, 1980";
+    w.setInfo(week);
+    EXPECT_FALSE(w.settingUp());
+    EXPECT_TRUE(w.findChild<QLabel*>(QStringLiteral("progressWeek"))->isVisible());
+    EXPECT_TRUE(w.findChild<QLabel*>(QStringLiteral("progressMoney"))->isVisible());
+    // The next set-up starts clean once the window has been put away.
+    w.setInfo(step);
+    w.hide();
+    EXPECT_FALSE(w.settingUp());
 }
 
 TEST_F(ProgressWindowTest, CopiesTheTaskList) {
@@ -97,6 +137,11 @@ TEST_F(ProgressWindowTest, TabAsksForOneMoreWeek) {
     QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
     QApplication::sendEvent(&w, &tab);
     EXPECT_EQ(asked, 1);
+    // During a fast forward Tab stops it instead, like Esc.
+    g.session.fastForward = true;
+    QApplication::sendEvent(&w, &tab);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(g.session.stopRequested);
 }
 
 TEST_F(ProgressWindowTest, AnimationRunsEvery200ms) {

@@ -1,0 +1,176 @@
+// The game's windows share one frame: each window of its own over the main
+// screen has a Close button, closes with Esc and opens below the main
+// screen's header; the notification tells reports from warnings.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "fakes/recording_player.h"
+#include "refdata/reference_tables.h"
+#include "setup/new_game.h"
+#include "state/game.h"
+#include "ui/app_style.h"
+#include "ui/cpu_screen.h"
+#include "ui/database_screen.h"
+#include "ui/employees_screen.h"
+#include "ui/inbox_screen.h"
+#include "ui/main_screen.h"
+#include "ui/notification_window.h"
+#include "ui/placeholder_screens.h"
+#include "ui/platform_analysis_screen.h"
+#include "ui/platforms_screen.h"
+#include "ui/progress_window.h"
+#include "ui/qt_player.h"
+
+namespace cw::ui {
+namespace {
+
+void pressEscape(QWidget* target) {
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(target, &esc);
+}
+
+class WindowsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        NewGameOptions o;
+        o.companyName = "Pixel Forge";
+        o.playerName = "Alex";
+        o.boardMeetings = false;
+        applyNewGameOptions(g, o);
+    }
+    Game g;
+    test::RecordingPlayer p;
+    ReferenceTables ref;
+};
+
+TEST_F(WindowsTest, EveryWindowHasACloseButtonAndClosesWithEscape) {
+    const std::vector<std::pair<const char*, std::function<QWidget*()>>> makers = {
+        {"TForm_inbox", [&] { return new TForm_inbox(g, p); }},
+        {"TForm_employees", [&] { return new TForm_employees(g, p, nullptr); }},
+        {"TForm_platforms", [&] { return new TForm_platforms(g); }},
+        {"Tform_cpu", [&] { return new Tform_cpu(g); }},
+        {"TForm_platform_analysis", [&] { return new TForm_platform_analysis(g); }},
+        {"TDBForm", [&] { return new TDBForm(g, p, ref); }},
+        {"TForm_study", [&] { return createPlaceholderScreen(QStringLiteral("TForm_study"), nullptr); }},
+        {"Tform_end_screen", [&] { return createEndScreenPlaceholder(nullptr, g); }},
+    };
+    for (const auto& [name, make] : makers) {
+        SCOPED_TRACE(name);
+        std::unique_ptr<QWidget> w(make());
+        // As the game opens them: the placeholders are dialogs already.
+        if (!qobject_cast<QDialog*>(w.get())) makeSecondaryWindow(w.get());
+        EXPECT_EQ(w->objectName(), QString::fromLatin1(name));
+        EXPECT_FALSE(w->windowTitle().contains(QStringLiteral("Crestwork")));
+
+        w->show();
+        auto* close = w->findChild<QPushButton*>(QStringLiteral("closeButton"));
+        ASSERT_NE(close, nullptr);
+        EXPECT_EQ(close->text(), QStringLiteral("Close"));
+        EXPECT_TRUE(close->isVisible());
+        close->click();
+        EXPECT_FALSE(w->isVisible());
+
+        // Esc on the window, and Esc on a part of it that has no use for it.
+        w->show();
+        pressEscape(w.get());
+        EXPECT_FALSE(w->isVisible());
+        w->show();
+        pressEscape(close);
+        EXPECT_FALSE(w->isVisible());
+    }
+}
+
+TEST_F(WindowsTest, WindowsOpenCentredOverTheMainScreenBelowItsHeader) {
+    QtPlayer player{&g};
+    TForm_main main(g, player);
+    main.setGeometry(40, 30, 1024, 700);
+    main.show();
+    auto* header = main.findChild<QWidget*>(QStringLiteral("headerBar"));
+    ASSERT_NE(header, nullptr);
+    const int headerBottom = header->mapToGlobal(QPoint(0, header->height())).y();
+    // A small window and one taller than the room below the header, which
+    // shrinks to fit as far as its layout allows.
+    TForm_inbox inbox(g, p, &main);
+    TForm_platforms platforms(g, &main);
+    for (QWidget* window : {static_cast<QWidget*>(&inbox), static_cast<QWidget*>(&platforms)}) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        makeSecondaryWindow(window);
+        window->resize(window == &inbox ? QSize(600, 400) : QSize(1280, 900));
+        main.presentWindow(window);
+        EXPECT_TRUE(window->isVisible());
+        const QRect frame = window->frameGeometry();
+        EXPECT_GE(frame.top(), headerBottom);
+        EXPECT_LE(std::abs(frame.center().x() - main.frameGeometry().center().x()), 3);
+        EXPECT_LE(frame.height(), std::max(window->minimumSizeHint().height() + 8,
+                                           main.frameGeometry().bottom() - headerBottom));
+        if (window == &inbox) {
+            EXPECT_EQ(window->size(), QSize(600, 400));
+            EXPECT_LE(frame.bottom(), main.frameGeometry().bottom());
+        }
+        window->close();
+    }
+}
+
+// Esc, Tab or "Stop fast forward" while the weeks run: the fast forward ends
+// with the week being played.
+TEST_F(WindowsTest, FastForwardStopsAtTheEndOfTheWeekWithEscTabOrStop) {
+    QtPlayer player{&g};
+    TForm_main main(g, player);
+    auto* progress = new TForm_Project_progress(g, &main);
+    main.attachProgressWindow(progress);
+    player.setMainScreen(&main);
+    player.setProgressWindow(progress);
+    main.show();
+    QTimer closer;  // no dialog may hold the test up
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+    closer.start(20);
+
+    auto* central = main.centralWidget();
+    const std::vector<std::pair<const char*, std::function<void()>>> stops = {
+        {"Esc", [&] { pressEscape(central); }},
+        {"Tab",
+         [&] {
+             QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+             QApplication::sendEvent(central, &tab);
+         }},
+        {"Stop", [&] { progress->findChild<QPushButton*>(QStringLiteral("stopFastForward"))->click(); }},
+    };
+    for (const auto& [what, stop] : stops) {
+        SCOPED_TRACE(what);
+        const int before = g.currentWeek;
+        // The first moment the windows take events is the wait after the
+        // first week.
+        QTimer::singleShot(0, &main, [&] {
+            ASSERT_TRUE(main.busy());
+            stop();
+        });
+        main.fastForwardClicked();
+        EXPECT_EQ(g.currentWeek, before + 1);
+        EXPECT_FALSE(g.session.fastForward);
+        EXPECT_FALSE(main.busy());
+        EXPECT_FALSE(main.coverVisible());
+    }
+}
+
+TEST_F(WindowsTest, ReportsShowTheInformationIconWarningsTheWarningOne) {
+    QtPlayer player{&g};
+    player.notify("Game saved", "Game has been saved", 2000);
+    EXPECT_TRUE(player.notificationWindow()->showsInformation());
+    player.notify("Office space", "No more office space available.", 2000);
+    EXPECT_FALSE(player.notificationWindow()->showsInformation());
+    player.notify("New employee hired", "You just hired a new employee Ann", 2000);
+    EXPECT_TRUE(player.notificationWindow()->showsInformation());
+    player.notificationWindow()->hide();
+}
+
+}  // namespace
+}  // namespace cw::ui
