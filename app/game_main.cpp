@@ -25,6 +25,7 @@
 #include "ui/player_bonus_screen.h"
 #include "ui/progress_window.h"
 #include "ui/qt_player.h"
+#include "ui/staff_screen.h"
 #include "ui/starter_screen.h"
 
 namespace {
@@ -132,6 +133,17 @@ int programStart(QApplication& app, int argc, char** argv) {
             employees->hide();
             QObject::connect(employees, &TForm_employees::staffChanged, mainScreen.get(), &TForm_main::refresh);
             screen = employees;
+        } else if (name == QLatin1String("TForm_view_employees")) {
+            auto* staff = new TForm_view_employees(game, player, mainScreen.get());
+            staff->hide();
+            QObject::connect(staff, &TForm_view_employees::staffChanged, mainScreen.get(), &TForm_main::refresh);
+            // Somebody hired shows up in the staff list at once, and somebody
+            // fired goes back on the market.
+            if (auto* hiring = screens.get<TForm_employees>(QStringLiteral("TForm_employees"))) {
+                QObject::connect(hiring, &TForm_employees::staffChanged, staff, &TForm_view_employees::refresh);
+                QObject::connect(staff, &TForm_view_employees::staffChanged, hiring, &TForm_employees::refresh);
+            }
+            screen = staff;
         } else if (name == QLatin1String("TForm_load_game")) {
             screen = new TForm_load_game(game, player, mainScreen.get());
         } else if (name == QLatin1String("TPasswordDlg")) {

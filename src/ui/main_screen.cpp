@@ -224,6 +224,7 @@ QWidget* TForm_main::buildScreensPanel() {
         const char* screen;
     } entries[] = {
         {"Hire/view Employees", "TForm_employees"},
+        {"Manage Employees", "TForm_view_employees"},
         {"Platforms", "TForm_platforms"},
         {"CPUs", "Tform_cpu"},
         {"Platform analysis", "TForm_platform_analysis"},
