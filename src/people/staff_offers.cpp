@@ -109,7 +109,6 @@ void huntForStaff(Game& g, Player& pl, i32 company, i32 rows, i32 level) {
             person.employerCompany = company;
             person.currentTask = -1;
             takeFirstEmptySlot(c, p);
-            if (g.session.eventStops.employeeChanges) g.session.stopRequested = true;
             pl.refreshMainScreen();
             return;
         }
