@@ -83,10 +83,12 @@ std::string cmdStaff(Session& s, const Command& cmd) {
           << "employees: " << screen.rows().size() << " of " << officeCapacity(g) << " office places\n";
     std::size_t nameWidth = 4;
     for (const StaffRow& r : screen.rows()) nameWidth = std::max(nameWidth, r.cells[0].size());
-    s.out << "  " << std::setw(4) << "ID." << "  " << std::left << std::setw(static_cast<int>(nameWidth)) << "Name"
+    s.out << "  " << std::setw(4) << "ID."
+          << "  " << std::left << std::setw(static_cast<int>(nameWidth)) << "Name"
           << "  " << std::setw(15) << "Area" << std::right << std::setw(5) << "Lead" << std::setw(5) << "Code"
           << std::setw(5) << "GUI" << std::setw(5) << "GFX" << std::setw(5) << "HW" << std::setw(5) << "Pub"
-          << std::setw(9) << "Salary" << "  Project\n";
+          << std::setw(9) << "Salary"
+          << "  Project\n";
     for (const StaffRow& r : screen.rows()) {
         const Person& p = g.tables().people[r.person];
         s.out << "  " << std::setw(4) << r.person << "  " << std::left << std::setw(static_cast<int>(nameWidth))

@@ -31,21 +31,18 @@ bool leadsAnyTask(const Game& g, i32 person) {
     return false;
 }
 
+// The flair and the skill each subject trains, in subject order.
+constexpr u8 Person::*kTalentOf[5] = {&Person::talentLeadership, &Person::talentProgramming, &Person::talentDesign,
+                                      &Person::talentGraphics, &Person::talentHardware};
+constexpr u8 Person::*kSkillOf[5] = {&Person::leadership, &Person::programming, &Person::design, &Person::graphics,
+                                     &Person::hardware};
+
 // The weekly progress of a study: the student's flair for the subject less
 // 30, never below 5.
 i32 studyProgressPerWeek(const Game& g, const Task& t) {
-    if (!People::inRange(t.leader)) return 5;
-    const Person& p = g.tables().people[t.leader];
-    i32 talent = 0;
-    switch (t.taskSubtype) {
-        case 10: talent = p.talentLeadership; break;
-        case 11: talent = p.talentProgramming; break;
-        case 12: talent = p.talentDesign; break;
-        case 13: talent = p.talentGraphics; break;
-        case 14: talent = p.talentHardware; break;
-        default: break;
-    }
-    return std::max(talent - 30, 5);
+    const int subject = t.taskSubtype - kStudySubtypeBase;
+    if (!People::inRange(t.leader) || subject < 0 || subject > 4) return 5;
+    return std::max(g.tables().people[t.leader].*kTalentOf[subject] - 30, 5);
 }
 
 }  // namespace
@@ -287,44 +284,39 @@ void cancelTaskOfPerson(Game& g, Player& p, i32 person) {
 // --- study -------------------------------------------------------------------
 
 std::string studyLevelWord(i32 level) {
-    static const char* const kWords[10] = {"Beginner(1)",     "Basic(2)",      "Advancing Basic(3)",
-                                           "Average(4)",      "Above Average(5)", "Advanced(6)",
-                                           "complex(7)",      "Highly complex(8)", "Extremly complex(9)",
-                                           "God like(10)"};
+    static const char* const kWords[10] = {
+        "Beginner(1)", "Basic(2)",   "Advancing Basic(3)", "Average(4)",          "Above Average(5)",
+        "Advanced(6)", "complex(7)", "Highly complex(8)",  "Extremly complex(9)", "God like(10)"};
     if (level < 1 || level > 10) return {};
     return kWords[level - 1];
 }
 
 std::string studyFlairWord(const Person& person, int subject) {
-    switch (subject) {
-        case StudyLeadership: return personRatingWord(person.talentLeadership);
-        case StudyProgramming: return personRatingWord(person.talentProgramming);
-        case StudyDesign: return personRatingWord(person.talentDesign);
-        case StudyGraphics: return personRatingWord(person.talentGraphics);
-        case StudyHardware: return personRatingWord(person.talentHardware);
-        default: return {};
-    }
+    if (subject < StudyLeadership || subject > StudyHardware) return {};
+    return personRatingWord(person.*kTalentOf[subject]);
 }
 
 std::string studyCurrentWord(const Person& person, int subject) {
-    switch (subject) {
-        case StudyLeadership: return personRatingWord(person.leadership);
-        case StudyProgramming: return studyLevelWord(person.programming);
-        case StudyDesign: return studyLevelWord(person.design);
-        case StudyGraphics: return studyLevelWord(person.graphics);
-        case StudyHardware: return personRatingWord(person.hardware);
-        default: return {};
-    }
+    if (subject < StudyLeadership || subject > StudyHardware) return {};
+    const i32 value = person.*kSkillOf[subject];
+    // Leadership and hardware run 0..100; the software skills are levels.
+    return subject == StudyLeadership || subject == StudyHardware ? personRatingWord(value) : studyLevelWord(value);
 }
 
 i32 studyTargetLevel(const Person& person, int subject) {
     switch (subject) {
-        case StudyLeadership: return (person.leadership - 10) / 10;
-        case StudyProgramming: return person.programming + 1;
-        case StudyDesign: return person.design + 1;
-        case StudyGraphics: return person.graphics + 1;
-        case StudyHardware: return (person.hardware + 10) / 10;
-        default: return 0;
+        case StudyLeadership:
+            return (person.leadership - 10) / 10;
+        case StudyProgramming:
+            return person.programming + 1;
+        case StudyDesign:
+            return person.design + 1;
+        case StudyGraphics:
+            return person.graphics + 1;
+        case StudyHardware:
+            return (person.hardware + 10) / 10;
+        default:
+            return 0;
     }
 }
 
@@ -352,8 +344,8 @@ ActionResult startStudy(Game& g, Player& p, i32 person, int subject) {
     }
     static const char* const kTaskNames[5] = {"Study : Leadership", "Study : Programming", "Study : Design",
                                               "Study : Graphics", "Study : Hardware"};
-    const int task = createTask(g, kTaskNames[subject], kTaskStudy, kStudySubtypeBase + subject, person, 0,
-                                level * 1000);
+    const int task =
+        createTask(g, kTaskNames[subject], kTaskStudy, kStudySubtypeBase + subject, person, 0, level * 1000);
     if (task == 0) {
         // Every task slot is taken; nothing may be overwritten.
         Refusal r{"No room for more projects",

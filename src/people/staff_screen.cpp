@@ -10,7 +10,7 @@
 
 namespace cw {
 
-const std::array<const char*, 10> kStaffColumns = {"Name", "Project", "Lead", "Code", "GUI",
+const std::array<const char*, 10> kStaffColumns = {"Name", "Project", "Lead", "Code",       "GUI",
                                                    "GFX",  "HW",      "Pub",  "Fav. plat.", "ID."};
 
 namespace {
@@ -127,8 +127,10 @@ std::string StaffScreen::title() const {
         case StaffMode::Manager:
             if (newProject_) return "Assigen team manager (New project)";
             return " Assigen team manager (project : " + taskNameOf(g_, task_) + ")";
-        case StaffMode::Employees: return "Assigen Employees (project : " + taskNameOf(g_, task_) + ")";
-        case StaffMode::Viewing: break;
+        case StaffMode::Employees:
+            return "Assigen Employees (project : " + taskNameOf(g_, task_) + ")";
+        case StaffMode::Viewing:
+            break;
     }
     return "Viewing Employees";
 }
@@ -203,9 +205,7 @@ ActionResult StaffScreen::assignSelected(Player& p, i32 task) {
     return out.refusal;
 }
 
-bool StaffScreen::canRemove() const {
-    return selected_ > 0 && g_.tables().people[selected_].currentTask != -1;
-}
+bool StaffScreen::canRemove() const { return selected_ > 0 && g_.tables().people[selected_].currentTask != -1; }
 
 ActionResult StaffScreen::removeSelected(Player& p) {
     if (selected_ == 0) return noEmployeeChosen(p);

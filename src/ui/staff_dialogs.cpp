@@ -117,9 +117,9 @@ TForm_study::TForm_study(Game& g, Player& p, i32 person, QWidget* parent)
     const Person& who = g.tables().people[person];
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(
-        makeHeaderBand(this, staffIcon(26), QStringLiteral("Studying : ") + qs(who.name.view()), QStringLiteral("headerLabel"))
-            .band);
+    outer->addWidget(makeHeaderBand(this, staffIcon(26), QStringLiteral("Studying : ") + qs(who.name.view()),
+                                    QStringLiteral("headerLabel"))
+                         .band);
     auto* body = new QVBoxLayout;
     body->setContentsMargins(18, 12, 18, 16);
     body->setSpacing(10);

@@ -269,8 +269,9 @@ void TForm_view_employees::refresh() {
     choose_->setVisible(selecting);
     hint_->setVisible(selecting);
     if (model_->mode() == StaffMode::Manager)
-        hint_->setText(QStringLiteral("Choose the team manager: double-click an idle employee, or select him and "
-                                      "press \"Choose\". A manager's leadership decides how big his team can be."));
+        hint_->setText(
+            QStringLiteral("Choose the team manager: double-click an idle employee, or select him and "
+                           "press \"Choose\". A manager's leadership decides how big his team can be."));
     else if (model_->mode() == StaffMode::Employees)
         hint_->setText(QStringLiteral("Add idle employees to the team: double-click them, or select and press "
                                       "\"Choose\". Team %1 of %2.")
@@ -327,7 +328,8 @@ void TForm_view_employees::fillGrid() {
     QHeaderView* head = grid_->horizontalHeader();
     head->setSortIndicatorShown(model_->sortColumn() >= 0);
     if (model_->sortColumn() >= 0)
-        head->setSortIndicator(model_->sortColumn(), model_->sortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+        head->setSortIndicator(model_->sortColumn(),
+                               model_->sortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 i32 TForm_view_employees::chosenProject() const { return project_->currentData().toInt(); }

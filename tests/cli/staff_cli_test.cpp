@@ -73,41 +73,47 @@ TEST_F(StaffCliTest, TheStaffListAndASheet) {
 
 TEST_F(StaffCliTest, TeamsFromTheCommandLine) {
     ASSERT_EQ(run("assign 3 1\nassign 4 1\nanswer no\nassign 1 1\n"), 0);
-    EXPECT_TRUE(printed("Manage Employees: Assigen Employees (project : Space Duel)\n"
-                        "[message] Assign to project : Space Duel | Assign employee to project Space Duel -> Yes\n"
-                        "task 1 \"Space Duel\": manager 2 Lead,Lo, team 1 of 4\n"));
+    EXPECT_TRUE(
+        printed("Manage Employees: Assigen Employees (project : Space Duel)\n"
+                "[message] Assign to project : Space Duel | Assign employee to project Space Duel -> Yes\n"
+                "task 1 \"Space Duel\": manager 2 Lead,Lo, team 1 of 4\n"));
     EXPECT_TRUE(printed("team 2 of 4\n"));
     EXPECT_TRUE(printed("-> No\ntask 1 \"Space Duel\": manager 2 Lead,Lo, team 2 of 4\n"));
     // A stronger manager takes over; the old one is free again.
     ASSERT_EQ(run("manager 1 1\n"), 0);
-    EXPECT_TRUE(printed("[message] Assign a leader : Space Duel | Assign as team manager on project Space Duel. \\n*You* "
-                        "(Ann) can manage up to 4 employees. -> Yes\n"
-                        "task 1 \"Space Duel\": manager 1 *You* (Ann), team 2 of 4\n"));
+    EXPECT_TRUE(
+        printed("[message] Assign a leader : Space Duel | Assign as team manager on project Space Duel. \\n*You* "
+                "(Ann) can manage up to 4 employees. -> Yes\n"
+                "task 1 \"Space Duel\": manager 1 *You* (Ann), team 2 of 4\n"));
     ASSERT_EQ(run("unassign 2\nunassign 1\nunassign 3\n"), 0);
     EXPECT_TRUE(printed("unassign: \"Remove from project\" is disabled for Lead,Lo\n"));
     EXPECT_TRUE(printed("[notify] Cannot remove employee from projct | "));
-    EXPECT_TRUE(printed("[notify] Employee removed | Employee Removed from project.\n"
-                        "task 1 \"Space Duel\": manager 1 *You* (Ann), team 1 of 4\n"));
+    EXPECT_TRUE(
+        printed("[notify] Employee removed | Employee Removed from project.\n"
+                "task 1 \"Space Duel\": manager 1 *You* (Ann), team 1 of 4\n"));
     EXPECT_EQ(run("assign 3 7\n"), 2);
     EXPECT_TRUE(printed("task 7 is not one of your projects"));
 }
 
 TEST_F(StaffCliTest, StudyIntensifyAndFire) {
     ASSERT_EQ(run("study 3 design\n"), 0);
-    EXPECT_TRUE(printed("Studying: Stone,Ava, Designing to level 4\n"
-                        "[notify] Study Project started | Stone,Ava is assigned to a study project\n"
-                        "task 2 \"Study : Design\": student 3, work 4000, weeks 133\n"));
+    EXPECT_TRUE(
+        printed("Studying: Stone,Ava, Designing to level 4\n"
+                "[notify] Study Project started | Stone,Ava is assigned to a study project\n"
+                "task 2 \"Study : Design\": student 3, work 4000, weeks 133\n"));
     ASSERT_EQ(run("study 3 graphics\nintensify 2\n"), 0);
     EXPECT_TRUE(printed("[notify] Employee Busy | Employee already assigned to another task\n"));
-    EXPECT_TRUE(printed("It will cost you : 332500$ -> Yes\ntask 2 \"Study : Design\": progress 1333 of 4000, money "
-                        "667500\n"));
+    EXPECT_TRUE(
+        printed("It will cost you : 332500$ -> Yes\ntask 2 \"Study : Design\": progress 1333 of 4000, money "
+                "667500\n"));
     EXPECT_EQ(run("assign 4 2\n"), 2);
     EXPECT_TRUE(printed("task 2 is a study: it takes no team"));
     EXPECT_EQ(run("study 4 cooking\n"), 2);
 
     ASSERT_EQ(run("fire 1\nanswer no\nfire 4\nfire 4\n"), 0);
-    EXPECT_TRUE(printed("[message] Could not fire Employee  | You cannot fire yourself. The board Members will take "
-                        "care of that ;-) -> Ok\n"));
+    EXPECT_TRUE(
+        printed("[message] Could not fire Employee  | You cannot fire yourself. The board Members will take "
+                "care of that ;-) -> Ok\n"));
     EXPECT_TRUE(printed("[message] Fire employee | Are you sure you want to fire Marsh,Bo ? -> No\n"));
     EXPECT_TRUE(printed("[notify] Employee Fired | Employee was fired\nemployees: 3\n"));
     EXPECT_EQ(run("fire 4\n"), 2);
@@ -134,9 +140,10 @@ TEST_F(StaffCliTest, TheLeaderChoiceAndTheTeamDialogTakeQueuedAnswers) {
     EXPECT_EQ(offerAutoTeam(*s.game, s.player, 2), 1);
     EXPECT_EQ(offerAutoTeam(*s.game, s.player, 2), 4);
     EXPECT_EQ(offerAutoTeam(*s.game, s.player, 2), 0);
-    EXPECT_TRUE(printed("[dialog] Let team leader choose employees | Would you like the Team Leader to choose \\nhis "
-                        "own team of idle employees ? Teamleader can manage a maximum of 4 employee(s) -> Let "
-                        "teamleader choose (1)\n"));
+    EXPECT_TRUE(
+        printed("[dialog] Let team leader choose employees | Would you like the Team Leader to choose \\nhis "
+                "own team of idle employees ? Teamleader can manage a maximum of 4 employee(s) -> Let "
+                "teamleader choose (1)\n"));
     EXPECT_TRUE(printed("-> Let teamleader choose maximum of idle employees (4)\n"));
     EXPECT_TRUE(printed("-> No. I will choose the employees\n"));
 }

@@ -88,11 +88,12 @@ TEST_F(StaffTest, ChoosingTheManagerOfANewProject) {
     EXPECT_EQ(chooseTeamLeader(g, player, 0, true), -1);
     EXPECT_EQ(player.calls[0].a, "Assigen team manager (New project)");
     EXPECT_EQ(last("message").a, "Assign a leader");
-    EXPECT_EQ(last("message").b, "Assign Lead,Lo as team manager to the new project. \r\nLead,Lo can manage up to 4 "
-                                 "employees.");
+    EXPECT_EQ(last("message").b,
+              "Assign Lead,Lo as team manager to the new project. \r\nLead,Lo can manage up to 4 "
+              "employees.");
     player.staffPicks = {2};
     EXPECT_EQ(chooseTeamLeader(g, player, 0, true), 2);
-    EXPECT_EQ(g.tables().people[2].currentTask, 0);  // the new project's screen does the rest
+    EXPECT_EQ(g.tables().people[2].currentTask, 0);       // the new project's screen does the rest
     EXPECT_EQ(chooseTeamLeader(g, player, 0, true), -1);  // closed without a click
 }
 
@@ -208,6 +209,9 @@ TEST_F(StaffTest, StudyLevelsAndTheirLimits) {
     EXPECT_EQ(studyTargetLevel(p, StudyHardware), 10);
 
     p.programming = 4;
+    EXPECT_EQ(studyFlairWord(p, StudyProgramming), "Average (3)");
+    EXPECT_EQ(studyCurrentWord(p, StudyProgramming), "Average(4)");
+    EXPECT_EQ(studyCurrentWord(p, StudyHardware), "Extreme( 5)");
     EXPECT_FALSE(startStudy(g, player, 2, StudyProgramming));
     EXPECT_EQ(last("notify").a, "Study Project started");
     EXPECT_EQ(last("notify").b, "Keen,K is assigned to a study project");

@@ -24,7 +24,7 @@ TEST_F(WageReviewTest, TheAnniversaryRaiseAndThePromisesOwed) {
     owed.studyWeeksLeft = 5;
     owed.leadWeeksLeft = 15;
     Person& later = employee(4, "Later,L", 40, 3050);
-    later.hireWeek = 11;  // a week after this one
+    later.hireWeek = 11;                   // a week after this one
     g.tables().people[1].hireYear = 1980;  // the player's own person never gets a raise
     g.tables().people[1].salary = 100;
     yearlyWageReview(g, player);
@@ -194,7 +194,7 @@ TEST_F(HuntTest, AtLevelTwoTheCompanyLooksFurtherAndWarnsAboutALeader) {
               "Your employee Mine,5 got a new job offer. \r\nThey offer him a monthly salary of 3150$. \r\nThe "
               "employee is Team leader on the project/task Space Duel\r\n.WARNING. the project will be canceled if you "
               "let this employee go!!.\r\nYou can keep the employee with a monthly salary of 3360$\r\nKeep employee ?");
-    EXPECT_TRUE(g.tables().tasks[t].name.empty());  // cancelled
+    EXPECT_TRUE(g.tables().tasks[t].name.empty());    // cancelled
     EXPECT_EQ(g.tables().people[3].currentTask, -1);  // and its team set free
     EXPECT_TRUE(g.tables().people[3].employed);
 }

@@ -84,7 +84,8 @@ TEST_F(StaffScreenTest, TheViewingScreenListsTheStaffAndActsOnTheChosenOne) {
     ASSERT_EQ(grid->rowCount(), 5);
     QStringList headings;
     for (int c = 0; c < grid->columnCount(); ++c) headings << grid->horizontalHeaderItem(c)->text();
-    EXPECT_EQ(headings, (QStringList{"Name", "Project", "Lead", "Code", "GUI", "GFX", "HW", "Pub", "Fav. plat.", "ID."}));
+    EXPECT_EQ(headings,
+              (QStringList{"Name", "Project", "Lead", "Code", "GUI", "GFX", "HW", "Pub", "Fav. plat.", "ID."}));
     EXPECT_EQ(grid->item(rowOf(grid, 3), 1)->text(), QStringLiteral("Space Duel"));
     EXPECT_EQ(grid->item(rowOf(grid, 4), 1)->text(), QStringLiteral("idle"));
     EXPECT_EQ(grid->item(rowOf(grid, 4), 8)->text(), QStringLiteral("Nova 64"));
