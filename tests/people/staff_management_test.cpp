@@ -97,6 +97,20 @@ TEST_F(StaffTest, ChoosingTheManagerOfANewProject) {
     EXPECT_EQ(chooseTeamLeader(g, player, 0, true), -1);  // closed without a click
 }
 
+TEST_F(StaffTest, AssigningEmployeesClicksUntilTheScreenIsClosed) {
+    employee(2, "Lead,Lo", 45);  // 4
+    employee(3, "Able,A", 30);
+    employee(4, "Baker,B", 30);
+    const int t = project("Space Duel", 2);
+    player.staffPicks = {3, 2, 4};
+    assignEmployees(g, player, t);
+    EXPECT_EQ(player.calls[0].a, "Assigen Employees (project : Space Duel)");
+    EXPECT_EQ(g.tables().tasks[t].staff[1], 3);
+    EXPECT_EQ(g.tables().tasks[t].staff[2], 4);  // the manager himself was refused
+    EXPECT_EQ(player.only("notify")[0].b, "Employee already assigned to the project \"Space Duel\"");
+    EXPECT_EQ(player.refreshes, 1);
+}
+
 TEST_F(StaffTest, TheLeaderPicksIdlePeopleWithLittleLeadershipFirst) {
     employee(2, "Lead,Lo", 61);  // 10
     employee(3, "Mid,M", 55);
