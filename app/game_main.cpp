@@ -28,6 +28,7 @@
 #include "ui/progress_window.h"
 #include "ui/project_screen.h"
 #include "ui/qt_player.h"
+#include "ui/staff_screen.h"
 #include "ui/starter_screen.h"
 
 namespace {
@@ -147,6 +148,17 @@ int programStart(QApplication& app, int argc, char** argv) {
             dev->setWindowFlag(Qt::Window);
             dev->hide();
             screen = dev;
+        } else if (name == QLatin1String("TForm_view_employees")) {
+            auto* staff = new TForm_view_employees(game, player, mainScreen.get());
+            staff->hide();
+            QObject::connect(staff, &TForm_view_employees::staffChanged, mainScreen.get(), &TForm_main::refresh);
+            // Somebody hired shows up in the staff list at once, and somebody
+            // fired goes back on the market.
+            if (auto* hiring = screens.get<TForm_employees>(QStringLiteral("TForm_employees"))) {
+                QObject::connect(hiring, &TForm_employees::staffChanged, staff, &TForm_view_employees::refresh);
+                QObject::connect(staff, &TForm_view_employees::staffChanged, hiring, &TForm_employees::refresh);
+            }
+            screen = staff;
         } else if (name == QLatin1String("TForm_load_game")) {
             screen = new TForm_load_game(game, player, mainScreen.get());
         } else if (name == QLatin1String("TPasswordDlg")) {

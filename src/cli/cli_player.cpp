@@ -1,6 +1,10 @@
 #include "cli/cli_player.h"
 
+#include <algorithm>
+
+#include "cli/driver.h"
 #include "cli/script.h"
+#include "people/staff_screen.h"
 
 namespace cw::cli {
 
@@ -77,6 +81,64 @@ void CliPlayer::showModal(ScreenId screen) { out_ << "[screen] " << screenName(s
 
 void CliPlayer::letterPosted(std::string_view subject, std::string_view body) {
     out_ << "[letter] " << oneLine(subject) << " | " << oneLine(body) << '\n';
+}
+
+void CliPlayer::chooseStaff(StaffScreen& screen) {
+    out_ << "[screen] " << oneLine(screen.title()) << '\n';
+    std::string picks;
+    if (!answers_.empty() && answers_.front().kind == Answer::Text) {
+        picks = answers_.front().text;
+        answers_.pop_front();
+    } else if (!answers_.empty() && (answers_.front().kind == Answer::Cancel || answers_.front().kind == Answer::No)) {
+        answers_.pop_front();
+    }
+    std::size_t start = 0;
+    while (!picks.empty() && start <= picks.size() && !screen.closeRequested()) {
+        std::size_t end = picks.find(',', start);
+        if (end == std::string::npos) end = picks.size();
+        const std::string item = picks.substr(start, end - start);
+        long long person = 0;
+        if (!parseInt(item, person) || person < 1 || person > 5000) {
+            error_ = "the staff screen takes person numbers, not \"" + item + "\"";
+            break;
+        }
+        out_ << "[click] " << person << '\n';
+        screen.pick(*this, static_cast<int>(person));
+        start = end + 1;
+    }
+    if (screen.mode() == StaffMode::Manager)
+        out_ << "[screen] closed -> "
+             << (screen.chosen() > 0 ? "team manager " + std::to_string(screen.chosen()) : std::string("nobody chosen"))
+             << '\n';
+    else
+        out_ << "[screen] closed\n";
+}
+
+int CliPlayer::chooseAutoTeam(const AutoTeamOffer& offer) {
+    int count = 0;
+    int button = 0;
+    if (!answers_.empty()) {
+        const Answer a = answers_.front();
+        answers_.pop_front();
+        long long n = 0;
+        if (a.kind == Answer::Yes || a.kind == Answer::Ok) {
+            button = 1;
+            count = offer.preset;
+        } else if (a.kind == Answer::Text && a.text == "max") {
+            button = 2;
+            count = offer.capacity;
+        } else if (a.kind == Answer::Text && parseInt(a.text, n)) {
+            button = 1;
+            count = static_cast<int>(std::clamp<long long>(n, 0, offer.capacity));
+        } else if (a.kind == Answer::Text) {
+            error_ = "the team dialog takes yes, no, a number or \"max\", not \"" + a.text + "\"";
+        }
+    }
+    out_ << "[dialog] " << oneLine(offer.caption) << " | " << oneLine(offer.question) << ' '
+         << oneLine(offer.capacityText) << " -> " << offer.buttons[button];
+    if (button > 0) out_ << " (" << count << ')';
+    out_ << '\n';
+    return count;
 }
 
 }  // namespace cw::cli

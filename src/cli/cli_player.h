@@ -43,6 +43,14 @@ public:
     void pause(int) override {}  // scripted runs never wait
     void refreshMainScreen() override {}
     void setChristmasBanner(std::string_view) override {}
+    // The staff screen takes one queued text: the person numbers to click,
+    // "3" or "3,5,7" (each click's question takes the next answer). Anything
+    // else queued, or nothing, closes it without a click.
+    void chooseStaff(StaffScreen& screen) override;
+    // "no"/"cancel" (or nothing queued): the player chooses; "yes"/"ok": the
+    // leader takes the number the box shows; "N": he takes N; "max": as many
+    // as he can manage.
+    int chooseAutoTeam(const AutoTeamOffer& offer) override;
 
 private:
     bool nextButton(bool twoButtons, const char* first, const char* second, std::string& label);

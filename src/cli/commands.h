@@ -14,5 +14,6 @@ void registerPeopleCommands(CommandTable& table);   // people, person, interview
 void registerHardwareCommands(CommandTable& table); // platforms, cpus, platform-analysis
 void registerSaveCommands(CommandTable& table);     // save, saves, load
 void registerDevCommands(CommandTable& table);      // genres, engines, develop, project
+void registerStaffCommands(CommandTable& table);    // staff, employee, assign, unassign, manager, study, fire, ...
 
 }  // namespace cw::cli

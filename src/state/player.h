@@ -22,6 +22,21 @@ enum class ScreenId {
 
 const char* screenName(ScreenId id);
 
+class StaffScreen;  // people/staff_screen.h: the "Manage Employees" screen's model
+
+// The dialog in which a new team manager may pick his own team of idle
+// employees.
+struct AutoTeamOffer {
+    std::string caption;       // "Let team leader choose employees"
+    std::string question;      // "Would you like the Team Leader to choose ..."
+    std::string capacityText;  // "Teamleader can manage a maximum of 4 employee(s)"
+    int capacity = 0;          // the number box runs 0..capacity
+    int preset = 0;            // what the box shows first
+    // "No. I will choose the employees", "Let teamleader choose",
+    // "Let teamleader choose maximum of idle employees"
+    std::string buttons[3];
+};
+
 // What the progress window shows during a week or a world set-up.
 struct ProgressInfo {
     std::string weekText;                // "Week 5, 1983"
@@ -65,6 +80,13 @@ public:
     virtual void refreshMainScreen() = 0;
     // The main screen's Christmas banner; an empty text hides it.
     virtual void setChristmasBanner(std::string_view text) = 0;
+    // Shows the staff screen modally in the selection mode its model was
+    // opened in; returns when the player closed it, the choice being in the
+    // model.
+    virtual void chooseStaff(StaffScreen& screen) = 0;
+    // The team manager's offer to pick his own team: how many idle
+    // employees he should take, 0..capacity (0 when the player declines).
+    virtual int chooseAutoTeam(const AutoTeamOffer& offer) = 0;
 };
 
 // A player that sees nothing and always takes the first button; useful for
@@ -85,6 +107,8 @@ public:
     void pause(int) override {}
     void refreshMainScreen() override {}
     void setChristmasBanner(std::string_view) override {}
+    void chooseStaff(StaffScreen&) override {}
+    int chooseAutoTeam(const AutoTeamOffer&) override { return 0; }
 };
 
 }  // namespace cw

@@ -246,4 +246,10 @@ void placeOverMain(QWidget* window, QWidget* mainWindow) {
     window->move(x, y);
 }
 
+void centreOverParent(QWidget* window) {
+    QWidget* parent = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    if (!parent || parent == window) return;
+    placeOverMain(window, parent);
+}
+
 }  // namespace cw::ui

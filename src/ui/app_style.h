@@ -39,4 +39,7 @@ void makeSecondaryWindow(QWidget* window);
 // window's header, shrinking it when it would not fit there.
 void placeOverMain(QWidget* window, QWidget* mainWindow);
 
+// The same for a window whose parent is a widget of the main window.
+void centreOverParent(QWidget* window);
+
 }  // namespace cw::ui

@@ -128,12 +128,5 @@ QPixmap trafficLightPicture(int lit) {
     return pm;
 }
 
-void centreOverParent(QWidget* w) {
-    QWidget* parent = w->parentWidget();
-    if (!parent) return;
-    const QWidget* top = parent->window();
-    const QRect frame = top->frameGeometry();
-    w->move(frame.center() - QPoint(w->width() / 2, w->height() / 2));
-}
 
 }  // namespace cw::ui

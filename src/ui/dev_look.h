@@ -2,6 +2,8 @@
 // picture, the traffic light and the way a window is placed over the main one.
 #pragma once
 
+#include "ui/app_style.h"
+
 #include <QPixmap>
 #include <QString>
 
@@ -14,7 +16,5 @@ QString devStyleSheet(const QString& root);
 QPixmap devBandPicture();
 // Three lamps side by side; `lit` 0 red, 1 yellow, 2 green.
 QPixmap trafficLightPicture(int lit);
-// Centres a window over the window of its parent widget.
-void centreOverParent(QWidget* w);
 
 }  // namespace cw::ui

@@ -246,6 +246,7 @@ QWidget* TForm_main::buildScreensPanel() {
         const char* screen;
     } entries[] = {
         {"Hire/view Employees", "TForm_employees"},
+        {"Manage Employees", "TForm_view_employees"},
         {"Platforms", "TForm_platforms"},
         {"CPUs", "Tform_cpu"},
         {"Platform analysis", "TForm_platform_analysis"},
@@ -262,7 +263,9 @@ QWidget* TForm_main::buildScreensPanel() {
             if (!busy_) emit screenRequested(screen);
         });
         // The long captions get a row of their own, the short ones share one.
-        static constexpr int kCell[4][3] = {{0, 0, 2}, {1, 0, 1}, {1, 1, 1}, {2, 0, 2}};
+        static constexpr int kCell[][3] = {{0, 0, 2}, {1, 0, 2}, {2, 0, 1}, {2, 1, 1},
+                                           {3, 0, 2}, {4, 0, 1}, {4, 1, 1}};
+        static_assert(sizeof(kCell) / sizeof(kCell[0]) == sizeof(entries) / sizeof(entries[0]));
         grid->addWidget(b, kCell[i][0], kCell[i][1], 1, kCell[i][2]);
         ++i;
     }

@@ -16,6 +16,8 @@
 #include "ui/notification_window.h"
 #include "ui/placeholder_screens.h"
 #include "ui/progress_window.h"
+#include "ui/staff_dialogs.h"
+#include "ui/staff_screen.h"
 
 namespace cw::ui {
 
@@ -108,6 +110,19 @@ void QtPlayer::refreshMainScreen() {
 
 void QtPlayer::setChristmasBanner(std::string_view text) {
     if (main_) main_->setChristmasBanner(qs(text));
+}
+
+void QtPlayer::chooseStaff(StaffScreen& screen) {
+    if (!game_) return;
+    TForm_view_employees view(*game_, *this, screen, dialogParent());
+    view.exec();
+    refreshMainScreen();
+}
+
+int QtPlayer::chooseAutoTeam(const AutoTeamOffer& offer) {
+    Tform_leaderchoose dialog(offer, dialogParent());
+    dialog.exec();
+    return dialog.count();
 }
 
 }  // namespace cw::ui

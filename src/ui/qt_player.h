@@ -43,6 +43,8 @@ public:
     void pause(int ms) override;
     void refreshMainScreen() override;
     void setChristmasBanner(std::string_view text) override;
+    void chooseStaff(StaffScreen& screen) override;
+    int chooseAutoTeam(const AutoTeamOffer& offer) override;
 
     // The answer a dialog closed without a button repeats.
     bool lastDialogAnswer() const { return lastDialogAnswer_; }

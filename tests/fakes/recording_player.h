@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "people/staff_screen.h"
 #include "state/player.h"
 
 namespace cw::test {
@@ -23,6 +24,11 @@ public:
     std::deque<std::string> textAnswers;  // input boxes and file choices; default when empty
     std::vector<ProgressInfo> progress;
     std::vector<std::string> banners;
+    // The staff screen clicks these people in turn (each click's question
+    // takes the next button answer); none closes it at once.
+    std::deque<int> staffPicks;
+    // The team dialog's answers (0..capacity); 0, the first button, when empty.
+    std::deque<int> autoTeamAnswers;
     int refreshes = 0;
 
     void notify(std::string_view title, std::string_view text, int ms) override {
@@ -56,6 +62,21 @@ public:
     void pause(int ms) override { calls.push_back({"pause", {}, {}, ms}); }
     void refreshMainScreen() override { ++refreshes; }
     void setChristmasBanner(std::string_view text) override { banners.emplace_back(text); }
+    void chooseStaff(StaffScreen& screen) override {
+        calls.push_back({"staff", screen.title(), {}});
+        while (!staffPicks.empty() && !screen.closeRequested()) {
+            const int person = staffPicks.front();
+            staffPicks.pop_front();
+            screen.pick(*this, person);
+        }
+    }
+    int chooseAutoTeam(const AutoTeamOffer& offer) override {
+        calls.push_back({"autoTeam", offer.caption, offer.question + "|" + offer.capacityText, offer.preset});
+        if (autoTeamAnswers.empty()) return 0;
+        const int n = autoTeamAnswers.front();
+        autoTeamAnswers.pop_front();
+        return n;
+    }
 
     // The calls of one kind, in order.
     std::vector<Call> only(const std::string& kind) const {
