@@ -32,12 +32,6 @@ std::string christmasBannerText(int week) {
     return "Christmas sales\r\n" + std::to_string(48 - week) + " weeks left";
 }
 
-int taskPercent(const Task& task) {
-    if (task.workTotal <= 0) return 0;
-    const long long pct = static_cast<long long>(task.progress) * 100 / task.workTotal;
-    return static_cast<int>(std::clamp<long long>(pct, 0, 100));
-}
-
 std::string progressMoneyText(const Game& g) { return "Money balance: " + std::to_string(g.world().money); }
 
 std::vector<std::string> progressNewsLines(const Game& g, int category) {
