@@ -114,6 +114,8 @@ void updateGameQuality(Game& g, Task& t) {
     GameTitle& game = t.game;
     const Triple skill = effectiveSkill(g, t);
     const i32 level = eraLevel(g.currentYear);
+    // Complexity is fed by the same programming and design as gameplay, not
+    // by design and graphics; the game has always balanced it that way.
     const Triple sums{skill[0] + skill[1], skill[0] + skill[1], skill[2] + skill[1]};
     const i32 base = g.world().gameLevel * 20 + (g.currentYear - 1977) * 8;
     const Triple demand = genreDemands(g, game.genre);

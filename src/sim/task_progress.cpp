@@ -241,6 +241,7 @@ void advanceTasks(Game& g, Player& p) {
 }
 
 void codeBugEvent(Game& g, Player& p, int ti) {
+    if (!g.tables().tasks.inRange(ti)) return;
     Task& t = g.tables().tasks[ti];
     struct Kind {
         const char* title;
