@@ -230,7 +230,7 @@ void advanceTasks(Game& g, Player& p) {
     for (int i = tasks.first; i <= tasks.last; ++i) {
         Task& t = tasks[i];
         if (!stillThere(t)) continue;
-        verboseLog("Checking task:" + t.name.str());
+        if (debugLogging()) verboseLog("Checking task:" + t.name.str());
         if (isGameTask(t)) advanceGame(g, p, i);
         if (stillThere(t) && t.taskType == kTaskStudy) advanceStudy(g, p, i);
         if (stillThere(t) && t.taskType == kTaskEngine) advanceEngine(g, p, i);
