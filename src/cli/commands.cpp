@@ -12,6 +12,7 @@ void registerCommands(CommandTable& table) {
     registerSaveCommands(table);
     registerDevCommands(table);
     registerStaffCommands(table);
+    registerTaskCommands(table);
 }
 
 }  // namespace cw::cli

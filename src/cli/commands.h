@@ -15,5 +15,6 @@ void registerHardwareCommands(CommandTable& table); // platforms, cpus, platform
 void registerSaveCommands(CommandTable& table);     // save, saves, load
 void registerDevCommands(CommandTable& table);      // genres, engines, develop, project
 void registerStaffCommands(CommandTable& table);    // staff, employee, assign, unassign, manager, study, fire, ...
+void registerTaskCommands(CommandTable& table);     // tasks, task
 
 }  // namespace cw::cli

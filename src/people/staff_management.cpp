@@ -1,5 +1,7 @@
 #include "people/staff_management.h"
 
+#include "sim/task_calculators.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -37,13 +39,6 @@ constexpr u8 Person::*kTalentOf[5] = {&Person::talentLeadership, &Person::talent
 constexpr u8 Person::*kSkillOf[5] = {&Person::leadership, &Person::programming, &Person::design, &Person::graphics,
                                      &Person::hardware};
 
-// The weekly progress of a study: the student's flair for the subject less
-// 30, never below 5.
-i32 studyProgressPerWeek(const Game& g, const Task& t) {
-    const int subject = t.taskSubtype - kStudySubtypeBase;
-    if (!People::inRange(t.leader) || subject < 0 || subject > 4) return 5;
-    return std::max(g.tables().people[t.leader].*kTalentOf[subject] - 30, 5);
-}
 
 }  // namespace
 
@@ -361,7 +356,7 @@ ActionResult startStudy(Game& g, Player& p, i32 person, int subject) {
 i32 studyWeeksNeeded(const Game& g, i32 task) {
     if (!Tasks::inRange(task)) return 0;
     const Task& t = g.tables().tasks[task];
-    return (t.workTotal - t.progress) / studyProgressPerWeek(g, t);
+    return (t.workTotal - t.progress) / studyRate(g, t.taskSubtype, t.leader);
 }
 
 i32 intensifyCost(const Game& g, i32 task) { return studyWeeksNeeded(g, task) * 2500; }

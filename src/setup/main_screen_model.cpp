@@ -40,12 +40,6 @@ NoticeKind noticeKind(std::string_view title) {
     return NoticeKind::Warning;
 }
 
-int taskPercent(const Task& task) {
-    if (task.workTotal <= 0) return 0;
-    const long long pct = static_cast<long long>(task.progress) * 100 / task.workTotal;
-    return static_cast<int>(std::clamp<long long>(pct, 0, 100));
-}
-
 std::string progressMoneyText(const Game& g) { return "Money balance: " + cashText(g.world().money); }
 
 std::vector<ProgressPlatformRow> progressPlatformRows(const Game& g) {

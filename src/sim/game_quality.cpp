@@ -3,7 +3,67 @@
 #include <algorithm>
 #include <string_view>
 
+#include "sim/task_calculators.h"
+
 namespace cw {
+namespace {
+
+using EngineRow = Arr<EngineSlot, 1, 150>;
+
+// Sums a base-genre column over the parts of a genre's name, then averages
+// over the parts. A part that names no base genre still counts, which
+// waters the genre down.
+template <typename Column>
+Triple profileAverage(const Game& g, int genre, Column column) {
+    Triple sum{0, 0, 0};
+    const auto& genres = g.tables().genres;
+    if (genre <= 0 || !genres.inRange(genre)) return sum;
+    const std::string_view name = genres[genre].name.view();
+    i32 parts = 0;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = name.find(',', start);
+        const std::string_view part = name.substr(start, comma == std::string_view::npos ? name.size() - start
+                                                                                         : comma - start);
+        ++parts;
+        for (std::size_t k = 1; k < g.session.genreProfiles.size(); ++k) {
+            const GenreProfile& profile = g.session.genreProfiles[k];
+            if (!profile.name.empty() && part == profile.name) {
+                const auto& values = column(profile);
+                for (std::size_t a = 0; a < 3; ++a) sum[a] += values[a];
+                break;
+            }
+        }
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    for (i32& v : sum) v /= parts;
+    return sum;
+}
+
+// A member's threshold in one area: one step lower for a person who knows
+// the genre or the platform, higher again once the quality is already
+// close to (one step) or at (two steps) the genre's demand.
+i32 threshold(i32 era, i32 experienceSteps, i32 quality, i32 demand) {
+    i32 t = era;
+    if (era > 1) t -= experienceSteps;
+    if (quality * 125 / 100 >= 10 * demand) t += 1;
+    if (quality >= 10 * demand) t += 1;
+    return t;
+}
+
+}  // namespace
+
+int eraLevel(int year) {
+    if (year <= 1983) return 2;
+    if (year <= 1987) return 3;
+    if (year <= 1991) return 4;
+    if (year <= 1996) return 5;
+    if (year <= 2001) return 6;
+    if (year <= 2006) return 7;
+    return 8;
+}
+
 int eraStep(int year) {
     if (year <= 1982) return 1;
     if (year <= 1985) return 2;
@@ -14,120 +74,143 @@ int eraStep(int year) {
     return 7;
 }
 
-namespace {
-
-// Sums a base-genre triple over the parts of the genre's name, then divides
-// by the number of parts.
-template <typename Pick>
-Triple averaged(const Game& g, int genre, Pick pick) {
-    Triple sum{};
-    if (!decltype(SaveImage::genres)::inRange(genre)) return sum;
-    const std::string_view name = g.tables().genres[genre].name.view();
-    i32 parts = 0;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = name.find(',', start);
-        const std::string_view part = name.substr(start, end == std::string_view::npos ? end : end - start);
-        ++parts;
-        for (std::size_t b = 1; b < g.session.genreProfiles.size(); ++b) {
-            const GenreProfile& profile = g.session.genreProfiles[b];
-            if (!profile.name.empty() && profile.name == part) {
-                const auto values = pick(profile);
-                for (int i = 0; i < 3; ++i) sum[static_cast<std::size_t>(i)] += values[static_cast<std::size_t>(i)];
-            }
-        }
-        if (end == std::string_view::npos) break;
-        start = end + 1;
-    }
-    for (auto& v : sum) v /= parts;
-    return sum;
-}
-
-}  // namespace
-
 Triple genreDemands(const Game& g, int genre) {
-    if (genre == 0) return {};
-    return averaged(g, genre, [](const GenreProfile& p) { return p.demands; });
+    return profileAverage(g, genre, [](const GenreProfile& p) -> const auto& { return p.demands; });
 }
 
 Triple genreWeights(const Game& g, int genre) {
-    if (genre == 0) return {};
-    return averaged(g, genre, [](const GenreProfile& p) { return p.weights; });
+    return profileAverage(g, genre, [](const GenreProfile& p) -> const auto& { return p.weights; });
 }
 
 Triple effectiveSkill(const Game& g, const Task& t) {
-    const auto& people = g.tables().people;
-    Triple s{};
-    const i32 era = eraStep(g.currentYear);
-    if (people.inRange(t.leader) && t.leader > 0) {
-        const Person& l = people[t.leader];
-        s[0] += 15 * l.programming;
-        s[1] += 15 * l.design;
-        s[2] += 15 * l.graphics;
-    }
-    const auto d = genreDemands(g, t.game.genre);
     const GameTitle& game = t.game;
-    for (i32 who : t.staff) {
-        if (who <= 0 || !people.inRange(who)) continue;
-        const Person& p = people[who];
-        const bool genreMatch = p.genreExperience == game.genre;
-        const bool platformMatch = p.platformExperience == game.platform;
-        i32 tA = era;
-        if (era > 1) {
-            if (genreMatch) tA -= 1;
-            if (platformMatch) tA -= 1;
-        }
-        if (game.qualityGameplay * 125 / 100 >= 10 * d[0]) tA += 1;
-        if (game.qualityGameplay >= 10 * d[0]) tA += 1;
-        if (p.programming >= tA) s[0] += 20 * p.programming;
-        auto threshold = [&](i32 quality, i32 demand) {
-            i32 th = era;
-            if (era > 1 && (genreMatch || platformMatch)) th -= 1;
-            if (quality * 125 / 100 >= 10 * demand) th += 1;
-            if (quality >= 10 * demand) th += 1;
-            return th;
-        };
-        if (p.design >= threshold(game.qualityComplexity, d[1])) s[1] += 20 * p.design;
-        if (p.graphics >= threshold(game.qualityReplayability, d[2])) s[2] += 20 * p.graphics;
+    const i32 era = eraStep(g.currentYear);
+    Triple skill{0, 0, 0};
+    if (const Person* leader = personOf(g, t.leader)) {
+        skill[0] += 15 * leader->programming;
+        skill[1] += 15 * leader->design;
+        skill[2] += 15 * leader->graphics;
     }
-    return s;
+    const Triple demand = genreDemands(g, game.genre);
+    for (i32 member : t.staff) {
+        const Person* p = personOf(g, member);
+        if (!p) continue;
+        const bool genreKnown = p->genreExperience == game.genre;
+        const bool platformKnown = p->platformExperience == game.platform;
+        // Programming draws on both kinds of experience, the other two
+        // areas on either one, once.
+        const i32 codeSteps = (genreKnown ? 1 : 0) + (platformKnown ? 1 : 0);
+        const i32 otherSteps = genreKnown || platformKnown ? 1 : 0;
+        if (p->programming >= threshold(era, codeSteps, game.qualityGameplay, demand[0]))
+            skill[0] += 20 * p->programming;
+        if (p->design >= threshold(era, otherSteps, game.qualityComplexity, demand[1])) skill[1] += 20 * p->design;
+        if (p->graphics >= threshold(era, otherSteps, game.qualityReplayability, demand[2]))
+            skill[2] += 20 * p->graphics;
+    }
+    return skill;
 }
 
-int gameScore(const Game& g, const Task& t, int platformOverride) {
+void updateGameQuality(Game& g, Task& t) {
+    GameTitle& game = t.game;
+    const Triple skill = effectiveSkill(g, t);
+    const i32 level = eraLevel(g.currentYear);
+    // Complexity is fed by the same programming and design as gameplay, not
+    // by design and graphics; the game has always balanced it that way.
+    const Triple sums{skill[0] + skill[1], skill[0] + skill[1], skill[2] + skill[1]};
+    const i32 base = g.world().gameLevel * 20 + (g.currentYear - 1977) * 8;
+    const Triple demand = genreDemands(g, game.genre);
+    i32* quality[3] = {&game.qualityGameplay, &game.qualityComplexity, &game.qualityReplayability};
+    const u8 focus[3] = {game.focusGameplay, game.focusComplexity, game.focusReplayability};
+    for (std::size_t a = 0; a < 3; ++a) {
+        i32& q = *quality[a];
+        // The bar is lower while the game is short of the genre's demand and
+        // higher once it has passed it.
+        i32 target = base;
+        if (q < 10 * demand[a]) {
+            const i32 d = std::min(50, (10 * demand[a] - q) / 2);
+            target = target * (100 - d) / 100;
+        } else {
+            const i32 d = std::min(50, (q - 10 * demand[a]) / 2);
+            target = target * (100 + d) / 100;
+        }
+        const i32 v = sums[a] * focus[a] / 100;
+        // A weighted skill above 100 that still misses the target raises
+        // the quality a little: the loss formula turns into a gain there.
+        if (v > target)
+            q += (v - target) / 10;
+        else
+            q -= (100 - v) / 10;
+        q = std::max(q, 0);
+    }
+
+    u8* experience[3] = {&game.expProgramming, &game.expDesign, &game.expGraphics};
+    auto gather = [&](i32 index) {
+        const Person* p = personOf(g, index);
+        if (!p) return;
+        const i32 skills[3] = {p->programming, p->design, p->graphics};
+        for (std::size_t a = 0; a < 3; ++a) {
+            if (skills[a] > level && g.rng.randomInt(10) + 1 > 5)
+                *experience[a] = static_cast<u8>(*experience[a] + (skills[a] - level));
+        }
+    };
+    gather(t.leader);
+    for (i32 member : t.staff) gather(member);
+}
+
+int gameScore(const Game& g, const Task& t, int platformOverride, ScoreBreakdown* why) {
     const GameTitle& game = t.game;
     const World& w = g.world();
-    int score = 0;
-    if (game.extrasScore > 0) score += game.extrasScore / 3;
-    score += (game.researchProgramming + game.researchDesign + game.researchGraphics) / 8;
-    score += 4 * (game.hasCelebrity ? 1 : 0) + 4 * (game.hasCutsceneActor ? 1 : 0) + 4 * (game.hasVoiceActor ? 1 : 0);
-    score += game.hype > 0 ? game.hype / 5 : 7;
-    const int p = platformOverride != 0 ? platformOverride : game.platform;
-    int r = 0;
-    if (decltype(World::ownEngines)::inRange(p) && game.genre >= 1 && game.genre <= 150)
-        r = w.ownEngines[p][game.genre].rating;
-    if (r > 0) r /= platformOverride != 0 ? 3 : 4;
-    score += r;
-    const auto d = genreDemands(g, game.genre);
-    const i32 q[3] = {game.qualityGameplay, game.qualityComplexity, game.qualityReplayability};
-    int sum = 0;
-    for (int i = 0; i < 3; ++i) {
-        const i32 want = 10 * d[static_cast<std::size_t>(i)];
-        if (q[i] > want) sum += std::min(10, std::max(1, (q[i] - want) / 30)) * std::max(1, d[static_cast<std::size_t>(i)] / 10);
-        if (q[i] < want) sum -= (want - q[i]) / 10;
+    ScoreBreakdown s;
+
+    if (game.extrasScore > 0) s.extras = game.extrasScore / 3;
+
+    s.production = (game.researchProgramming + game.researchDesign + game.researchGraphics) / 8;
+    if (game.hasCelebrity) s.production += 4;
+    if (game.hasCutsceneActor) s.production += 4;
+    if (game.hasVoiceActor) s.production += 4;
+
+    s.hype = game.hype > 0 ? game.hype / 5 : 7;
+
+    const int platform = platformOverride != 0 ? platformOverride : game.platform;
+    if (decltype(World::ownEngines)::inRange(platform) && EngineRow::inRange(game.genre)) {
+        i32 r = w.ownEngines[platform][game.genre].rating;
+        if (r > 0) r = platformOverride != 0 ? r / 3 : r / 4;
+        s.engine = r;
     }
-    score += sum / 4;
-    const auto wt = genreWeights(g, game.genre);
-    int e = (game.expProgramming + 1) * wt[0] / 100 + (game.expDesign + 1) * wt[1] / 100 +
-            (game.expGraphics + 1) * wt[2] / 100;
-    score += std::min(e, 100) / 5;
-    int sound = game.partnerShare > 0 ? 10 * game.partnerShare : 1;
-    const int studio = w.soundStudioLevel & 0xff;
+
+    const Triple demand = genreDemands(g, game.genre);
+    const i32 quality[3] = {game.qualityGameplay, game.qualityComplexity, game.qualityReplayability};
+    i32 fit = 0;
+    for (std::size_t a = 0; a < 3; ++a) {
+        const i32 want = 10 * demand[a];
+        if (quality[a] > want) fit += std::min(10, std::max(1, (quality[a] - want) / 30)) * std::max(1, demand[a] / 10);
+        if (quality[a] < want) fit -= (want - quality[a]) / 10;
+    }
+    s.demands = fit / 4;
+
+    const Triple weight = genreWeights(g, game.genre);
+    i32 exp = (game.expProgramming + 1) * weight[0] / 100 + (game.expDesign + 1) * weight[1] / 100 +
+              (game.expGraphics + 1) * weight[2] / 100;
+    exp = std::min(exp, 100);
+    s.experience = exp / 5;
+
+    i32 sound = game.partnerShare > 0 ? 10 * game.partnerShare : 1;
+    const u8 studio = static_cast<u8>(w.soundStudioLevel);
     if (studio > 0) sound += 8 * studio;
-    score += sound / 8;
-    if (w.gameLevel < 3 && w.gameLevel > 0)
-        for (i32 y : {1982, 1984, 1986})
-            if (g.currentYear <= y) score += 4 / w.gameLevel;
-    return std::max(score, 55);
+    s.sound = sound / 8;
+
+    if (w.gameLevel < 3) {
+        // A level of 0 only comes from a damaged world; it counts as 1
+        // rather than dividing by zero.
+        const i32 bonus = 4 / std::max<i32>(w.gameLevel, 1);
+        for (int year : {1982, 1984, 1986})
+            if (g.currentYear <= year) s.earlyYears += bonus;
+    }
+
+    const i32 before = s.total();
+    if (before < kMinimumScore) s.floor = kMinimumScore - before;
+    if (why) *why = s;
+    return s.total();
 }
 
 }  // namespace cw

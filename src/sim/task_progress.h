@@ -13,4 +13,8 @@ void staffWeek(Game& g, Player& p);
 // Moves every task forward and finishes those that are done.
 void advanceTasks(Game& g, Player& p);
 
+// A code bug found in game task `task`: the player pays for expert help or
+// the work left grows.
+void codeBugEvent(Game& g, Player& p, int task);
+
 }  // namespace cw

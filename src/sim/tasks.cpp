@@ -7,6 +7,13 @@ namespace cw {
 
 void clearTask(Game& g, int taskIndex) {
     if (!decltype(SaveImage::tasks)::inRange(taskIndex)) return;
+    auto& people = g.tables().people;
+    const Task& t = g.tables().tasks[taskIndex];
+    auto release = [&](i32 person) {
+        if (people.inRange(person) && people[person].currentTask == taskIndex) people[person].currentTask = -1;
+    };
+    release(t.leader);
+    for (i32 s : t.staff) release(s);
     std::memset(static_cast<void*>(&g.tables().tasks[taskIndex]), 0, sizeof(Task));
 }
 

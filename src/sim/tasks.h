@@ -1,6 +1,7 @@
 // The company's tasks: everything it works on is a Task record.
 #pragma once
 
+#include <array>
 #include <string_view>
 
 #include "state/game.h"
@@ -12,11 +13,36 @@ enum TaskType : int {
     kTaskGame = 0,
     kTaskPlatform = 1,
     kTaskEngine = 2,
+    kTaskWarehouse = 3,
+    kTaskPublishingDept = 4,
+    kTaskExtraOffice = 5,
+    kTaskHeadquarters = 6,
+    kTaskFactory = 7,
     kTaskStudy = 8,
 };
 
+// What kind of work a task is, as stored in Task::taskSubtype.
+enum TaskSubtype : int {
+    kWorkNew = 0,
+    kWorkConstruction = 2,
+    kWorkCostReduction = 4,
+    kWorkEngineSupport = 5,
+    kWorkUpgrade = 6,
+    kStudyLeadership = 10,
+    kStudyProgramming = 11,
+    kStudyDesign = 12,
+    kStudyGraphics = 13,
+    kStudyHardware = 14,
+};
+
+// Three values that travel together: programming, design, graphics for
+// work and skills; gameplay, complexity, replayability for quality.
+using Triple = std::array<i32, 3>;
+
 // Sets a task record to its empty state (empty texts, zero numbers, false
-// flags), which frees the slot.
+// flags), which frees the slot. The leader and staff who were on the task
+// are free again (currentTask -1): a finished or cancelled project must not
+// keep its people, nor hand them to the next task that takes the slot.
 void clearTask(Game& g, int taskIndex);
 
 // Takes the first free slot 1..500 (empty name or closed), starts it afresh

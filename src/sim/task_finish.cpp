@@ -1,0 +1,253 @@
+#include "sim/task_finish.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <string>
+
+#include "dev/product_finish.h"
+#include "market/publishers.h"
+#include "market/reviews.h"
+#include "sim/game_quality.h"
+#include "sim/task_calculators.h"
+#include "sim/tasks.h"
+#include "state/inbox.h"
+#include "state/log.h"
+#include "state/shared_ops.h"
+
+namespace cw {
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+constexpr int kHoldingYear = 1978;  // finished games wait here until released
+
+std::string leaderName(const Game& g, const Task& t) {
+    const Person* p = personOf(g, t.leader);
+    return p ? p->name.str() : std::string();
+}
+
+void addYearly(Arr<i32, 1980, 2015>& table, int year, i32 amount) {
+    if (table.inRange(year)) table[year] += amount;
+}
+
+void storeVersion(Game& g, Player& p, Task& t, int ti, int platformOverride, int count) {
+    const int score = scoreFinishedGame(g, t, platformOverride);
+    const GameTitle& game = t.game;
+    GenerateReview(g, p,
+                   {game.title.str(), game.platform, game.genre, false, game.researchDesign, game.researchGraphics,
+                    game.qualityReplayability, game.qualityComplexity, game.qualityGameplay, score});
+    const int slot = catalogueVersion(g, ti, kHoldingYear, count);
+    if (slot == 0) {
+        writeLog("WARNING: no free catalogue slot for the finished game " + game.title.str());
+        return;
+    }
+    addProduct(g, 0, kHoldingYear, slot, ProductGame, false);
+}
+
+}  // namespace
+
+std::vector<int> chosenPlatforms(const Task& t) {
+    std::vector<int> out;
+    const std::string_view list = t.platformList.view();
+    std::size_t start = 0;
+    while (start < list.size()) {
+        std::size_t end = list.find(';', start);
+        if (end == std::string_view::npos) end = list.size();
+        const std::string_view item = list.substr(start, end - start);
+        int value = 0;
+        // Anything but a number in the list is not a platform; skipping it
+        // beats finishing a version for platform 0.
+        const auto [ptr, ec] = std::from_chars(item.data(), item.data() + item.size(), value);
+        if (!item.empty() && ec == std::errc() && ptr == item.data() + item.size() && value > 0)
+            out.push_back(value);
+        start = end + 1;
+    }
+    return out;
+}
+
+int catalogueVersion(Game& g, int ti, int year, int count) {
+    auto& image = g.tables();
+    if (!image.gameTitles.inRange(year) || !image.tasks.inRange(ti)) return 0;
+    Task& t = image.tasks[ti];
+    auto& titles = image.gameTitles[year];
+    for (int slot = std::max(image.titlesPerYear[year], 1); slot <= titles.last; ++slot) {
+        if (!titles[slot].title.blank()) continue;
+        image.titlesPerYear[year] = slot;
+        t.game.paidToPartners = t.spent / std::max(count, 1);
+        titles[slot] = t.game;
+        return slot;
+    }
+    return 0;
+}
+
+int scoreFinishedGame(Game& g, Task& t, int platformOverride) {
+    t.game.soundStudioAtFinish = static_cast<u8>(g.world().soundStudioLevel);
+    // The byte fields cannot hold more; no real game comes near.
+    const int score = std::min(gameScore(g, t, platformOverride), 255);
+    t.game.salesScore = static_cast<u8>(score);
+    t.game.reviewScore = static_cast<u8>(score);
+    return score;
+}
+
+void finishGame(Game& g, Player& p, int ti) {
+    Task& t = g.tables().tasks[ti];
+    if (g.session.eventStops.newGameFinished) g.session.stopRequested = true;
+    scoreFinishedGame(g, t, 0);
+    const std::string name = t.name.str();
+    p.notify("Game project finished", "Game Project " + name + " finished this week.", 2000);
+    postLetter(g, p, "Game finished",
+               "Project " + name + " finished this week." + kCrLf + "Game is ready for release." + kCrLf +
+                   "Kind Regards " + leaderName(g, t));
+
+    for (i32 member : t.staff) {
+        Person* person = personOf(g, member);
+        if (!person) continue;
+        if (g.rng.randomInt(10) > 3 && person->design > 2) person->genreExperience = t.game.genre;
+        if (g.rng.randomInt(10) > 3 && person->programming > 2) person->platformExperience = t.game.platform;
+    }
+
+    // The player cannot leave either choice without making it; a choice
+    // that cannot be offered at all must not hold the week forever.
+    while (t.game.companyRow == 0)
+        if (ShowPublisherOffers(g, p, ti) == 0) break;
+    while (!t.game.inUS && !t.game.inEU && !t.game.inAsia)
+        if (!distributionDialog(g, p, ti)) break;
+
+    addCompanyHistory(g, g.currentWeek, "Game " + name + " finished.");
+
+    const std::vector<int> platforms = chosenPlatforms(t);
+    if (platforms.size() <= 1) {
+        storeVersion(g, p, t, ti, 0, 1);
+    } else {
+        const int n = static_cast<int>(platforms.size());
+        for (int q : platforms) {
+            t.game.platform = static_cast<u8>(q);
+            storeVersion(g, p, t, ti, q, n);
+        }
+    }
+    clearTask(g, ti);
+}
+
+void finishStudy(Game& g, Player& p, int ti) {
+    Task& t = g.tables().tasks[ti];
+    p.notify("Study project finished", "Study Project : " + t.name.str() + " finished this week.", 2000);
+    if (Person* s = personOf(g, t.leader)) {
+        switch (t.taskSubtype) {
+            case kStudyLeadership: s->leadership = static_cast<u8>(s->leadership + 7 + g.rng.randomInt(3)); break;
+            case kStudyProgramming: s->programming = static_cast<u8>(s->programming + 1); break;
+            case kStudyDesign: s->design = static_cast<u8>(s->design + 1); break;
+            case kStudyGraphics: s->graphics = static_cast<u8>(s->graphics + 1); break;
+            case kStudyHardware: s->hardware = static_cast<u8>(s->hardware + 7 + g.rng.randomInt(3)); break;
+            default: break;
+        }
+    }
+    clearTask(g, ti);
+    if (g.session.eventStops.employeeChanges) g.session.stopRequested = true;
+}
+
+void finishEngine(Game& g, Player& p, int ti) {
+    Task& t = g.tables().tasks[ti];
+    World& w = g.world();
+    if (g.session.eventStops.engineFinished) g.session.stopRequested = true;
+    const int platform = t.engine.platform;
+    const int genre = t.engine.genre;
+    if (!w.ownEngines.inRange(platform) || !Arr<EngineSlot, 1, 150>::inRange(genre)) {
+        // An engine for no platform or genre has nowhere to go.
+        writeLog("WARNING: engine task " + t.name.str() + " names no platform and genre");
+        clearTask(g, ti);
+        return;
+    }
+    EngineSlot& s = w.ownEngines[platform][genre];
+
+    if (t.taskSubtype == kWorkEngineSupport) {
+        const i32 price = t.engine.licenceIncome;
+        s.licenceIncome += price;
+        w.money += price;
+        addYearly(w.yearlyIncome, g.currentYear, price);
+        s.supportCost += t.engine.supportCost;
+        clearTask(g, ti);
+        return;
+    }
+
+    const std::string name = t.name.str();
+    p.notify("Engine project finished", "Engine Project " + name + " finished this week.", 2000);
+    if (t.taskSubtype == kWorkUpgrade)
+        postLetter(g, p, "Engine finished",
+                   "Upgrade Project " + name + " finished this week." + kCrLf + "Kind Regards " + leaderName(g, t));
+    else
+        postLetter(g, p, "Engine finished",
+                   "Project " + name + " finished this week." + kCrLf + "We can now start selling the Engine." +
+                       kCrLf + "Kind Regards " + leaderName(g, t));
+    addCompanyHistory(g, g.currentWeek, "Engine " + name + " finished." + " Score :" + std::to_string(t.engine.rating));
+
+    const EngineSlot old = s;
+    s = t.engine;
+    if (t.taskSubtype == kWorkUpgrade) {
+        s.licenceIncome = old.licenceIncome;
+        s.supportCost = old.supportCost;
+        s.experience = std::max(old.experience, s.experience);
+        s.codeLevel = std::max(old.codeLevel, s.codeLevel);
+        s.featureLevel = std::max(old.featureLevel, s.featureLevel);
+        s.rating = engineRating(g, platform, genre);
+        clearTask(g, ti);
+        return;
+    }
+    if (s.rating > 0) {
+        for (ProductEntry& e : w.products)
+            if (e.kind == ProductEngine && e.refA == platform && e.refB == genre) std::memset(&e, 0, sizeof e);
+    }
+    clearTask(g, ti);
+    addProduct(g, 0, platform, genre, ProductEngine, true);
+    s.rating = engineRating(g, platform, genre);
+}
+
+void finishBuilding(Game& g, Player& p, int ti) {
+    Task& t = g.tables().tasks[ti];
+    World& w = g.world();
+    const std::string name = t.name.str();
+    p.notify("Building project finished", "Building Project " + name + " finished this week.", 2000);
+    postLetter(g, p, "Building finished",
+               "Building Project " + name + " finished this week." + kCrLf + "Your account was credited, " +
+                   std::to_string(t.spent) + "$");
+    w.money -= t.spent;
+    addYearly(w.yearlyBuildingCost, g.currentYear, t.spent);
+    u8* level = nullptr;
+    switch (t.taskType) {
+        case kTaskWarehouse: level = &w.warehouseLevel; break;
+        case kTaskPublishingDept: level = &w.publisherLevel; break;
+        case kTaskExtraOffice: level = &w.extraOffices; break;
+        case kTaskHeadquarters: level = &w.headquartersLevel; break;
+        case kTaskFactory: level = &w.factoryLevel; break;
+        default: break;
+    }
+    if (level) {
+        *level = static_cast<u8>(*level + 1);
+        addCompanyHistory(g, g.currentWeek,
+                          "Building Project " + name + " was finished." + " Level " + std::to_string(*level) +
+                              " acquired");
+    }
+    clearTask(g, ti);
+}
+
+void finishCostReduction(Game& g, Player& p, int ti, int platform) {
+    Task& t = g.tables().tasks[ti];
+    const std::string name = t.name.str();
+    const std::string subject = "Product : " + name;
+    const std::string regards = std::string(kCrLf) + kCrLf + "Kind regards " + leaderName(g, t);
+    Platform* P = platform > 0 ? &g.tables().platforms[platform] : nullptr;
+    if (t.improvementPoints > 0) {
+        if (P) P->costReduction = std::min(P->costReduction + t.improvementPoints, 140);
+        postLetter(g, p, subject,
+                   "Cost Reduction project for " + name + " is done" + kCrLf + "Total reduction in hardware cost was " +
+                       std::to_string(t.improvementPoints) + "$." + regards);
+    } else {
+        postLetter(g, p, subject,
+                   "Cost Reduction project for " + name + " is done" + kCrLf +
+                       "Unfortunately we did not find a way to reduce cost." + kCrLf +
+                       "Production cost per unit stand at : " + std::to_string(P ? P->productionCost : 0) + "$." +
+                       regards);
+    }
+    clearTask(g, ti);
+}
+
+}  // namespace cw
