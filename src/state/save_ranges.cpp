@@ -54,6 +54,8 @@ std::string saveImageRangeProblem(const SaveImage& image) {
         if (!speedOk(t.platform.cpuSpec)) return what("task", i, "processor rating", t.platform.cpuSpec);
     }
     if (!yearOk(w.lastOilCrisisYear)) return "the last oil crisis has the year " + std::to_string(w.lastOilCrisisYear);
+    if (w.money < -kLargestCash || w.money > kLargestCash) return "the cash is " + std::to_string(w.money);
+    if (w.loan < -kLargestCash || w.loan > kLargestCash) return "the loan is " + std::to_string(w.loan);
     for (const i32 best : {w.bestCpuSpeed, w.bestGpuSpeed, w.bestSpuSpeed})
         if (!speedOk(best)) return "the fastest processor has the speed " + std::to_string(best);
     return {};

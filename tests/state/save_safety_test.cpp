@@ -237,6 +237,9 @@ TEST_F(SaveSafetyTest, ACraftedSaveWithExtremeValuesIsRefusedOnLoading) {
     g.tables().genres[2].yearAvailable = 2999;  // never available
     g.tables().people[9].hireWeek = 54;
     EXPECT_EQ(saveImageRangeProblem(g.tables()), "person 9 has the hiring week 54");
+    g.tables().people[9].hireWeek = 52;
+    g.world().money = -2'000'000'001;
+    EXPECT_EQ(saveImageRangeProblem(g.tables()), "the cash is -2000000001");
 }
 
 #ifdef CW_GAME_DIR_FOR_TESTS
