@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <thread>
@@ -17,13 +18,17 @@ namespace fs = std::filesystem;
 
 SaveFolderLock::SaveFolderLock(const std::string& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
+    if (fd < 0) {
+        why_ = std::string("the save folder cannot be opened (") + std::strerror(errno) + ")";
+        return;
+    }
     // A save takes a second or two; a run that holds the lock much longer
     // is stopped or hung, and waiting for it would hang this run too.
     const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > giveUp) {
             ::close(fd);
+            why_ = "another run of the game is saving in this folder";
             writeLog("WARNING: the save folder " + folder + " is busy; going on without its lock");
             return;
         }

@@ -21,9 +21,12 @@ public:
     SaveFolderLock(const SaveFolderLock&) = delete;
     SaveFolderLock& operator=(const SaveFolderLock&) = delete;
     bool held() const { return fd_ >= 0; }
+    // Why the lock is not held, for the player.
+    const std::string& why() const { return why_; }
 
 private:
     int fd_ = -1;
+    std::string why_;
 };
 
 struct SlotFiles {

@@ -122,7 +122,8 @@ SaveOutcome saveToSlot(Game& g, const std::string& fileName) {
     }
     const SaveFolderLock lock(folder);
     if (!lock.held()) {
-        out.problem = fileName + ": another run of the game is saving in this folder\r\n" + unchangedText(true);
+        out.problem =
+            fileName + ": " + lock.why() + "\r\n" + unchangedText(fs::exists(findFileNoCase(folder, fileName), ec));
         return out;
     }
     // A slot whose last save was interrupted between its renames holds the
