@@ -32,9 +32,10 @@ bench: configure
 # checks of the tables on): slower, for hunting memory and arithmetic faults.
 sanitize: setup
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug \
-	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -O1"
+	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -O1"
 	cmake --build build-asan -j $(JOBS) --target crestwork_tests crestwork_ui_tests
-	cd build-asan && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+	cd build-asan && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
 
 format:
 	find src app tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -1,5 +1,7 @@
 #include "hardware/cpu_market.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "hardware/hardware_texts.h"
@@ -30,7 +32,9 @@ i32 rankingScore(const Game& g, int p, const std::vector<i32>& upcoming) {
     i32 score = 1;
     for (int r = 1; r <= kPlatformSlots; ++r) {
         if (r == p || !platformRanked(pfs[r])) continue;
-        if (pfs[r].cpuSpec < pf.cpuSpec - 100) score += (pf.cpuSpec - pfs[r].cpuSpec) / 100;
+        // In 64 bits: two ratings far apart must not wrap their difference.
+        const std::int64_t ahead = std::int64_t{pf.cpuSpec} - pfs[r].cpuSpec;
+        if (ahead > 100) score += static_cast<i32>(ahead / 100);
     }
     score += upcoming[static_cast<std::size_t>(p)];
     i32 priceClass = pf.price / 100 + 1;
@@ -38,6 +42,12 @@ i32 rankingScore(const Game& g, int p, const std::vector<i32>& upcoming) {
     // never set on purpose, so it ranks as the cheapest class.
     if (priceClass == 0) priceClass = 1;
     return score / priceClass;
+}
+
+// a + b, held at the ends of the 32-bit range instead of wrapping.
+i32 addCapped(i32 a, i32 b) {
+    const std::int64_t sum = std::int64_t{a} + b;
+    return static_cast<i32>(std::clamp<std::int64_t>(sum, INT32_MIN, INT32_MAX));
 }
 
 // Appends a piece to a text that holds at most `capacity` characters.
@@ -51,11 +61,11 @@ void askAboutResearch(Game& g, Player& p, const Cpu& cpu) {
     for (int j = 1; j <= kTaskSlots; ++j) {
         Task& task = tasks[j];
         if (task.name.empty() || task.taskType != 1 || task.taskSubtype != 0) continue;
-        if (task.platform.cpuSpec <= 800 || task.workTotal - task.progress <= 1000) continue;
+        if (task.platform.cpuSpec <= 800 || std::int64_t{task.workTotal} - task.progress <= 1000) continue;
         if (p.askDialog("New Cpu released", cpuResearchQuestion(cpu.name.str(), task.platform.name.str()), true, true))
-            task.workTotal += (task.workTotal / 100) * 3;
+            task.workTotal = addCapped(task.workTotal, (task.workTotal / 100) * 3);
         else
-            task.platform.cpuSpec -= g.rng.randomInt(5) + 5;
+            task.platform.cpuSpec = addCapped(task.platform.cpuSpec, -(g.rng.randomInt(5) + 5));
     }
 }
 
@@ -149,7 +159,9 @@ void cpuNews(Game& g, Player& p) {
         Cpu& cpu = cpus[i];
         if (cpu.name.empty()) continue;
         if (!cpu.announced) {
-            if ((g.currentYear - cpu.releaseYear) * 52 + g.currentWeek - cpu.releaseWeek < 0) continue;
+            // Weeks since the release, in 64 bits: the year comes from the
+            // save and is only checked to be a year, not a recent one.
+            if ((std::int64_t{g.currentYear} - cpu.releaseYear) * 52 + g.currentWeek - cpu.releaseWeek < 0) continue;
             cpu.announced = 1;
             news += cpuReleaseText(g, cpu.speed) + "\r\n" + "\r\n";
             newBestCutsPrices(g, cpu);
@@ -161,7 +173,7 @@ void cpuNews(Game& g, Player& p) {
     if (news.empty()) return;
     postNews(g, NewsHardware, "Hardware News, CPU", news);
     for (Platform& pf : g.tables().platforms)
-        if (!pf.name.empty()) pf.cpuSpec -= g.rng.randomInt(5) + 5;
+        if (!pf.name.empty()) pf.cpuSpec = addCapped(pf.cpuSpec, -(g.rng.randomInt(5) + 5));
 }
 
 }  // namespace cw

@@ -1,5 +1,7 @@
 #include "hardware/hardware_texts.h"
 
+#include <cstdint>
+
 namespace cw {
 
 std::string platformNameText(const Game& g, int platform) {
@@ -12,7 +14,9 @@ std::string platformNameText(const Game& g, int platform) {
 }
 
 std::string platformAgeText(const Game& g, i32 year, i32 week) {
-    const i32 d = (g.currentYear * 52 + g.currentWeek) - (year * 52 + week);
+    // In 64 bits: the year and week come from the tables, which a damaged
+    // save may fill with any number.
+    const std::int64_t d = (std::int64_t{g.currentYear} * 52 + g.currentWeek) - (std::int64_t{year} * 52 + week);
     return std::to_string(d / 52) + " Year(s),  " + std::to_string(d % 52) + " Weeks";
 }
 
@@ -28,13 +32,13 @@ std::string opinionWord(i32 opinion) {
 std::string cpuReleaseText(const Game& g, i32 speed) {
     const i32 best = g.world().bestCpuSpeed;
     if (speed >= best) {
-        if (speed - best >= 50)
+        if (std::int64_t{speed} - best >= 50)
             return "Ultra fast Cpu was released this week.\r\n"
                    "Platforms apploying this CPU will set new standards for whats posible in computer entertainment";
         return "Very fast Cpu was released this week.\r\n"
                "Platforms apploying this CPU will set new standards in the gaming world";
     }
-    if (speed - best < -100) return "New medium fast Cpu was released this week.\r\n";
+    if (std::int64_t{speed} - best < -100) return "New medium fast Cpu was released this week.\r\n";
     return "New Cpu was released this week.\r\n"
            "The CPU is built on old at reliable methods. The CPU lacks a bit of speed compared to the fastest in the "
            "industry";

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <cstdlib>
 
 #include "hardware/hardware_texts.h"
@@ -220,7 +221,7 @@ i32 platformAnalysisScore(const Platform& pf) {
     // Only a corrupt negative week count can make this 0; it must not stop the screen.
     if (ageClass == 0) ageClass = 1;
     s += pf.soldUnits / ageClass / 250;
-    s -= pf.piracyPercent * s / 100;
+    s -= static_cast<i32>(std::int64_t{pf.piracyPercent} * s / 100);  // s may be large in a damaged save
     s -= (s / 100) * (pf.stillInUsePercent - 99);
     if (pf.soldUnits < 200000) s -= s * 5 / 100;
     if (pf.soldUnits < 100000) s -= s * 10 / 100;

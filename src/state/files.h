@@ -13,4 +13,22 @@ std::string existingFileNoCase(const std::string& folder, const std::string& nam
 // file about to be written.
 std::string findFileNoCase(const std::string& folder, const std::string& name);
 
+// Opens a file for reading, but only a regular file: a folder, a FIFO or a
+// device is refused at once (EINVAL) rather than read or waited on. Returns
+// the descriptor, or -1 with errno set.
+int openRegularFile(const std::string& path);
+
+// Reads a whole regular file. Returns 0 and its bytes, or the error's code.
+int readRegularFile(const std::string& path, std::string& bytes);
+
+// A name beside `path` for a file that is written and then renamed onto
+// `path`: path + "." + the process id + "-" + a counter of this run + ".new",
+// so no two temporary files of this or any other run share a name.
+std::string temporaryName(const std::string& path);
+
+// Whether the file name `name` is a temporary name of the file name
+// `finalName` (letter case aside), including the fixed finalName + ".new"
+// that older builds used.
+bool isTemporaryOf(const std::string& name, const std::string& finalName);
+
 }  // namespace cw

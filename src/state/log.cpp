@@ -5,7 +5,12 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include "state/files.h"
 
 namespace cw {
 namespace fs = std::filesystem;
@@ -50,17 +55,60 @@ void Log::startLog() {
 
 std::string Log::filePath() const { return (fs::path(folder_) / logFileName_).string(); }
 
+Log::NameLock& Log::NameLock::operator=(NameLock&& o) noexcept {
+    if (this != &o) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = o.fd_;
+        o.fd_ = -1;
+    }
+    return *this;
+}
+
+Log::NameLock::~NameLock() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+void Log::fileStep(const char* step) const {
+    if (afterFileStep) afterFileStep(step);
+}
+
+// The log's name is taken by holding a lock on a small file beside it; a
+// run that finds the name taken by a running program uses the next free one.
+void Log::claimName() {
+    const std::string base = programFile_ + ".log";
+    logFileName_ = base;
+    for (int n = 1; n <= 20; ++n) {
+        const std::string name = n == 1 ? base : programFile_ + "-" + std::to_string(n) + ".log";
+        const std::string lockPath = (fs::path(folder_) / (name + ".lock")).string();
+        const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (fd < 0) return;  // an unwritable folder: the log cannot be written anyway
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            logFileName_ = name;
+            nameLock_ = NameLock(fd);
+            return;
+        }
+        ::close(fd);
+    }
+}
+
 void Log::firstWrite() {
-    logFileName_ = programFile_ + ".log";
+    claimName();
     std::error_code ec;
     const fs::path dir(folder_);
+    // Renaming onto the older copy replaces it in one step, so every copy
+    // is always a whole log.
     for (int k = backupCount - 1; k >= 0; --k) {
         const fs::path from = dir / (k >= 1 ? std::to_string(k) + "_" + logFileName_ : logFileName_);
         if (!fs::exists(from, ec)) continue;
-        const fs::path to = dir / (std::to_string(k + 1) + "_" + logFileName_);
-        fs::remove(to, ec);
-        fs::rename(from, to, ec);
+        fs::rename(from, dir / (std::to_string(k + 1) + "_" + logFileName_), ec);
+        fileStep("rotated");
     }
+    // Temporary files of a run of this name that was killed while writing;
+    // the name is this run's now, so none of them is in use.
+    std::vector<fs::path> stale;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
+        if (isTemporaryOf(it->path().filename().string(), logFileName_)) stale.push_back(it->path());
+    for (const auto& p : stale) fs::remove(p, ec);
     const std::string now = clock_.dateTime();
     const std::string indent(now.size(), ' ');
     logLines_.push_back(kStars);
@@ -109,7 +157,8 @@ void Log::writeLog(const std::string& message) {
 
 void Log::flush() const {
     // A log that cannot be written must never stop the game; the next line
-    // tries again with the whole list.
+    // tries again with the whole list. The new text goes in beside the log
+    // and is renamed over it, so the file is never seen half written.
     std::string text;
     std::size_t total = 0;
     for (const auto& l : logLines_) total += l.size() + 1;
@@ -118,10 +167,21 @@ void Log::flush() const {
         text += l;
         text += '\n';
     }
-    std::FILE* f = std::fopen(filePath().c_str(), "wb");
+    const std::string path = filePath();
+    const std::string temp = temporaryName(path);
+    std::FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f) return;
-    std::fwrite(text.data(), 1, text.size(), f);
-    std::fclose(f);
+    const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    if (std::fclose(f) != 0 || !written) {
+        std::remove(temp.c_str());
+        return;
+    }
+    fileStep("written");
+    if (std::rename(temp.c_str(), path.c_str()) != 0) {
+        std::remove(temp.c_str());
+        return;
+    }
+    fileStep("replaced");
 }
 
 void installAppLog(Log* log) { gAppLog = log; }

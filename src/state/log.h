@@ -1,7 +1,10 @@
 // The diagnostic log kept next to the program file. It is rewritten in full
-// after every line so that it is complete even when the program is killed,
-// always ends with a statistics footer, and keeps the two previous runs'
-// logs as "1_" and "2_" copies.
+// after every line, always ends with a statistics footer, and keeps the two
+// previous runs' logs as "1_" and "2_" copies. Every change on disk is a
+// rename, so each log file is complete whenever the program is killed; and
+// a run owns its log's name while it runs, so a second run started at the
+// same time writes its own log ("crestwork-2.log") instead of taking over
+// the first run's.
 #pragma once
 
 #include <cstdint>
@@ -30,6 +33,10 @@ public:
     };
     void setClock(Clock clock) { clock_ = std::move(clock); }
 
+    // Called after each change of a file on disk ("rotated", "written",
+    // "replaced"); tests stop the process there.
+    std::function<void(const std::string& step)> afterFileStep;
+
     const std::vector<std::string>& lines() const { return logLines_; }
     const std::string& fileName() const { return logFileName_; }
     std::string filePath() const;
@@ -42,8 +49,23 @@ public:
     static constexpr std::int32_t headerLines = 5;
 
 private:
+    // The lock on a log name, released when the run ends.
+    class NameLock {
+    public:
+        NameLock() = default;
+        explicit NameLock(int fd) : fd_(fd) {}
+        NameLock(NameLock&& o) noexcept : fd_(o.fd_) { o.fd_ = -1; }
+        NameLock& operator=(NameLock&& o) noexcept;
+        ~NameLock();
+
+    private:
+        int fd_ = -1;
+    };
+
     void firstWrite();
+    void claimName();
     void flush() const;
+    void fileStep(const char* step) const;
 
     std::string folder_, programFile_, programPath_, version_;
     std::vector<std::string> logLines_;
@@ -53,6 +75,7 @@ private:
     std::int32_t fatalCount_ = 0, errorCount_ = 0, warningCount_ = 0;
     bool countStatistics_ = true;
     Clock clock_;
+    NameLock nameLock_;
 };
 
 // The program's own log, set up once at start by the executable.

@@ -10,12 +10,14 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <filesystem>
-#include <fstream>
 #include <unistd.h>
 
 #include "refdata/table_file.h"
 #include "state/log.h"
+#include "state/save_ranges.h"
+#include "state/save_slot.h"
 
 namespace cw {
 namespace fs = std::filesystem;
@@ -34,86 +36,29 @@ bool endsWithNoCase(const std::string& s, const std::string& tail) {
     return s.size() >= tail.size() && sameNoCase(s.substr(s.size() - tail.size()), tail);
 }
 
-// Writes a whole file beside its final name and flushes it to the disk, so
-// that a rename can put it in place in one step.
-std::string writeDurably(const std::string& path, const void* data, std::size_t size) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) return std::strerror(errno);
-    const char* p = static_cast<const char*>(data);
-    std::size_t left = size;
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            const std::string why = std::strerror(errno);
-            ::close(fd);
-            return why;
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd) != 0) {
-        const std::string why = std::strerror(errno);
-        ::close(fd);
-        return why;
-    }
-    if (::close(fd) != 0) return std::strerror(errno);
-    return {};
-}
-
-void syncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
-std::string checkFileText(const FileChecksum& sum) {
-    return std::to_string(sum.errorCode) + "\r\n" + std::to_string(sum.crc) + "\r\n" + formatSaveLength(sum.length) +
-           "\r\n";
-}
-
-std::vector<std::string> readTextLines(const std::string& path) {
-    std::vector<std::string> lines;
-    std::ifstream in(path, std::ios::binary);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-bool checkFileMatches(const std::string& temPath, const std::string& savPath) {
-    const std::vector<std::string> lines = readTextLines(temPath);
-    if (lines.size() < 3) return false;
-    const FileChecksum sum = fileChecksum(savPath);
-    return sum.errorCode == 0 && lines[1] == std::to_string(sum.crc) && lines[2] == formatSaveLength(sum.length);
-}
-
 }  // namespace
 
 FileChecksum fileChecksum(const std::string& path) {
     FileChecksum out;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
+    const int fd = openRegularFile(path);
+    if (fd < 0) {
         out.errorCode = static_cast<std::uint16_t>(errno ? errno : EIO);
         return out;
     }
     std::vector<unsigned char> block(32768);
     uLong crc = crc32(0L, Z_NULL, 0);
     while (true) {
-        const std::size_t n = std::fread(block.data(), 1, block.size(), f);
-        if (n > 0) {
-            crc = crc32(crc, block.data(), static_cast<uInt>(n));
-            out.length += static_cast<std::int64_t>(n);
-        }
-        if (n < block.size()) {
-            if (std::ferror(f)) out.errorCode = static_cast<std::uint16_t>(errno ? errno : EIO);
+        const ssize_t n = ::read(fd, block.data(), block.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            out.errorCode = static_cast<std::uint16_t>(errno ? errno : EIO);
             break;
         }
+        if (n == 0) break;
+        crc = crc32(crc, block.data(), static_cast<uInt>(n));
+        out.length += static_cast<std::int64_t>(n);
     }
-    std::fclose(f);
+    ::close(fd);
     out.crc = static_cast<std::uint32_t>(crc);
     return out;
 }
@@ -165,80 +110,12 @@ std::string formatSaveLength(std::int64_t length) {
 
 std::string saveFolderPath(const Game& g) { return findFileNoCase(g.programFolder, kSaveFolderName); }
 
-std::string writeSaveFiles(Game& g, const std::string& fileName) {
-    const std::string folder = saveFolderPath(g);
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (!fs::is_directory(folder, ec)) return "the folder " + folder + " cannot be created";
-
-    World& w = g.world();
-    w.savedYear = g.currentYear;
-    w.savedWeek = static_cast<u8>(g.currentWeek);
-
-    const std::string savPath = findFileNoCase(folder, fileName);
-    const std::string temPath = findFileNoCase(folder, fileName + ".tem");
-    const std::string savNew = savPath + ".new";
-    const std::string temNew = temPath + ".new";
-
-    std::string why = writeDurably(savNew, g.imageBytes(), sizeof(SaveImage));
-    if (why.empty()) {
-        const FileChecksum sum = fileChecksum(savNew);
-        if (sum.errorCode != 0) why = "the written file cannot be read back (error " + std::to_string(sum.errorCode) + ")";
-        else {
-            const std::string tem = checkFileText(sum);
-            why = writeDurably(temNew, tem.data(), tem.size());
-        }
-    }
-    if (!why.empty()) {
-        fs::remove(savNew, ec);
-        fs::remove(temNew, ec);
-        return fileName + ": " + why;
-    }
-    // The image goes in first; a save killed between the two renames is
-    // completed by recoverInterruptedSave, which finds the new check file
-    // waiting beside the new image.
-    fs::rename(savNew, savPath, ec);
-    if (ec) {
-        fs::remove(savNew, ec);
-        fs::remove(temNew, ec);
-        return fileName + ": the file cannot be replaced";
-    }
-    fs::rename(temNew, temPath, ec);
-    if (ec) return fileName + ".tem: the check file cannot be replaced";
-    syncFolder(folder);
-
-    const std::string inboxPath = findFileNoCase(g.programFolder, kInboxFileName);
-    if (!writeInboxFile(g, inboxPath + ".new")) {
-        fs::remove(inboxPath + ".new", ec);
-        return std::string(kInboxFileName) + ": the inbox cannot be written";
-    }
-    fs::rename(inboxPath + ".new", inboxPath, ec);
-    if (ec) return std::string(kInboxFileName) + ": the inbox cannot be replaced";
-    syncFolder(g.programFolder);
-    return {};
-}
-
 void recoverInterruptedSave(const Game& g, const std::string& fileName) {
     const std::string folder = saveFolderPath(g);
-    const std::string savPath = findFileNoCase(folder, fileName);
-    const std::string temPath = findFileNoCase(folder, fileName + ".tem");
-    std::error_code ec;
-    const bool savNew = fs::exists(savPath + ".new", ec);
-    const bool temNew = fs::exists(temPath + ".new", ec);
-    if (savNew) {
-        // Killed before the new image was put in place: the old pair stands.
-        fs::remove(savPath + ".new", ec);
-        fs::remove(temPath + ".new", ec);
-        return;
-    }
-    if (temNew) {
-        if (checkFileMatches(temPath + ".new", savPath)) {
-            fs::rename(temPath + ".new", temPath, ec);
-            writeLog("WARNING: completed an interrupted save of " + fileName);
-        } else {
-            fs::remove(temPath + ".new", ec);
-        }
-    }
+    const SaveFolderLock lock(folder);
+    // Without the lock another run may be saving this slot right now, and
+    // its files are not leftovers.
+    if (lock.held()) repairSlot(folder, fileName);
 }
 
 std::vector<std::string> listSaveFiles(const Game& g) {
@@ -270,38 +147,47 @@ std::string annotateSaveEntry(const Game& g, const std::string& name) {
 ActionResult checkSaveFile(const Game& g, const std::string& fileName) {
     recoverInterruptedSave(g, fileName);
     const std::string folder = saveFolderPath(g);
-    const std::string temPath = findFileNoCase(folder, fileName + ".tem");
+    const SlotFiles files = slotFiles(folder, fileName);
+    // The check file in place first; one still waiting beside the image
+    // (its save could not rename it) describes the image just as well.
+    std::vector<std::string> checks;
     std::error_code ec;
-    if (!fs::exists(temPath, ec))
+    if (fs::exists(files.check, ec) || fs::is_symlink(files.check, ec)) checks.push_back(files.check);
+    checks.insert(checks.end(), files.checkTemps.begin(), files.checkTemps.end());
+    if (checks.empty())
         return Refusal{"Load Error", "Error. File is not valid, mayby from an old build of the game"};
-    const std::vector<std::string> lines = readTextLines(temPath);
-    const FileChecksum sum = fileChecksum(findFileNoCase(folder, fileName));
+    const FileChecksum sum = fileChecksum(files.image);
     if (sum.errorCode != 0)
         return Refusal{"Load Error", "Error. File is not a valid cw2 savegame, error:" + std::to_string(sum.errorCode)};
-    const std::string line2 = lines.size() > 1 ? lines[1] : std::string();
-    const std::string line3 = lines.size() > 2 ? lines[2] : std::string();
-    if (std::to_string(sum.crc) != line2 || formatSaveLength(sum.length) != line3)
-        return Refusal{"Load Error", "Error. File is not valid. Dont change the files outside the game"};
-    return std::nullopt;
+    for (const std::string& check : checks)
+        if (checkFileDescribes(check, sum)) return std::nullopt;
+    return Refusal{"Load Error", "Error. File is not valid. Dont change the files outside the game"};
 }
 
 std::string readSaveImage(const Game& g, const std::string& fileName, std::unique_ptr<SaveImage>& image) {
     const std::string path = findFileNoCase(saveFolderPath(g), fileName);
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) return "The save file " + fileName + " cannot be opened.";
-    const std::streamoff size = in.tellg();
-    if (size != static_cast<std::streamoff>(sizeof(SaveImage)))
+    const int fd = openRegularFile(path);
+    if (fd < 0) return "The save file " + fileName + " cannot be opened.";
+    struct stat st {};
+    const off_t size = ::fstat(fd, &st) == 0 ? st.st_size : -1;
+    if (size != static_cast<off_t>(sizeof(SaveImage))) {
+        ::close(fd);
         return "The save file " + fileName + " is damaged: it is " + std::to_string(size) + " bytes long, not " +
                std::to_string(sizeof(SaveImage)) + ".";
+    }
     auto loaded = std::make_unique<SaveImage>();
-    in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(loaded.get()), static_cast<std::streamsize>(sizeof(SaveImage))))
-        return "The save file " + fileName + " cannot be read.";
-    const World& w = loaded->world;
-    // The date indexes every weekly and yearly table; a date outside the
-    // game would make the first week read outside them.
-    if (w.savedWeek < 1 || w.savedWeek > 52 || w.savedYear < 1980 || w.savedYear > 2015)
-        return "The save file " + fileName + " is damaged: its date is not a game week.";
+    char* into = reinterpret_cast<char*>(loaded.get());
+    std::size_t got = 0;
+    while (got < sizeof(SaveImage)) {
+        const ssize_t n = ::read(fd, into + got, sizeof(SaveImage) - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (got != sizeof(SaveImage)) return "The save file " + fileName + " cannot be read.";
+    if (const std::string bad = saveImageRangeProblem(*loaded); !bad.empty())
+        return "The save file " + fileName + " is damaged: " + bad + ".";
     image = std::move(loaded);
     return {};
 }
@@ -343,21 +229,31 @@ std::string loadSaveImage(Game& g, const std::string& fileName, Player& p) {
     return {};
 }
 
-bool writeInboxFile(const Game& g, const std::string& path) {
-    StringTable table(';', 4);
-    table.rows.clear();
-    table.rows.emplace_back(4);
+std::string inboxFileText(const Game& g) {
+    std::string text;
     for (std::size_t r = 1; r < g.inbox.rows.size(); ++r) {
         const auto& cells = g.inbox.rows[r].cells;
-        table.rows.push_back({cells[0], cells[1], cells[2], cells[3]});
+        text += cells[0] + ";" + cells[1] + ";" + cells[2] + ";" + cells[3] + "\r\n";
     }
-    return table.save(path);
+    return text;
+}
+
+bool writeInboxFile(const Game& g, const std::string& path) {
+    const std::string text = inboxFileText(g);
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return false;
+    const bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    return std::fclose(f) == 0 && ok;
 }
 
 bool readInboxFile(Game& g, const std::string& path) {
-    std::vector<std::string> lines;
-    std::string error;
-    if (!StringTable::readLines(path, lines, error)) return false;
+    // Read like the image: a FIFO or a folder of that name is refused at
+    // once instead of being waited on.
+    const std::vector<std::string> lines = readTextLines(path);
+    if (lines.empty()) {
+        writeLog("WARNING: the inbox file " + path + " cannot be read or is empty; the letters stay as they are");
+        return false;
+    }
     std::vector<InboxRow> rows;
     rows.push_back(g.inbox.rows.empty() ? InboxRow{} : g.inbox.rows[0]);
     for (const std::string& line : lines) {

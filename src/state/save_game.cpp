@@ -15,12 +15,17 @@ bool saveGame(Game& g, Player& p) {
         s.currentGameName = safeFileName(typed);
         fileName = s.currentGameName + ".sav";
     }
-    const std::string why = writeSaveFiles(g, fileName);
-    if (why.empty()) return true;
-    writeLog("ERROR: the game could not be saved: " + why);
-    p.messageBox("Save Game", "The game could not be saved.\r\n" + why +
-                                  "\r\nYour previous save of this name is unchanged.", false);
-    return false;
+    const SaveOutcome saved = saveToSlot(g, fileName);
+    if (saved.problem.empty()) return true;
+    if (!saved.saved) {
+        writeLog("ERROR: the game could not be saved: " + saved.problem);
+        p.messageBox("Save Game", "The game could not be saved.\r\n" + saved.problem, false);
+        return false;
+    }
+    writeLog("WARNING: the game was saved, but not every file: " + saved.problem);
+    p.messageBox("Save Game", "The game has been saved, but not every file could be written.\r\n" + saved.problem,
+                 false);
+    return true;
 }
 
 bool saveGameFromMenu(Game& g, Player& p) {

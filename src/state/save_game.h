@@ -12,8 +12,10 @@ namespace cw {
 
 // Saves the running game: the autosave file while an autosave runs,
 // otherwise under a name the player types (offered: the current game name).
-// A failure is shown and logged, and reported as false; nothing is then
-// claimed to be saved and the previous save of that name is untouched.
+// A failure is shown and logged with what each file now holds. It is
+// reported as false when the slot does not hold this game; a failure after
+// the image is in place (the check file, the inbox) still saved the game,
+// so it is reported as true with its message.
 bool saveGame(Game& g, Player& p);
 
 // "Save Game" in the main screen's Game Options.

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "fakes/recording_player.h"
 #include "hardware/hardware_texts.h"
 #include "hardware_world.h"
@@ -70,6 +72,27 @@ TEST_F(CpuMarketTest, ALateProcessorComesOutOnTheFirstWeekAfterItsDate) {
     EXPECT_TRUE(g.tables().cpus[3].announced);
     EXPECT_EQ(latestHardwareNews().title.str(), "Hardware News, CPU");
     EXPECT_EQ(latestHardwareNews().text.str(), kOld + "\r\n\r\n");
+}
+
+TEST_F(CpuMarketTest, ExtremeDatesAndRatingsNeverWrap) {
+    // A release year far in the future is still in the future, and one far
+    // in the past long gone, whatever 52 times it would be in 32 bits.
+    putCpu(g, 3, "Late", 1, 150, 400, false, 2147420105, 1);
+    putCpu(g, 4, "Early", 1, 150, 400, false, -2147420105, 1);
+    Platform& low = putPlatform(g, 1, "Low", INT_MIN + 3, 300);
+    Platform& high = putPlatform(g, 2, "High", INT_MAX, 300);
+    cpuNews(g, p);
+    EXPECT_FALSE(g.tables().cpus[3].announced);
+    EXPECT_TRUE(g.tables().cpus[4].announced);
+    EXPECT_EQ(low.cpuSpec, INT_MIN);  // held at the end of the range
+    EXPECT_LT(high.cpuSpec, INT_MAX);
+    // The lead of one rating over another is taken in 64 bits.
+    high.cpuSpec = 2'000'000'000;
+    low.cpuSpec = -2'000'000'000;
+    platformMarketRanking(g);
+    EXPECT_EQ(high.marketRank, 1);
+    EXPECT_EQ(low.marketRank, 2);
+    EXPECT_EQ(platformRankingScore(g, 2), (1 + 40'000'000) / 4);
 }
 
 TEST_F(CpuMarketTest, TwoReleasesMakeOneNewsItemAndPlatformsLoseSpecOnce) {

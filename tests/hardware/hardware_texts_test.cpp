@@ -32,6 +32,17 @@ TEST(HardwareTexts, AgeCountsWholeYearsOfFiftyTwoWeeks) {
     EXPECT_EQ(platformAgeText(g, 1986, 20), "-1 Year(s),  -10 Weeks");
 }
 
+TEST(HardwareTexts, AgeOfAnExtremeDateDoesNotWrap) {
+    Game g;
+    g.currentYear = 1985;
+    g.currentWeek = 10;
+    // 2147420105 * 52 is far outside 32 bits; the age is still the plain
+    // difference of the two dates.
+    EXPECT_EQ(platformAgeText(g, 2147420105, 1), "-2147418119 Year(s),  -43 Weeks");
+    EXPECT_EQ(platformAgeText(g, INT_MIN, 0), "2147485633 Year(s),  10 Weeks");
+    EXPECT_EQ(cpuReleaseText(g, INT_MIN).substr(0, 15), "New medium fast");
+}
+
 TEST(HardwareTexts, OpinionWordsAtTheirLimits) {
     const std::pair<i32, const char*> cases[] = {
         {-3, "scrap"}, {4, "scrap"}, {5, "Disliked"}, {19, "Disliked"}, {20, "unpopular"}, {29, "unpopular"},

@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <cstdlib>
 
+#include "state/files.h"
 #include "state/log.h"
 
 namespace cw {
@@ -115,6 +117,58 @@ TEST_F(LogTest, ThreeRunsKeepTwoOlderCopies) {
     EXPECT_NE(read("1_crestwork.log").find("run 3"), std::string::npos);
     EXPECT_NE(read("2_crestwork.log").find("run 2"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir / "3_crestwork.log"));
+}
+
+// A run killed at any change of a file on disk, in a child process: each
+// log file left behind is a whole log, header to footer.
+TEST_F(LogTest, AKillAtAnyStepOfTheRotationLeavesWholeLogs) {
+    for (int run = 1; run <= 3; ++run) makeLog().writeLog("run " + std::to_string(run));
+    auto whole = [&](const std::string& name) {
+        const std::string text = read(name);
+        return text.rfind(kStars + "\n", 0) == 0 && text.size() > 2 * kStars.size() &&
+               text.compare(text.size() - kStars.size() - 1, kStars.size() + 1, kStars + "\n") == 0;
+    };
+    for (int stopAt = 1; stopAt <= 6; ++stopAt) {
+        EXPECT_EXIT(
+            {
+                Log log = makeLog();
+                int steps = 0;
+                log.afterFileStep = [&](const std::string&) {
+                    if (++steps == stopAt) std::_Exit(5);
+                };
+                log.writeLog("killed run");
+                log.writeLog("second line");
+            },
+            ::testing::ExitedWithCode(5), "");
+        for (const auto& e : fs::directory_iterator(dir)) {
+            const std::string name = e.path().filename().string();
+            if (name.size() > 4 && name.compare(name.size() - 4, 4, ".log") == 0) {
+                EXPECT_TRUE(whole(name)) << name << " after a kill at step " << stopAt;
+            } else if (!isTemporaryOf(name, "crestwork.log")) {  // a log never put in place
+                EXPECT_EQ(name, "crestwork.log.lock") << "a leftover after a kill at step " << stopAt;
+            }
+        }
+        makeLog().writeLog("next run");
+        for (const auto& e : fs::directory_iterator(dir))
+            EXPECT_FALSE(isTemporaryOf(e.path().filename().string(), "crestwork.log")) << "not cleaned up";
+    }
+    EXPECT_NE(read("crestwork.log").find("next run"), std::string::npos);
+}
+
+// Two runs at once: the second finds the log's name in use and keeps its
+// own log, and neither rotates away the other's.
+TEST_F(LogTest, TwoRunsAtOnceEachKeepTheirLog) {
+    Log first = makeLog();
+    first.writeLog("first run");
+    Log second = makeLog();
+    second.writeLog("second run");
+    first.writeLog("first again");
+    EXPECT_EQ(first.fileName(), "crestwork.log");
+    EXPECT_EQ(second.fileName(), "crestwork-2.log");
+    EXPECT_NE(read("crestwork.log").find("first again"), std::string::npos);
+    EXPECT_EQ(read("crestwork.log").find("second run"), std::string::npos);
+    EXPECT_NE(read("crestwork-2.log").find("second run"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "1_crestwork.log"));
 }
 
 TEST_F(LogTest, UnwritableFolderNeverStopsTheGame) {

@@ -134,13 +134,19 @@ TEST_F(SaveFileTest, AFailedWriteLeavesTheOldSaveLoadable) {
     g.world().money = 111;
     ASSERT_EQ(writeSaveFiles(g, "slot.sav"), "");
     const std::string old = bytes(save("slot.sav"));
-    // A folder where the new image must be written makes the write fail,
-    // as a full or read-only disk would.
-    fs::create_directories(save("slot.sav.new"));
+    // A disk that keeps only half of what was written, as a full disk
+    // behind a lying driver does: the read-back catches it.
+    setSaveDiskHooks({[](const std::string& temp) {
+                          if (temp.find(".tem.") == std::string::npos) fs::resize_file(temp, kSaveImageSize / 2);
+                      },
+                      {}});
     g.world().money = 222;
-    EXPECT_NE(writeSaveFiles(g, "slot.sav"), "");
+    EXPECT_EQ(writeSaveFiles(g, "slot.sav"),
+              "slot.sav: the written file is 16372356 bytes long, not 32744712\r\n"
+              "Your previous save of this name is unchanged.");
+    setSaveDiskHooks({});
     EXPECT_EQ(bytes(save("slot.sav")), old);
-    fs::remove_all(save("slot.sav.new"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "savegame"), fs::directory_iterator()), 2);
     EXPECT_FALSE(checkSaveFile(g, "slot.sav"));
 }
 
