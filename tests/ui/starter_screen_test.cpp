@@ -130,6 +130,9 @@ TEST_F(StarterScreenTest, StartNewGameBuildsTheWorldAndIgnoresClose) {
 
 TEST_F(StarterScreenTest, AccentedNamesStartAndOthersAreRefusedWithAMessage) {
     TForm_CW2Starter starter(g, player, ref);
+    NewGameHooks hooks;
+    hooks.playerSetup = [] { return PlayerBonus{25, 1}; };
+    starter.setStartHooks(hooks);
     starter.show();
     starter.companyNameEdit()->setText(QStringLiteral("Łódź Soft"));
     QString shown;
