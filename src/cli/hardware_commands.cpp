@@ -142,11 +142,11 @@ std::string cmdPlatformAnalysis(Session& s, const Command& cmd) {
 
 void registerHardwareCommands(CommandTable& t) {
     t.add({"platforms", "platforms [click=GRID,COLUMN ...]",
-           "print the platforms screen: its three grids and two charts (clicks sort by a header)", cmdPlatforms});
+           "print the platforms screen: its three grids and two charts (clicks sort by a header)", cmdPlatforms, kNeedsGame});
     t.add({"cpus", "cpus [cpus=on|off] [gpus=on|off] [spus=on|off] [click=COLUMN ...]",
-           "print the processor screen: the processors on the market and the price chart", cmdCpus});
+           "print the processor screen: the processors on the market and the price chart", cmdCpus, kNeedsGame});
     t.add({"platform-analysis", "platform-analysis", "print the platform market analysis, best score first",
-           cmdPlatformAnalysis});
+           cmdPlatformAnalysis, kNeedsGame});
 }
 
 }  // namespace cw::cli

@@ -161,6 +161,8 @@ std::string cmdPerson(Session& s, const Command& cmd) {
     screen.select(static_cast<i32>(n));
     s.out << "Currently viewing: #" << n << '\n';
     printSheet(s.out, personSheet(*s.game, static_cast<i32>(n)));
+    if (s.game->tables().people[static_cast<int>(n)].employed)
+        s.out << "  (employed by you: cannot be hired)\n";
     return {};
 }
 
@@ -183,12 +185,14 @@ std::string cmdInterview(Session& s, const Command& cmd) {
     }
     screen.select(static_cast<i32>(n));
     screen.moveToInterest();
-    if (screen.hire(s.player)) return {};  // the notice is in the transcript
-    const Interview& iv = screen.interview();
-    if (!iv.open) {
-        s.out << "interview: nothing opens (" << person.name.str() << " already works for you)\n";
+    if (!screen.hireEnabled()) {
+        // The screen's "Hire" is disabled for one of the player's own people.
+        s.out << "interview: refused: #" << n << ' ' << oneLine(person.name.str()) << " is already employed by you\n";
         return {};
     }
+    if (screen.hire(s.player)) return {};  // the notice is in the transcript
+    const Interview& iv = screen.interview();
+    if (!iv.open) return {};
     s.out << "interview: #" << n << ' ' << person.name.str() << '\n';
     printSheet(s.out, iv.sheet);
     s.out << "company appeal: " << iv.companyAppeal << '\n'
@@ -283,13 +287,13 @@ std::string cmdHire(Session& s, const Command& cmd) {
 
 void registerPeopleCommands(CommandTable& t) {
     t.add({"people", "people [area=A] [rating=R] [skill=S] [level=L] [sort=C]... [limit=N]",
-           "open the hiring screen and list the candidates under the filters", cmdPeople});
-    t.add({"person", "person N", "show the sheet of person N (\"Currently viewing\")", cmdPerson});
+           "open the hiring screen and list the candidates under the filters", cmdPeople, kNeedsGame});
+    t.add({"person", "person N", "show the sheet of person N (\"Currently viewing\")", cmdPerson, kNeedsGame});
     t.add({"interview", "interview N|cancel", "make N the person of interest and press \"Hire\"; or close it",
-           cmdInterview});
+           cmdInterview, kNeedsGame});
     t.add({"offer", "offer [salary=W] [oneoff=X] [car=yes|no] [phone=yes|no] [computer=yes|no] [study=C] [managing=C]",
-           "fill in the offer and press \"Suggest\"", cmdOffer});
-    t.add({"hire", "hire", "press the interview's final \"hire\"", cmdHire});
+           "fill in the offer and press \"Suggest\"", cmdOffer, kNeedsGame});
+    t.add({"hire", "hire", "press the interview's final \"hire\"", cmdHire, kNeedsGame});
 }
 
 }  // namespace cw::cli

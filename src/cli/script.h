@@ -32,7 +32,7 @@ struct ParseResult {
 ParseResult parseLine(const std::string& line);
 
 // Shows line breaks as the two characters \n so that every message stays on
-// one transcript line.
+// one transcript line, and other control characters as \x1b and the like.
 std::string oneLine(std::string_view text);
 
 }  // namespace cw::cli
