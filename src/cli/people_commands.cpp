@@ -54,7 +54,7 @@ void printSheet(std::ostream& out, const std::string& sheet) {
     while (start < sheet.size()) {
         std::size_t end = sheet.find("\r\n", start);
         if (end == std::string::npos) end = sheet.size();
-        out << "  " << sheet.substr(start, end - start) << '\n';
+        out << "  " << oneLine(sheet.substr(start, end - start)) << '\n';
         start = end + 2;
     }
 }
@@ -65,13 +65,14 @@ void printRows(std::ostream& out, const HiringScreen& screen, long long limit) {
     for (std::size_t c = 0; c < 5; ++c) width[c] = std::string(kCandidateColumns[c]).size();
     const std::size_t shown = std::min<std::size_t>(rows.size(), static_cast<std::size_t>(limit));
     for (std::size_t r = 0; r < shown; ++r)
-        for (std::size_t c = 0; c < 5; ++c) width[c] = std::max(width[c], rows[r].cells[c].size());
+        for (std::size_t c = 0; c < 5; ++c) width[c] = std::max(width[c], cellWidth(rows[r].cells[c]));
     auto line = [&](const std::array<std::string, 5>& cells) {
         std::string text;
         for (std::size_t c = 0; c < 5; ++c) {
             if (c > 0) text += " | ";
-            text += cells[c];
-            if (c + 1 < 5) text.append(width[c] - cells[c].size(), ' ');
+            const std::string cell = oneLine(cells[c]);
+            text += cell;
+            if (c + 1 < 5) text.append(width[c] - cellWidth(cell), ' ');
         }
         out << "  " << text << '\n';
     };
@@ -193,7 +194,7 @@ std::string cmdInterview(Session& s, const Command& cmd) {
     if (screen.hire(s.player)) return {};  // the notice is in the transcript
     const Interview& iv = screen.interview();
     if (!iv.open) return {};
-    s.out << "interview: #" << n << ' ' << person.name.str() << '\n';
+    s.out << "interview: #" << n << ' ' << oneLine(person.name.str()) << '\n';
     printSheet(s.out, iv.sheet);
     s.out << "company appeal: " << iv.companyAppeal << '\n'
           << "opening answer: " << oneLine(iv.openingAnswer) << '\n'
@@ -277,7 +278,7 @@ std::string cmdHire(Session& s, const Command& cmd) {
         return {};
     }
     const Person& p = s.game->tables().people[who];
-    s.out << "hired: #" << who << ' ' << p.name.str() << ", salary " << p.salary << ", study weeks " << p.studyWeeksLeft
+    s.out << "hired: #" << who << ' ' << oneLine(p.name.str()) << ", salary " << p.salary << ", study weeks " << p.studyWeeksLeft
           << ", managing weeks " << p.leadWeeksLeft << ", money " << s.game->world().money << ", employees "
           << employeeCount(*s.game) << " of " << officeCapacity(*s.game) << '\n';
     return {};

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "state/codepage.h"
+
 namespace cw::cli {
 
 std::vector<std::string> Command::positional() const {
@@ -121,5 +123,7 @@ std::string oneLine(std::string_view text) {
     }
     return out;
 }
+
+std::size_t cellWidth(std::string_view text) { return static_cast<std::size_t>(textLength(oneLine(text))); }
 
 }  // namespace cw::cli

@@ -127,6 +127,28 @@ TEST_F(NamesCliTest, ASaveNameOfBlanksOrControlsWritesNothing) {
     EXPECT_TRUE(fs::exists(dir / "savegame" / "Société.sav"));
 }
 
+TEST_F(NamesCliTest, ListsLineUpAccentedNamesByCharacters) {
+    s.gameRunning = true;  // a world standing for a game in progress
+    s.game->world().headquartersLevel = 3;
+    auto add = [&](int i, const char* name, int salary) {
+        Person& p = s.game->tables().people[i];
+        p.name = name;
+        p.workArea = 1;
+        p.salary = salary;
+        p.labourMarketYear = 1980;
+    };
+    add(2, "Åström,Åsa", 2000);
+    add(3, "Li,Bo", 3000);
+    add(4, "Bad\x1bName", 4000);
+    ASSERT_EQ(run("people\n"), 0);
+    EXPECT_TRUE(printed("  Name        | Monthly Salary | Hired by | overall Rating | ID\n"
+                        "  Åström,Åsa  | 2000           |          | 0              | 2\n"
+                        "  Li,Bo       | 3000           |          | 0              | 3\n"
+                        "  Bad\\x1bName | 4000           |          | 0              | 4\n"))
+        << out.str();
+    EXPECT_EQ(cellWidth("Müller"), 6u);
+}
+
 TEST(CliExecutableDebug, TheDebugSwitchTurnsOnTheVerboseLog) {
     const fs::path dir = fs::temp_directory_path() / ("cw_debug_" + std::to_string(std::random_device{}()));
     fs::create_directories(dir);
