@@ -5,14 +5,16 @@
 #include <iostream>
 
 #include "cli/driver.h"
+#include "setup/startup.h"
 #include "state/log.h"
 #include "state/paths.h"
 
 namespace {
 
 void usage(std::ostream& out) {
-    out << "usage: crestwork-cli [--dir GAMEFOLDER] [--seed N] [SCRIPT]\n"
-           "Reads commands from SCRIPT (or standard input), one per line; 'help' lists them.\n";
+    out << "usage: crestwork-cli [--dir GAMEFOLDER] [--seed N] [/debug] [SCRIPT]\n"
+           "Reads commands from SCRIPT (or standard input), one per line; 'help' lists them.\n"
+           "/debug (also -debug or debug) turns on the verbose log, as in the game.\n";
 }
 
 }  // namespace
@@ -22,9 +24,12 @@ int main(int argc, char** argv) {
     std::string folder = where.folder;
     std::string scriptPath;
     std::optional<std::uint32_t> seed;
+    bool debug = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        if (a == "--help" || a == "-h") {
+        if (cw::parseStartupSwitches({argv[0], a}).debugLogging) {
+            debug = true;
+        } else if (a == "--help" || a == "-h") {
             usage(std::cout);
             return 0;
         } else if (a == "--dir" && i + 1 < argc) {
@@ -57,6 +62,10 @@ int main(int argc, char** argv) {
     log.startLog();
     cw::installAppLog(&log);
     log.writeLog("Application Init...");
+    if (debug) {
+        log.debugLogging = true;
+        log.writeLog("DUBUG mode ON, Verbose logging in this session");
+    }
 
     cw::cli::Session session(std::cout, folder);
     session.game->rng.fixedSeed = seed;

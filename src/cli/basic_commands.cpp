@@ -55,7 +55,7 @@ std::string cmdQuit(Session& s, const Command& cmd) {
 std::string cmdEcho(Session& s, const Command& cmd) {
     bool first = true;
     for (const auto& v : cmd.positional()) {
-        s.out << (first ? "" : " ") << v;
+        s.out << (first ? "" : " ") << oneLine(v);
         first = false;
     }
     s.out << '\n';

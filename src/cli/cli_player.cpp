@@ -73,7 +73,7 @@ std::string CliPlayer::chooseFile(std::string_view caption, std::string_view fol
         if (a.kind == Answer::Text) answer = a.text;
     }
     out_ << "[file] " << oneLine(caption) << " | " << oneLine(folder) << '/' << oneLine(pattern) << " -> "
-         << (answer.empty() ? "(none)" : answer) << '\n';
+         << (answer.empty() ? "(none)" : oneLine(answer)) << '\n';
     return answer;
 }
 

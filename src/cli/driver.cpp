@@ -56,7 +56,7 @@ int runScript(Session& s, std::istream& in, const std::string& sourceName) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const ParseResult parsed = parseLine(line);
         auto fail = [&](const std::string& why) {
-            s.out << "error: " << sourceName << ":" << lineNo << ": " << why << '\n';
+            s.out << "error: " << sourceName << ":" << lineNo << ": " << oneLine(why) << '\n';
             s.out.flush();
             return 2;
         };
@@ -65,6 +65,8 @@ int runScript(Session& s, std::istream& in, const std::string& sourceName) {
         const Command& cmd = *parsed.command;
         const CommandInfo* info = table.find(cmd.name);
         if (!info) return fail("unknown command '" + cmd.name + "' (try 'help')");
+        if (info->needsGame && !s.gameRunning)
+            return fail(cmd.name + ": there is no game yet (start one with new-game or load)");
         const std::string err = info->run(s, cmd);
         if (!err.empty()) return fail(cmd.name + ": " + err + " (usage: " + info->usage + ")");
         const std::string answerErr = s.player.takeError();

@@ -29,6 +29,9 @@ struct Session {
     // The reference tables of the last import; they live for the run.
     ReferenceTables ref;
     bool quitRequested = false;
+    // Set once new-game or load has built a game; commands that read or
+    // change the game refuse before that.
+    bool gameRunning = false;
     std::shared_ptr<HiringCliState> hiring;
 };
 
@@ -42,7 +45,11 @@ struct CommandInfo {
     std::string usage;  // "next-week [N]"
     std::string help;   // one line
     Handler run;
+    bool needsGame = false;  // refused before new-game or load
 };
+
+// The last field of a CommandInfo for commands that need a game.
+inline constexpr bool kNeedsGame = true;
 
 class CommandTable {
 public:

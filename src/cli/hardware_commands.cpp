@@ -15,17 +15,17 @@ void printGrid(std::ostream& out, const Grid& grid) {
     std::vector<std::size_t> width(grid.headers.size(), 0);
     auto widen = [&width](const std::vector<std::string>& cells) {
         for (std::size_t c = 0; c < cells.size() && c < width.size(); ++c)
-            width[c] = std::max(width[c], cells[c].size());
+            width[c] = std::max(width[c], cellWidth(cells[c]));
     };
     widen(grid.headers);
     for (const GridRow& r : grid.rows) widen(r.cells);
     auto line = [&](const std::vector<std::string>& cells) {
         std::string text;
         for (std::size_t c = 0; c < width.size(); ++c) {
-            const std::string cell = c < cells.size() ? cells[c] : std::string();
+            const std::string cell = c < cells.size() ? oneLine(cells[c]) : std::string();
             if (c > 0) text += " | ";
             text += cell;
-            if (c + 1 < width.size()) text.append(width[c] - cell.size(), ' ');
+            if (c + 1 < width.size()) text.append(width[c] - cellWidth(cell), ' ');
         }
         while (!text.empty() && text.back() == ' ') text.pop_back();
         out << "  " << text << '\n';
@@ -142,11 +142,11 @@ std::string cmdPlatformAnalysis(Session& s, const Command& cmd) {
 
 void registerHardwareCommands(CommandTable& t) {
     t.add({"platforms", "platforms [click=GRID,COLUMN ...]",
-           "print the platforms screen: its three grids and two charts (clicks sort by a header)", cmdPlatforms});
+           "print the platforms screen: its three grids and two charts (clicks sort by a header)", cmdPlatforms, kNeedsGame});
     t.add({"cpus", "cpus [cpus=on|off] [gpus=on|off] [spus=on|off] [click=COLUMN ...]",
-           "print the processor screen: the processors on the market and the price chart", cmdCpus});
+           "print the processor screen: the processors on the market and the price chart", cmdCpus, kNeedsGame});
     t.add({"platform-analysis", "platform-analysis", "print the platform market analysis, best score first",
-           cmdPlatformAnalysis});
+           cmdPlatformAnalysis, kNeedsGame});
 }
 
 }  // namespace cw::cli

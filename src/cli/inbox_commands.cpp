@@ -87,12 +87,12 @@ std::string cmdSort(Session& s, const Command& cmd) {
 
 void registerInboxCommands(CommandTable& t) {
     t.add({"inbox", "inbox",
-           "open the inbox: one line per letter (row, received, read, subject), then the unread count", cmdInbox});
-    t.add({"read", "read ROW", "open the letter in inbox row ROW and print it", cmdRead});
-    t.add({"delete", "delete ROW", "delete the letter in inbox row ROW (\"Delete permanent\")", cmdDelete});
-    t.add({"delete-all", "delete-all", "\"Delete all mails\"", cmdDeleteAll});
+           "open the inbox: one line per letter (row, received, read, subject), then the unread count", cmdInbox, kNeedsGame});
+    t.add({"read", "read ROW", "open the letter in inbox row ROW and print it", cmdRead, kNeedsGame});
+    t.add({"delete", "delete ROW", "delete the letter in inbox row ROW (\"Delete permanent\")", cmdDelete, kNeedsGame});
+    t.add({"delete-all", "delete-all", "\"Delete all mails\"", cmdDeleteAll, kNeedsGame});
     t.add({"sort", "sort COLUMN", "sort the inbox by column 0 (received), 1 (read) or 2 (subject); again reverses",
-           cmdSort});
+           cmdSort, kNeedsGame});
 }
 
 }  // namespace cw::cli

@@ -54,7 +54,7 @@ void printSheet(std::ostream& out, const std::string& sheet) {
     while (start < sheet.size()) {
         std::size_t end = sheet.find("\r\n", start);
         if (end == std::string::npos) end = sheet.size();
-        out << "  " << sheet.substr(start, end - start) << '\n';
+        out << "  " << oneLine(sheet.substr(start, end - start)) << '\n';
         start = end + 2;
     }
 }
@@ -65,13 +65,14 @@ void printRows(std::ostream& out, const HiringScreen& screen, long long limit) {
     for (std::size_t c = 0; c < 5; ++c) width[c] = std::string(kCandidateColumns[c]).size();
     const std::size_t shown = std::min<std::size_t>(rows.size(), static_cast<std::size_t>(limit));
     for (std::size_t r = 0; r < shown; ++r)
-        for (std::size_t c = 0; c < 5; ++c) width[c] = std::max(width[c], rows[r].cells[c].size());
+        for (std::size_t c = 0; c < 5; ++c) width[c] = std::max(width[c], cellWidth(rows[r].cells[c]));
     auto line = [&](const std::array<std::string, 5>& cells) {
         std::string text;
         for (std::size_t c = 0; c < 5; ++c) {
             if (c > 0) text += " | ";
-            text += cells[c];
-            if (c + 1 < 5) text.append(width[c] - cells[c].size(), ' ');
+            const std::string cell = oneLine(cells[c]);
+            text += cell;
+            if (c + 1 < 5) text.append(width[c] - cellWidth(cell), ' ');
         }
         out << "  " << text << '\n';
     };
@@ -161,6 +162,8 @@ std::string cmdPerson(Session& s, const Command& cmd) {
     screen.select(static_cast<i32>(n));
     s.out << "Currently viewing: #" << n << '\n';
     printSheet(s.out, personSheet(*s.game, static_cast<i32>(n)));
+    if (s.game->tables().people[static_cast<int>(n)].employed)
+        s.out << "  (employed by you: cannot be hired)\n";
     return {};
 }
 
@@ -183,13 +186,15 @@ std::string cmdInterview(Session& s, const Command& cmd) {
     }
     screen.select(static_cast<i32>(n));
     screen.moveToInterest();
-    if (screen.hire(s.player)) return {};  // the notice is in the transcript
-    const Interview& iv = screen.interview();
-    if (!iv.open) {
-        s.out << "interview: nothing opens (" << person.name.str() << " already works for you)\n";
+    if (!screen.hireEnabled()) {
+        // The screen's "Hire" is disabled for one of the player's own people.
+        s.out << "interview: refused: #" << n << ' ' << oneLine(person.name.str()) << " is already employed by you\n";
         return {};
     }
-    s.out << "interview: #" << n << ' ' << person.name.str() << '\n';
+    if (screen.hire(s.player)) return {};  // the notice is in the transcript
+    const Interview& iv = screen.interview();
+    if (!iv.open) return {};
+    s.out << "interview: #" << n << ' ' << oneLine(person.name.str()) << '\n';
     printSheet(s.out, iv.sheet);
     s.out << "company appeal: " << iv.companyAppeal << '\n'
           << "opening answer: " << oneLine(iv.openingAnswer) << '\n'
@@ -273,7 +278,7 @@ std::string cmdHire(Session& s, const Command& cmd) {
         return {};
     }
     const Person& p = s.game->tables().people[who];
-    s.out << "hired: #" << who << ' ' << p.name.str() << ", salary " << p.salary << ", study weeks " << p.studyWeeksLeft
+    s.out << "hired: #" << who << ' ' << oneLine(p.name.str()) << ", salary " << p.salary << ", study weeks " << p.studyWeeksLeft
           << ", managing weeks " << p.leadWeeksLeft << ", money " << s.game->world().money << ", employees "
           << employeeCount(*s.game) << " of " << officeCapacity(*s.game) << '\n';
     return {};
@@ -283,13 +288,13 @@ std::string cmdHire(Session& s, const Command& cmd) {
 
 void registerPeopleCommands(CommandTable& t) {
     t.add({"people", "people [area=A] [rating=R] [skill=S] [level=L] [sort=C]... [limit=N]",
-           "open the hiring screen and list the candidates under the filters", cmdPeople});
-    t.add({"person", "person N", "show the sheet of person N (\"Currently viewing\")", cmdPerson});
+           "open the hiring screen and list the candidates under the filters", cmdPeople, kNeedsGame});
+    t.add({"person", "person N", "show the sheet of person N (\"Currently viewing\")", cmdPerson, kNeedsGame});
     t.add({"interview", "interview N|cancel", "make N the person of interest and press \"Hire\"; or close it",
-           cmdInterview});
+           cmdInterview, kNeedsGame});
     t.add({"offer", "offer [salary=W] [oneoff=X] [car=yes|no] [phone=yes|no] [computer=yes|no] [study=C] [managing=C]",
-           "fill in the offer and press \"Suggest\"", cmdOffer});
-    t.add({"hire", "hire", "press the interview's final \"hire\"", cmdHire});
+           "fill in the offer and press \"Suggest\"", cmdOffer, kNeedsGame});
+    t.add({"hire", "hire", "press the interview's final \"hire\"", cmdHire, kNeedsGame});
 }
 
 }  // namespace cw::cli

@@ -14,9 +14,12 @@ std::string cmdSave(Session& s, const Command& cmd) {
     // A name given here is typed into the input box, so the transcript shows
     // the same exchange a player has.
     if (!pos.empty()) s.player.queueFront({Answer::Text, pos[0]});
-    const bool saved = saveGameFromMenu(*s.game, s.player);
-    s.out << (saved ? "saved: " : "not saved: ")
-          << (s.game->session.autosaveInProgress ? "AutoSave.sav" : s.game->session.currentGameName + ".sav") << '\n';
+    // A refused name leaves the current game name as it was, so only a
+    // written file is named here; the message above says why not.
+    if (saveGameFromMenu(*s.game, s.player))
+        s.out << "saved: " << oneLine(s.game->session.currentGameName) << ".sav\n";
+    else
+        s.out << "not saved\n";
     return {};
 }
 
@@ -55,6 +58,7 @@ std::string cmdLoad(Session& s, const Command& cmd) {
     const bool loaded = loadChosenGame(
         g, s.player, [&] { return beginNewGame(g, s.player, s.ref, options); },
         [&] { finishNewGame(g, s.player, options); });
+    if (loaded) s.gameRunning = true;
     s.out << (loaded ? "loaded: " + g.session.currentGameName + ", week " + std::to_string(g.currentWeek) + ", " +
                            std::to_string(g.currentYear)
                      : std::string("load: nothing loaded"))
@@ -65,7 +69,7 @@ std::string cmdLoad(Session& s, const Command& cmd) {
 }  // namespace
 
 void registerSaveCommands(CommandTable& t) {
-    t.add({"save", "save [NAME]", "save the game (no NAME: the input box takes the next queued answer)", cmdSave});
+    t.add({"save", "save [NAME]", "save the game (no NAME: the input box takes the next queued answer)", cmdSave, kNeedsGame});
     t.add({"saves", "saves", "list the saved games as the load screen shows them", cmdSaves});
     t.add({"load", "load FILE", "load a saved game (FILE as 'saves' lists it, e.g. mygame.sav)", cmdLoad});
 }

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "state/codepage.h"
+
 namespace cw::cli {
 
 std::vector<std::string> Command::positional() const {
@@ -81,7 +83,7 @@ ParseResult parseLine(const std::string& line) {
                 return result;
             }
         } else {
-            if (word.empty()) {
+            if (word.empty() && !quoted) {
                 result.error = "unexpected character '" + std::string(1, line[i]) + "'";
                 return result;
             }
@@ -107,11 +109,21 @@ std::string oneLine(std::string_view text) {
             ++i;
         } else if (text[i] == '\n' || text[i] == '\r') {
             out += "\\n";
+        } else if (static_cast<unsigned char>(text[i]) < 0x20 || text[i] == 0x7F) {
+            // A control character would act on the terminal reading the
+            // transcript (or end a C string); it is shown as its code.
+            static const char* const kHex = "0123456789abcdef";
+            const auto c = static_cast<unsigned char>(text[i]);
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
         } else {
             out += text[i];
         }
     }
     return out;
 }
+
+std::size_t cellWidth(std::string_view text) { return static_cast<std::size_t>(textLength(oneLine(text))); }
 
 }  // namespace cw::cli

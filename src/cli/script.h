@@ -2,8 +2,10 @@
 // comment, values with blanks are quoted, options are written key=value.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cw::cli {
@@ -32,7 +34,9 @@ struct ParseResult {
 ParseResult parseLine(const std::string& line);
 
 // Shows line breaks as the two characters \n so that every message stays on
-// one transcript line.
+// one transcript line, and other control characters as \x1b and the like.
 std::string oneLine(std::string_view text);
+// How many columns a cell takes in the transcript: its characters, after oneLine.
+std::size_t cellWidth(std::string_view text);
 
 }  // namespace cw::cli

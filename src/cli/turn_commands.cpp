@@ -58,12 +58,10 @@ std::string cmdNewGame(Session& s, const Command& cmd) {
             return "unknown option " + a.key;
         }
     }
-    std::string why = checkNewGameOptions(o);
-    if (why.empty()) why = checkPlayerBonus(bonus);
-    if (!why.empty()) {
-        s.out << "refused: " << why << '\n';
-        return {};
-    }
+    // The screens never let such values through, so they are faults of the
+    // script, not refusals it could run past.
+    if (std::string why = checkNewGameOptions(o); !why.empty()) return why;
+    if (std::string why = checkPlayerBonus(bonus); !why.empty()) return why;
     const int score = startupScore(o);
     s.out << "new game: company \"" << o.companyName << "\", player \"" << o.playerName << "\", level " << o.gameLevel
           << " (" << gameLevelName(o.gameLevel) << "), start-up " << score << " (" << startupLevelText(score)
@@ -78,6 +76,7 @@ std::string cmdNewGame(Session& s, const Command& cmd) {
         return {};
     }
     s.out << "world: " << worldSummaryText(summarizeWorld(g)) << '\n';
+    s.gameRunning = true;
     return {};
 }
 
@@ -113,8 +112,8 @@ std::string cmdNews(Session& s, const Command& cmd) {
         s.out << kHeadings[static_cast<std::size_t>(cat - 1)] << " news:\n";
         for (const NewsItem& item : w.newsItems[cat]) {
             if (item.title.empty()) continue;
-            s.out << "  " << oneLine(item.dateText.view()) << " | " << oneLine(item.title.view()) << " | "
-                  << oneLine(item.text.view()) << '\n';
+            s.out << "  " << oneLine(item.dateText.str()) << " | " << oneLine(item.title.str()) << " | "
+                  << oneLine(item.text.str()) << '\n';
         }
     }
     return {};
@@ -136,7 +135,7 @@ std::string cmdHistory(Session& s, const Command& cmd) {
     const HistoryLines& lines = world ? w.worldHistory : w.companyHistory;
     s.out << (world ? "world" : "company") << " history " << year << ":\n";
     for (const auto& line : lines[static_cast<int>(year)])
-        if (!line.empty()) s.out << "  " << oneLine(line.view()) << '\n';
+        if (!line.empty()) s.out << "  " << oneLine(line.str()) << '\n';
     return {};
 }
 
@@ -205,13 +204,13 @@ void registerTurnCommands(CommandTable& t) {
            "[music=yes|no] [age=16..40] [specialty=Leadership|Programming|Designing|Graphics|Hardware]",
            "\"Start new game\": the player setup, the reference import and the world set-up; prints what was built",
            cmdNewGame});
-    t.add({"next-week", "next-week [N]", "end the turn N times (default 1); stops when the game ends", cmdNextWeek});
+    t.add({"next-week", "next-week [N]", "end the turn N times (default 1); stops when the game ends", cmdNextWeek, kNeedsGame});
     t.add({"fast-forward", "fast-forward N", "fast forward, stopping after N weeks or at an important event",
-           cmdFastForward});
-    t.add({"news", "news", "print the news items of the three categories", cmdNews});
+           cmdFastForward, kNeedsGame});
+    t.add({"news", "news", "print the news items of the three categories", cmdNews, kNeedsGame});
     t.add({"history", "history [company|world] [YEAR]", "print a year's history lines (default: company, this year)",
-           cmdHistory});
-    t.add({"end-game", "end-game", "\"End Game\": asks, then shows the end screen", cmdEndGame});
+           cmdHistory, kNeedsGame});
+    t.add({"end-game", "end-game", "\"End Game\": asks, then shows the end screen", cmdEndGame, kNeedsGame});
     t.add({"autosave", "autosave [on|off]", "show or set \"Autosave Each 10 weeks\"", cmdAutosave});
     t.add({"event-stops", "event-stops [hardware|game|engine|research|warehouse|employees=on|off ...]",
            "show or set which events stop a fast forward", cmdEventStops});

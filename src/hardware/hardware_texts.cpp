@@ -6,7 +6,8 @@ namespace cw {
 
 std::string platformNameText(const Game& g, int platform) {
     if (!decltype(SaveImage::platforms)::inRange(platform)) return {};
-    const std::string_view name = g.tables().platforms[platform].name.view();
+    const std::string text = g.tables().platforms[platform].name.str();
+    const std::string_view name = text;
     const auto first = name.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
     const auto last = name.find_last_not_of(' ');

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "people/labour_market.h"
+#include "state/money.h"
 
 namespace cw {
 
@@ -56,10 +57,6 @@ std::string employerName(const Game& g, const ReferenceTables* ref, i32 company)
     const auto& companies = g.tables().companies;
     return companies.inRange(company) ? companies[company].name.str() : std::string();
 }
-
-// Game sums are int32; the original wrapped silently rather than stopping.
-i32 wrapAdd(i32 a, i32 b) { return static_cast<i32>(static_cast<u32>(a) + static_cast<u32>(b)); }
-i32 wrapSub(i32 a, i32 b) { return static_cast<i32>(static_cast<u32>(a) - static_cast<u32>(b)); }
 
 }  // namespace
 
@@ -310,6 +307,10 @@ ActionResult HiringScreen::hire(Player& p) {
     return std::nullopt;
 }
 
+bool HiringScreen::interestIsOwnStaff() const {
+    return People::inRange(interest_) && g_.tables().people[interest_].employed;
+}
+
 ActionResult HiringScreen::hireFromMenu(Player& p) {
     if (viewing_ > 0) interest_ = viewing_;
     return hire(p);
@@ -362,8 +363,19 @@ ActionResult HiringScreen::suggest(Player& p, const std::string& wageText, const
         p.notify(r.caption, r.text, 2000);
         return r;
     }
+    // A negative payment would be paid to the company, not by it.
+    if (oneOff < 0) {
+        Refusal r{"Error in non-recurring suggestion", "The non-recurring suggestion cannot be negative"};
+        p.notify(r.caption, r.text, 2000);
+        return r;
+    }
     if (!parseWholeNumber(wageText, wage)) {
         Refusal r{"Error in suggested wage", "Keep the suggested wage numric"};
+        p.notify(r.caption, r.text, 2000);
+        return r;
+    }
+    if (wage < 0) {
+        Refusal r{"Error in suggested wage", "The suggested wage cannot be negative"};
         p.notify(r.caption, r.text, 2000);
         return r;
     }
@@ -408,9 +420,9 @@ bool HiringScreen::confirmHire(Player& p) {
     person.salary = iv_.offeredWage;
     if (iv_.managingChoice > 0) person.leadWeeksLeft = 15 * iv_.managingChoice;
     if (iv_.studyChoice > 0) person.studyWeeksLeft = 5 * iv_.studyChoice;
-    w.money = wrapSub(w.money, iv_.oneOffPayment);
+    w.money = subtractMoney(w.money, iv_.oneOffPayment);
     if (w.weeklyWages.inRange(g_.currentWeek))
-        w.weeklyWages[g_.currentWeek] = wrapAdd(w.weeklyWages[g_.currentWeek], iv_.oneOffPayment);
+        w.weeklyWages[g_.currentWeek] = addMoney(w.weeklyWages[g_.currentWeek], iv_.oneOffPayment);
     iv_.open = false;
     iv_.hireEnabled = false;
     resetChoices();

@@ -107,6 +107,12 @@ public:
     i32 personOfInterest() const { return interest_; }
     void setPersonOfInterest(i32 person) { interest_ = person; }
 
+    // The person of interest already works for the player (hired here, or
+    // the player's own person): the card says so and "Hire" is disabled,
+    // since pressing it could open nothing.
+    bool interestIsOwnStaff() const;
+    bool hireEnabled() const { return !interestIsOwnStaff(); }
+
     // "Hire" (button): opens the interview, or refuses. A person already
     // employed opens nothing and refuses nothing.
     ActionResult hire(Player& p);

@@ -7,6 +7,7 @@
 
 #include "finance/board.h"
 #include "sim/week_tick.h"
+#include "state/money.h"
 
 namespace cw {
 namespace fs = std::filesystem;
@@ -20,14 +21,14 @@ Tone toneOf(i32 value) {
 i32 yearCashChange(const Game& g) {
     const World& w = g.world();
     const i32 start = decltype(World::yearlyCash)::inRange(g.currentYear) ? w.yearlyCash[g.currentYear] : 0;
-    return w.money - start;
+    return subtractMoney(w.money, start);
 }
 
 void updateFinanceLabels(Game& g) {
     Session& s = g.session;
     const i32 money = g.world().money;
-    s.weekCashChange = money - s.lastCash;
-    s.monthCashChange += s.weekCashChange;
+    s.weekCashChange = subtractMoney(money, s.lastCash);
+    s.monthCashChange = addMoney(s.monthCashChange, s.weekCashChange);
     // The label is drawn with the period's sum first; only then does the
     // period start over, so a finished period's sum is what the player sees.
     s.monthCashShown = s.monthCashChange;

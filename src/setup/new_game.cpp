@@ -9,6 +9,7 @@
 #include "refdata/import.h"
 #include "setup/game_clock.h"
 #include "setup/main_screen_model.h"
+#include "state/codepage.h"
 #include "state/log.h"
 
 namespace cw {
@@ -62,10 +63,10 @@ std::string startMoneyText(int companyValue) {
 }
 
 std::string checkNewGameOptions(const NewGameOptions& o) {
-    if (o.companyName.size() > kMaxNewGameName)
-        return "The company name can have at most " + std::to_string(kMaxNewGameName) + " characters";
-    if (o.playerName.size() > kMaxNewGameName)
-        return "The player name can have at most " + std::to_string(kMaxNewGameName) + " characters";
+    if (std::string why = checkTypedName(o.companyName, "The company name", kMaxNewGameName); !why.empty())
+        return why;
+    if (std::string why = checkTypedName(o.playerName, "The player name", kMaxNewGameName); !why.empty())
+        return why;
     if (o.companyValue < 2 || o.companyValue > 6) return "The company value is 2..6";
     if (o.gameLevel < 1 || o.gameLevel > 3) return "The game level is 1..3";
     return {};
@@ -79,7 +80,9 @@ void writeChoices(Game& g, const NewGameOptions& o) {
     w.startupScore = static_cast<u8>(startupScore(o));
     w.startCompanyValue = o.companyValue * 1500000;
     w.playerName = o.playerName;
-    w.companyName = o.companyName;
+    // A blank at the end of the company name is never meant (it is what is
+    // left where a longer name was cut) and would show in every text.
+    w.companyName = trimEnd(cutText(o.companyName, decltype(w.companyName)::capacity));
     w.money = o.companyValue * 1000000;
     w.headquartersLevel = 1;
     w.extraOffices = 0;
@@ -150,8 +153,9 @@ void readNamesFile(const std::string& folder, NewGameOptions& o) {
         o.tutor = true;
         return;
     }
-    if (lines.size() >= 1) o.playerName = lines[0].substr(0, kMaxNewGameName);
-    if (lines.size() >= 2) o.companyName = lines[1].substr(0, kMaxNewGameName);
+    // Cut in characters, so an accented letter is never split.
+    if (lines.size() >= 1) o.playerName = cutText(validUtf8(lines[0]), kMaxNewGameName);
+    if (lines.size() >= 2) o.companyName = trimEnd(cutText(validUtf8(lines[1]), kMaxNewGameName));
 }
 
 int decodeHighScore(std::string_view firstLine) {

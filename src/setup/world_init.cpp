@@ -238,7 +238,7 @@ void WorldBuilder::buildPlatforms() {
         if (cellBlank(list, 0, r)) continue;
         Platform& pl = t().platforms[r];
         pl.name = list.cell(0, r);
-        pl.platformKind = platformKindOf(pl.name.view());
+        pl.platformKind = platformKindOf(pl.name.str());
         pl.selfIndex = static_cast<u8>(r);
 
         pl.price = draw(300) + 600 / (pl.platformKind + 1);
@@ -248,7 +248,7 @@ void WorldBuilder::buildPlatforms() {
         pl.releaseWeek = static_cast<u8>(1 + draw(46));
         pl.gameCount = cellInt(list, 1, r);
         pl.releaseYear = cellInt(list, 2, r) + draw(2) - 1;
-        if (platformExcluded(pl.name.view())) pl.releaseYear = kNeverYear;
+        if (platformExcluded(pl.name.str())) pl.releaseYear = kNeverYear;
 
         pl.released = 0;
         pl.launched = 0;
@@ -355,12 +355,12 @@ void WorldBuilder::placeCatalogue() {
     const std::string euList = std::string(ComputerNames) + "," + HandheldNames;
     const std::string asiaList = std::string(ConsoleNames) + "," + HandheldNames;
     for (int i = 1; i <= 255; ++i) {
-        const std::string_view name = t().platforms[i].name.view();
+        const std::string name = t().platforms[i].name.str();
         facts[static_cast<std::size_t>(i)] = {nameInList(euList, name), nameInList(asiaList, name),
                                               platformExcluded(name)};
     }
     std::array<bool, 256> genreOut{};
-    for (int i = 1; i <= 255; ++i) genreOut[static_cast<std::size_t>(i)] = genreExcluded(t().genres[i].name.view());
+    for (int i = 1; i <= 255; ++i) genreOut[static_cast<std::size_t>(i)] = genreExcluded(t().genres[i].name.str());
 
     for (int r = 1; r <= rows; ++r) {
         if (!cellBlank(list, 0, r) && !cellBlank(list, 1, r)) {

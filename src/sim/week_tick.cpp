@@ -23,6 +23,7 @@
 #include "state/calendar.h"
 #include "state/inbox.h"
 #include "state/log.h"
+#include "state/money.h"
 #include "state/save_game.h"
 #include "state/shared_ops.h"
 
@@ -144,7 +145,7 @@ void marketSteps(Game& g, Player& p) {
     capCash(w);
 
     if (w.publisherNegotiationDept > 0) {
-        w.money -= 2500;
+        w.money = subtractMoney(w.money, 2500);
         if (Years::inRange(g.currentYear)) w.yearlyBuildingCost[g.currentYear] += 2500;
     }
 
@@ -194,7 +195,7 @@ void advanceCalendar(Game& g, Player& p) {
     const int weeks = std::min(g.currentWeek, 52);
     i32 wages = 0, perks = 0;
     for (int i = 1; i <= weeks; ++i) {
-        wages += w.weeklyWages[i];
+        wages = addMoney(wages, w.weeklyWages[i]);
         perks += w.weeklyPerkCost[i];
     }
     if (Years::inRange(g.currentYear)) {
@@ -211,7 +212,7 @@ void advanceCalendar(Game& g, Player& p) {
         w.yearlyEmployees[year + 1] = employeeCount(g);
     }
     const i32 interest = Years::inRange(year) ? w.yearlyLoanCost[year] : 0;
-    w.money -= interest;
+    w.money = subtractMoney(w.money, interest);
     g.currentWeek = 1;
     if (interest > 0)
         postLetter(g, p, "Financial, Bank",

@@ -1,9 +1,20 @@
 #include "state/save_game.h"
 
+#include "state/codepage.h"
 #include "state/log.h"
 #include "state/save_file.h"
 
 namespace cw {
+namespace {
+
+// A name of blanks alone would write the file ".sav", which no load screen
+// offers; the rest goes by the rules of every typed name.
+std::string checkSaveName(const std::string& name) {
+    if (name.find_first_not_of(' ') == std::string::npos) return "The file name is empty";
+    return checkTypedName(name, "The file name", 0);
+}
+
+}  // namespace
 
 bool saveGame(Game& g, Player& p) {
     Session& s = g.session;
@@ -12,7 +23,12 @@ bool saveGame(Game& g, Player& p) {
         fileName = kAutosaveFileName;
     } else {
         const std::string typed = p.inputBox("Filename", "Write a filename for the savefile", s.currentGameName);
-        s.currentGameName = safeFileName(typed);
+        const std::string name = safeFileName(typed);
+        if (const std::string why = checkSaveName(name); !why.empty()) {
+            p.messageBox("Save Game", "The game was not saved.\r\n" + why, false);
+            return false;
+        }
+        s.currentGameName = name;
         fileName = s.currentGameName + ".sav";
     }
     const SaveOutcome saved = saveToSlot(g, fileName);

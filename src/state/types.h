@@ -13,6 +13,8 @@
 #include <string_view>
 #include <type_traits>
 
+#include "state/codepage.h"
+
 namespace cw {
 
 using i32 = std::int32_t;
@@ -20,8 +22,9 @@ using u32 = std::uint32_t;
 using u8 = std::uint8_t;
 using bool8 = std::uint8_t;  // 0 false, 1 true; kept a byte so the layout is fixed
 
-// A length-prefixed string of at most N single-byte characters (N + 1 bytes).
-// Assigning a longer text stores its first N characters.
+// A length-prefixed string of at most N single-byte characters (N + 1 bytes)
+// in the save format's code page (Windows-1252). It takes and gives UTF-8
+// text; assigning a longer text stores its first N characters.
 template <int N>
 struct pstr {
     static_assert(N > 0 && N < 256, "the length byte holds 0..255");
@@ -35,14 +38,20 @@ struct pstr {
         return *this;
     }
     void assign(std::string_view s) {
-        const std::size_t n = std::min<std::size_t>(s.size(), N);
-        std::memcpy(chars, s.data(), n);
+        const bool ascii = std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        const std::string converted = ascii ? std::string() : toRecordText(s);
+        const std::string_view bytes = ascii ? s : std::string_view(converted);
+        const std::size_t n = std::min<std::size_t>(bytes.size(), N);
+        std::memcpy(chars, bytes.data(), n);
         len = static_cast<u8>(n);
     }
     // A corrupt length byte (more than N) must never read past the field.
     int size() const { return std::min<int>(len, N); }
+    // The record's own bytes, in the code page: for comparing with other
+    // record bytes, never for showing.
     std::string_view view() const { return std::string_view(chars, static_cast<std::size_t>(size())); }
-    std::string str() const { return std::string(view()); }
+    // The text as UTF-8.
+    std::string str() const { return fromRecordText(view()); }
     operator std::string() const { return str(); }
     bool empty() const { return size() == 0; }
     // A slot whose name is empty after trimming blanks is free.
@@ -52,7 +61,7 @@ struct pstr {
         return true;
     }
     void clear() { len = 0; }
-    bool operator==(std::string_view s) const { return view() == s; }
+    bool operator==(std::string_view s) const { return str() == s; }
 };
 
 // A fixed array addressed by the index range First..Last, as the game's

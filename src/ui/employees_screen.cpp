@@ -59,6 +59,9 @@ QPushButton#Button_hire { font-size: 12pt; padding: 10px; color: #2b1a00; border
   background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffe08a, stop:1 #f0a020); }
 QPushButton#Button_hire:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff0b8, stop:1 #f7b538); }
 QPushButton#Button_hire:disabled { color: #8b96a3; border-color: #3f4a58; background: #2f3946; }
+QMenu { background: #1d2736; color: #e6ecf3; border: 1px solid #f2c14e; }
+QMenu::item { padding: 6px 22px; }
+QMenu::item:selected { background: #3d6aa8; }
 )";
 
 // The job interview's own rules.
@@ -346,7 +349,7 @@ void TForm_employees::refresh() {
     officeLabel_->setProperty("full", staff >= room);
     repolish(officeLabel_);
     const i32 viewed = model_->viewing();
-    viewingTitle_->setText(viewed > 0 ? qs(game_.tables().people[viewed].name.view())
+    viewingTitle_->setText(viewed > 0 ? qs(game_.tables().people[viewed].name.str())
                                       : QStringLiteral("Nobody chosen"));
     viewing_->setPlainText(gameText(personSheet(game_, viewed)));
     moveButton_->setEnabled(viewed > 0);
@@ -383,6 +386,7 @@ void TForm_employees::fillGrid() {
 
 void TForm_employees::updateInterestCard() {
     const i32 who = model_->personOfInterest();
+    hireButton_->setEnabled(model_->hireEnabled());
     if (who < 1) {
         interestName_->setText(QStringLiteral("Nobody yet"));
         interestInfo_->setText(QStringLiteral("Choose a row and press \"Move to -->\""));
@@ -390,10 +394,11 @@ void TForm_employees::updateInterestCard() {
         return;
     }
     const Person& p = game_.tables().people[who];
-    interestName_->setText(qs(p.name.view()));
+    interestName_->setText(qs(p.name.str()));
     interestInfo_->setText(QStringLiteral("%1 · %2 a month · rating %3")
                                .arg(qs(workAreaName(p.workArea)), moneyText(p.salary))
                                .arg(p.overallRating));
+    if (model_->interestIsOwnStaff()) interestInfo_->setText(interestInfo_->text() + QStringLiteral("\nWorks for you"));
     interestFace_->setPixmap(facePicture(who, FaceMood::Neutral, 64));
 }
 
@@ -402,7 +407,7 @@ void TForm_employees::chooseRow(int gridRow) {
     if (!item) return;
     model_->select(item->data(Qt::UserRole).toInt());
     const i32 viewed = model_->viewing();
-    viewingTitle_->setText(qs(game_.tables().people[viewed].name.view()));
+    viewingTitle_->setText(qs(game_.tables().people[viewed].name.str()));
     viewing_->setPlainText(gameText(personSheet(game_, viewed)));
     moveButton_->setEnabled(true);
 }

@@ -16,6 +16,7 @@ protected:
     Session s{out, "."};
 
     void SetUp() override {
+        s.gameRunning = true;  // the world below stands for a game in progress
         s.game->currentYear = 1983;
         s.game->currentWeek = 11;
         s.game->world().playerName = "Ann";

@@ -74,11 +74,11 @@ TEST_F(TurnCliTest, NextWeekAndFastForwardReportTheNewDate) {
 }
 
 TEST_F(TurnCliTest, NewGameRefusesLongNamesAndRejectsBadArguments) {
-    EXPECT_EQ(run("new-game player=\"Abcdefghijklmnopqrstu\"\n"), 0);
-    EXPECT_EQ(out.str(), "refused: The player name can have at most 20 characters\n");
+    EXPECT_EQ(run("new-game player=\"Abcdefghijklmnopqrstu\"\n"), 2);
+    EXPECT_EQ(out.str().rfind("error: t:1: new-game: The player name can have at most 20 characters (usage: ", 0), 0u);
     EXPECT_EQ(s.game->world().money, 0);
-    EXPECT_EQ(run("new-game level=4\n"), 0);
-    EXPECT_EQ(out.str(), "refused: The game level is 1..3\n");
+    EXPECT_EQ(run("new-game level=4\n"), 2);
+    EXPECT_EQ(out.str().rfind("error: t:1: new-game: The game level is 1..3 (usage: ", 0), 0u);
     EXPECT_EQ(run("new-game board=maybe\n"), 2);
     EXPECT_EQ(run("new-game colour=red\n"), 2);
     EXPECT_EQ(run("next-week 0\n"), 2);
@@ -123,6 +123,7 @@ TEST_F(TurnCliTest, OptionsAreShownAndSet) {
 }
 
 TEST_F(TurnCliTest, NewsAndHistoryPrintWhatTheWorldHolds) {
+    s.gameRunning = true;  // the lines below stand for a game in progress
     Game& g = *s.game;
     g.currentYear = 1982;
     postNews(g, NewsSoftware, "New game", "Line one\r\nLine two");

@@ -16,6 +16,7 @@ protected:
     Session s{out, "."};
 
     void SetUp() override {
+        s.gameRunning = true;  // the world below stands for a game in progress
         Game& g = *s.game;
         g.currentYear = 1985;
         g.currentWeek = 3;

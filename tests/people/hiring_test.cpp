@@ -361,7 +361,7 @@ TEST_F(Offer1990Test, HiringRecordsTheDealAndPaysTheOneOff) {
     screen.toggleStudy();
     screen.setFreeCar(true);
     screen.setFreePhone(true);
-    ASSERT_FALSE(screen.suggest(player, "4000", "-500"));  // a negative one-off adds nothing...
+    ASSERT_FALSE(screen.suggest(player, "4000", "500"));
     ASSERT_TRUE(iv.hireEnabled);
     ASSERT_TRUE(screen.confirmHire(player));
     EXPECT_TRUE(p.employed);
@@ -373,8 +373,8 @@ TEST_F(Offer1990Test, HiringRecordsTheDealAndPaysTheOneOff) {
     EXPECT_EQ(p.leadWeeksLeft, 7);  // no managing promised: left as it was
     EXPECT_EQ(p.hireYear, 1990);
     EXPECT_EQ(p.hireWeek, 12);
-    EXPECT_EQ(g.world().money, money + 500);  // ...but is still paid
-    EXPECT_EQ(g.world().weeklyWages[12], -500);
+    EXPECT_EQ(g.world().money, money - 500);
+    EXPECT_EQ(g.world().weeklyWages[12], 500);
     EXPECT_FALSE(iv.open);
     EXPECT_EQ(iv.studyChoice, 0);
     EXPECT_FALSE(iv.freeCar);
@@ -466,6 +466,56 @@ TEST_F(HiringTest, TheRowMenusHireTakesTheSelectedRow) {
     screen.cancel();
     EXPECT_FALSE(screen.interview().open);
     EXPECT_FALSE(g.tables().people[11].employed);
+}
+
+TEST_F(HiringTest, NegativePaymentsAreRefusedBeforeAnyPatienceIsSpent) {
+    person(10, 1, 30, 5000);
+    const Interview& iv = interview(10);
+    const i32 mood = iv.negotiationMood;
+    const auto seed = g.rng.seed;
+    ActionResult r = screen.suggest(player, "-9000", "-2000000000");
+    ASSERT_TRUE(r.has_value());
+    EXPECT_EQ(*r, (Refusal{"Error in non-recurring suggestion", "The non-recurring suggestion cannot be negative"}));
+    EXPECT_EQ(player.calls.back().a, "Error in non-recurring suggestion");
+    EXPECT_EQ(player.calls.back().number, 2000);
+    r = screen.suggest(player, "-9000", "0");
+    ASSERT_TRUE(r.has_value());
+    EXPECT_EQ(*r, (Refusal{"Error in suggested wage", "The suggested wage cannot be negative"}));
+    EXPECT_EQ(iv.negotiationMood, mood);
+    EXPECT_EQ(g.rng.seed, seed);
+    EXPECT_EQ(iv.answerKind, Interview::Answer::None);
+    EXPECT_FALSE(screen.suggest(player, "-0", "-0"));  // minus zero is zero, and is weighed
+    EXPECT_NE(g.rng.seed, seed);
+}
+
+TEST_F(HiringTest, CashNeverWrapsHoweverLargeTheOneOffPayments) {
+    g.world().money = 4000000;
+    g.world().headquartersLevel = 3;  // room for everybody, nobody too good
+    for (int who : {10, 11, 12}) {
+        person(who, 1, 30, 100);
+        interview(who);
+        ASSERT_FALSE(screen.suggest(player, "2000", "2147483647"));
+        ASSERT_TRUE(screen.interview().hireEnabled) << who;
+        ASSERT_TRUE(screen.confirmHire(player));
+    }
+    EXPECT_EQ(g.world().money, INT32_MIN);
+    EXPECT_EQ(g.world().weeklyWages[1], INT32_MAX);
+}
+
+TEST_F(HiringTest, TheHiredPersonIsMarkedAndHireIsDisabled) {
+    g.currentYear = 1990;
+    person(10, 1, 30, 100);
+    interview(10);
+    EXPECT_TRUE(screen.hireEnabled());
+    ASSERT_FALSE(screen.suggest(player, "3000", "0"));
+    ASSERT_TRUE(screen.confirmHire(player));
+    EXPECT_EQ(screen.personOfInterest(), 10);
+    EXPECT_TRUE(screen.interestIsOwnStaff());
+    EXPECT_FALSE(screen.hireEnabled());
+    screen.setPersonOfInterest(1);  // the player's own person
+    EXPECT_FALSE(screen.hireEnabled());
+    screen.setPersonOfInterest(0);  // nobody: "Hire" stays to say "Choose worker"
+    EXPECT_TRUE(screen.hireEnabled());
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ protected:
     Session s{out, std::filesystem::temp_directory_path().string()};
 
     void SetUp() override {
+        s.gameRunning = true;  // the world below stands for a game in progress
         World& w = s.game->world();
         w.headquartersLevel = 1;
         w.money = 1000000;
@@ -75,7 +76,7 @@ TEST_F(PeopleCliTest, AnInterviewFromRefusalsToTheContract) {
         printed("hired: #21 Marsh,Bo, salary 19000, study weeks 15, managing weeks 0, money 1000000, "
                 "employees 2 of 5\n"));
     ASSERT_EQ(run("interview 21\nperson 99\ninterview 4000\n"), 0);
-    EXPECT_TRUE(printed("interview: nothing opens (Marsh,Bo already works for you)\n"));
+    EXPECT_TRUE(printed("interview: refused: #21 Marsh,Bo is already employed by you\n"));
     EXPECT_TRUE(printed("person 99: nobody\n"));
     EXPECT_TRUE(printed("person 4000 is not on the labour market\n"));
     EXPECT_EQ(run("offer car=maybe\n"), 0);  // no interview open: nothing to check

@@ -150,6 +150,15 @@ TEST_F(EmployeesScreenTest, AnInterviewEndsInAContract) {
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(rowOf(screen.grid(), 21), -1);
     EXPECT_EQ(p.only("notify").back().b, "You just hired a new employee Marsh,Bo");
+    // Still the person of interest, now marked as staff, and "Hire" is off.
+    auto* hire = screen.findChild<QPushButton*>(QStringLiteral("Button_hire"));
+    EXPECT_FALSE(hire->isEnabled());
+    const QList<QLabel*> labels = screen.findChildren<QLabel*>(QStringLiteral("interestInfo"));
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_TRUE(labels[0]->text().endsWith(QStringLiteral("\nWorks for you")));
+    screen.grid()->setCurrentCell(rowOf(screen.grid(), 20), 0);
+    screen.moveToInterest();
+    EXPECT_TRUE(hire->isEnabled());
 }
 
 TEST_F(EmployeesScreenTest, ACandidateWhoRefusesOutrightLeavesTheOfferClosed) {

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 
@@ -151,6 +152,37 @@ TEST_F(StarterScreenTest, ABrokenArchiveKeepsThePlayerOnTheScreen) {
     EXPECT_NE(player.only("message")[0].b.find("data.zip cannot be read"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir / "Namstart.txt"));
     starter.exitGame();
+}
+
+TEST_F(StarterScreenTest, AccentedNamesStartAndOthersAreRefusedWithAMessage) {
+    TForm_CW2Starter starter(g, player, ref);
+    NewGameHooks hooks;
+    hooks.playerSetup = [] { return PlayerBonus{25, 1}; };
+    starter.setStartHooks(hooks);
+    starter.show();
+    starter.companyNameEdit()->setText(QStringLiteral("Łódź Soft"));
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        shown = d->findChild<QLabel*>(QStringLiteral("bodyLabel"))->text();
+        d->findChild<QPushButton*>(QStringLiteral("button_ok"))->click();
+    });
+    starter.startNewGame();
+    EXPECT_EQ(shown, QStringLiteral("The company name cannot contain \"Ł\" (the game keeps only Western European "
+                                    "letters and signs)"));
+    EXPECT_TRUE(starter.isVisible());
+    EXPECT_FALSE(fs::exists(dir / "Namstart.txt"));
+
+    // Twenty letters, each two bytes in UTF-8: the box takes them all.
+    starter.companyNameEdit()->setText(QStringLiteral("ÉÉÉÉÉÉÉÉÉÉÉÉ Société"));
+    EXPECT_EQ(starter.companyNameEdit()->text().size(), 20);
+    starter.playerNameEdit()->setText(QStringLiteral("Zoë"));
+    starter.startNewGame();
+    EXPECT_FALSE(starter.isVisible());
+    EXPECT_EQ(g.world().companyName.str(), "ÉÉÉÉÉÉÉÉÉÉÉÉ Société");
+    EXPECT_EQ(g.world().companyName.size(), 20);
+    EXPECT_EQ(g.world().playerName.str(), "Zoë");
 }
 
 TEST_F(StarterScreenTest, RebuildDatabaseNeedsTheExactCode) {
