@@ -10,6 +10,7 @@ void registerCommands(CommandTable& table) {
     registerPeopleCommands(table);
     registerHardwareCommands(table);
     registerSaveCommands(table);
+    registerMarketCommands(table);
 }
 
 }  // namespace cw::cli

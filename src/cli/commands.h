@@ -13,5 +13,6 @@ void registerRefdataCommands(CommandTable& table);  // import, dump-table
 void registerPeopleCommands(CommandTable& table);   // people, person, interview, offer, hire
 void registerHardwareCommands(CommandTable& table); // platforms, cpus, platform-analysis
 void registerSaveCommands(CommandTable& table);     // save, saves, load
+void registerMarketCommands(CommandTable& table);   // titles, title, companies
 
 }  // namespace cw::cli

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "market/company_list.h"
 #include "market/competitors.h"
 #include "market/region_lists.h"
 #include "people/people_generation.h"
@@ -590,6 +591,7 @@ void initWorld(Game& g, Player& p, const ReferenceTables& ref, const WorldScreen
     readStoredPlayTime(g);
     if (hooks.startPlayTimer) hooks.startPlayTimer();
     fillGenreProfiles(g.session);
+    loadCompanyList(g, ref);
     // On a load this is the level chosen on the new-game screen: the saved
     // world arrives only afterwards.
     g.session.buildingBasePrice = 200000 * g.world().gameLevel;
