@@ -117,9 +117,8 @@ std::string cmdTitles(Session& s, const Command& cmd) {
         s.out << "  " << e.year << '/' << e.index << " | " << x.title.view() << " | w" << int(x.releaseWeek) << ' '
               << x.releaseYear << " | " << companyText(g, x) << " | " << platformText(g, x.platform) << " | "
               << genreText(g, x.genre) << " | " << int(x.salesScore) << " | " << int(x.reviewScore) << " | "
-              << x.weekSalesUS << " | " << x.weekSalesEU << " | " << x.weekSalesAsia << " | " << x.totalSales
-              << " | " << int(x.chartPos) << " | " << int(x.bestChartPos) << " | " << stateText(g, e.year, x)
-              << '\n';
+              << x.weekSalesUS << " | " << x.weekSalesEU << " | " << x.weekSalesAsia << " | " << x.totalSales << " | "
+              << int(x.chartPos) << " | " << int(x.bestChartPos) << " | " << stateText(g, e.year, x) << '\n';
     }
     return {};
 }
@@ -198,8 +197,7 @@ std::string cmdCompanies(Session& s, const Command& cmd) {
 }  // namespace
 
 void registerMarketCommands(CommandTable& t) {
-    t.add({"titles",
-           "titles [year=Y] [company=NAME] [platform=P] [onsale] [sort=catalogue|chart|total|week] [limit=N]",
+    t.add({"titles", "titles [year=Y] [company=NAME] [platform=P] [onsale] [sort=catalogue|chart|total|week] [limit=N]",
            "print catalogue entries: release, company, platform, genre, scores, week sales, total and chart",
            cmdTitles});
     t.add({"title", "title YEAR INDEX", "print one catalogue entry in full", cmdTitle});

@@ -142,8 +142,8 @@ bool SalesChart::resolve(int topCount, std::vector<int>& positions) const {
             const i32 sum = queries_[q].sum;
             int above = inTree;
             if (sum >= lowest) {
-                const auto le = static_cast<std::size_t>(std::upper_bound(coords.begin(), coords.end(), sum) -
-                                                         coords.begin());
+                const auto le =
+                    static_cast<std::size_t>(std::upper_bound(coords.begin(), coords.end(), sum) - coords.begin());
                 above = inTree - counted.prefix(le);
             }
             if (sum >= highest)

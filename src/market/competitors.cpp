@@ -42,7 +42,7 @@ std::string releaseLine(const Game& g, const GameTitle& t, int week, int year) {
 void releaseNews(Game& g, const GameTitle& t, int score) {
     if (!g.session.inboxOptions.mailOnSoftwareNews || score <= 110) return;
     const char* verdict =
-        score > 140   ? "The game offers a lot of new exciting and wonderful features and is a must have for all gamers "
+        score > 140 ? "The game offers a lot of new exciting and wonderful features and is a must have for all gamers "
         : score > 125 ? "The game has some new and exciting features and will be a must have for nearly most gamers "
                       : "The game features some new and exciting features and is must have for all gamers that like "
                         "the genre ";

@@ -66,8 +66,9 @@ void UpdateGenreTrends(Game& g) {
         if (r > 980) {
             if (genre.trend > 0) {
                 genre.trend -= 3;
-                postNews(g, NewsSoftware, "Software_news",
-                         "Public interrest of games in the genre " + genre.name.str() + " seems to be dropping rapidly");
+                postNews(
+                    g, NewsSoftware, "Software_news",
+                    "Public interrest of games in the genre " + genre.name.str() + " seems to be dropping rapidly");
             }
         } else if (g.rng.randomInt(1000) < 20 && genre.trend < 0) {
             genre.trend += 3;

@@ -173,7 +173,8 @@ void sellTitle(Pass& pass, GameTitle& t, int year, int index, int k) {
     }
 
     if (t.usesPlayerEngine && t.engineRoyalty > 0) {
-        const i64 royalty = ((static_cast<i64>(t.weekSalesUS) + t.weekSalesEU + t.weekSalesAsia) / 100) * t.engineRoyalty;
+        const i64 royalty =
+            ((static_cast<i64>(t.weekSalesUS) + t.weekSalesEU + t.weekSalesAsia) / 100) * t.engineRoyalty;
         addCompanyIncome(g, royalty);
         auto& engines = g.world().ownEngines;
         if (engines.inRange(t.platform) && engines[t.platform].inRange(t.genre))

@@ -120,7 +120,8 @@ void fillFullWindow(test::MarketWorld& m, unsigned seed) {
     int product = 1;
     for (int y = 1977; y <= 1980; ++y) {
         for (int n = 1; n <= 3500; ++n) {
-            GameTitle& t = m.title(y, scores[rng() % 5], 1 + static_cast<int>(rng() % 3), 1 + static_cast<int>(rng() % 12));
+            GameTitle& t =
+                m.title(y, scores[rng() % 5], 1 + static_cast<int>(rng() % 3), 1 + static_cast<int>(rng() % 12));
             t.released = rng() % 10 != 0;
             t.inEU = rng() % 2;
             t.inAsia = rng() % 3 == 0;
@@ -151,9 +152,8 @@ void expectSameCharts(const Game& fast, const Game& reference) {
             ASSERT_EQ(weekSalesSum(a), weekSalesSum(b)) << y << "/" << n;
         }
     }
-    EXPECT_EQ(std::memcmp(&fast.world().productHistory, &reference.world().productHistory,
-                          sizeof(World::productHistory)),
-              0);
+    EXPECT_EQ(
+        std::memcmp(&fast.world().productHistory, &reference.world().productHistory, sizeof(World::productHistory)), 0);
     EXPECT_EQ(fast.world().gamesImage, reference.world().gamesImage);
     EXPECT_EQ(fast.world().money, reference.world().money);
     EXPECT_EQ(fast.rng.seed, reference.rng.seed);
@@ -228,9 +228,9 @@ TEST(ChartAgainstScanTest, EveryWeekOfASeededGame) {
                 ranked += a.chartPos < 255 ? 1 : 0;
             }
         }
-        ASSERT_EQ(std::memcmp(&fast.world().productHistory, &scanned.world().productHistory,
-                              sizeof(World::productHistory)),
-                  0);
+        ASSERT_EQ(
+            std::memcmp(&fast.world().productHistory, &scanned.world().productHistory, sizeof(World::productHistory)),
+            0);
         ASSERT_EQ(fast.rng.seed, scanned.rng.seed);
         ASSERT_EQ(fast.world().gamesImage, scanned.world().gamesImage);
         weekTick(g, p);

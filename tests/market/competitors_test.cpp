@@ -58,7 +58,7 @@ TEST_F(ReleaseTest, OnlyTitlesAboveFiftyComeOutInTheirWeek) {
 }
 
 TEST_F(ReleaseTest, StaffBonusCountsSoftwarePeopleAboveForty) {
-    EXPECT_EQ(StaffBonus(g, 5), 0);  // no staff
+    EXPECT_EQ(StaffBonus(g, 5), 0);   // no staff
     EXPECT_EQ(StaffBonus(g, 99), 0);  // no company
     staffMember(3, 2, 10, 1, 40);
     staffMember(3, 3, 11, 2, 90);

@@ -54,7 +54,7 @@ TEST_F(SalesTest, ScoreFiftyOneStartsFromNineHundredToOneThousandThirtyFive) {
 
 TEST_F(SalesTest, SeasonFactorsByPeriodOfTheYear) {
     GameTitle& t = title(1980, 80);
-    const std::pair<int, i32> weeks[] = {{1, 5390}, {4, 5390}, {5, 6288}, {9, 8085}, {44, 17068},
+    const std::pair<int, i32> weeks[] = {{1, 5390},   {4, 5390},   {5, 6288},  {9, 8085}, {44, 17068},
                                          {45, 17966}, {48, 17966}, {49, 5390}, {52, 5390}};
     for (auto [week, expected] : weeks) {
         g.currentWeek = week;
