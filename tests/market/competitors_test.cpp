@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "fakes/recording_player.h"
 #include "market/market_world.h"
 #include "state/shared_ops.h"
@@ -98,6 +100,41 @@ TEST_F(ReleaseTest, AStrongReleaseWeakensTheWeakerTitlesOnItsPlatform) {
     EXPECT_EQ(otherPlatform.salesScore, 100);
     EXPECT_EQ(notSelling.salesScore, 50);
     EXPECT_EQ(unreleased.salesScore, 100);
+}
+
+// The window grouped by platform gives the same scores as a scan of the
+// whole window for every release.
+TEST_F(ReleaseTest, CompetitionByPlatformMatchesAScanOfTheWindow) {
+    std::mt19937 rng(9);
+    platform(3, "Third");
+    for (int y = 1977; y <= 1980; ++y) {
+        for (int n = 0; n < 400; ++n) {
+            GameTitle& t = title(y, 40 + static_cast<int>(rng() % 120), 1 + static_cast<int>(rng() % 3));
+            t.genre = static_cast<u8>(1 + rng() % 3);
+            t.released = rng() % 5 != 0;
+        }
+    }
+    test::MarketWorld scanned;
+    test::copyGame(g, scanned.g);
+    PlatformTitles window;
+    window.build(g);
+    for (int release = 0; release < 60; ++release) {
+        const int score = 60 + static_cast<int>(rng() % 150), pf = 1 + static_cast<int>(rng() % 3),
+                  genre = 1 + static_cast<int>(rng() % 3);
+        ApplyCompetition(g, window, score, pf, genre);
+        for (int y = 1977; y <= 1980; ++y) {
+            for (int n = 1; n < scanned.g.tables().titlesPerYear[y]; ++n) {
+                GameTitle& u = scanned.g.tables().gameTitles[y][n];
+                if (!u.released || u.salesScore <= 50 || u.platform != pf) continue;
+                if (u.salesScore < score) --u.salesScore;
+                if (u.genre == genre && u.salesScore < score)
+                    u.salesScore = static_cast<u8>(u.salesScore - (score - u.salesScore) / 5);
+            }
+        }
+    }
+    for (int y = 1977; y <= 1980; ++y)
+        for (int n = 1; n <= 400; ++n)
+            ASSERT_EQ(g.tables().gameTitles[y][n].salesScore, scanned.g.tables().gameTitles[y][n].salesScore);
 }
 
 TEST_F(ReleaseTest, PlatformEffectsStayInsideOneToHundred) {
