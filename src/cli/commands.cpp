@@ -13,6 +13,7 @@ void registerCommands(CommandTable& table) {
     registerDevCommands(table);
     registerStaffCommands(table);
     registerTaskCommands(table);
+    registerMarketCommands(table);
 }
 
 }  // namespace cw::cli

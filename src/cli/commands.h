@@ -16,5 +16,6 @@ void registerSaveCommands(CommandTable& table);     // save, saves, load
 void registerDevCommands(CommandTable& table);      // genres, engines, develop, project
 void registerStaffCommands(CommandTable& table);    // staff, employee, assign, unassign, manager, study, fire, ...
 void registerTaskCommands(CommandTable& table);     // tasks, task
+void registerMarketCommands(CommandTable& table);   // titles, title, companies
 
 }  // namespace cw::cli

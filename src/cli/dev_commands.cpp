@@ -8,6 +8,7 @@
 #include "cli/driver.h"
 #include "dev/game_project.h"
 #include "dev/project_screen.h"
+#include "market/competitors.h"
 
 namespace cw::cli {
 namespace {
@@ -53,8 +54,12 @@ std::string cmdGenres(Session& s, const Command& cmd) {
     if (!cmd.args.empty()) return "takes no arguments";
     DevelopmentScreen screen(*s.game);
     s.out << "genres: " << screen.genres().size() - 1 << '\n';
-    for (const auto& item : screen.genres())
-        if (item.genre > 0) s.out << "  " << item.genre << " | " << item.text << '\n';
+    s.out << "  genre | name | interest | trend\n";
+    for (const auto& item : screen.genres()) {
+        if (item.genre <= 0) continue;
+        const GenreMarketColumns market = genreMarketColumns(*s.game, item.genre);
+        s.out << "  " << item.genre << " | " << item.text << " | " << market.interest << " | " << market.trend << '\n';
+    }
     return {};
 }
 

@@ -1,6 +1,9 @@
 // The computer-run companies' releases and the genre trends.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "state/game.h"
 #include "state/player.h"
 
@@ -15,5 +18,35 @@ void ReleaseCompetitorTitles(Game& g, Player& p);
 // At world set-up: puts on the market the catalogue titles of the years
 // before the start.
 void ReleasePastTitles(Game& g, Player& p);
+
+// The titles of the four-year sales window grouped by platform, in catalogue
+// order, so that a release looks only at the titles of its own platform.
+class PlatformTitles {
+public:
+    void build(Game& g);
+    // The window's entries on `platform` (1..255), any state.
+    const std::vector<GameTitle*>& on(int platform) const { return byPlatform_[static_cast<std::size_t>(platform)]; }
+
+private:
+    std::vector<GameTitle*> byPlatform_[256];
+};
+
+// What a release does, in the order a release does it. `score` is the
+// released title's sales score.
+int StaffBonus(Game& g, i32 companyRow);
+int CountPlatformGames(Game& g, int platform);
+void ApplyPlatformEffect(Game& g, int score, int platform);
+void ApplyGenreEffect(Game& g, int score, int genre);
+void ApplyCompetition(Game& g, const PlatformTitles& window, int score, int platform, int genre);
+void ApplyEngineEffect(Game& g, int score, int platform, int genre, i32 companyRow);
+void SpawnPorts(Game& g, int year, int index);
+
+// The market's columns of a genre's line: its public interest and its
+// trend, signed ("+2", "0", "-1").
+struct GenreMarketColumns {
+    std::string interest;
+    std::string trend;
+};
+GenreMarketColumns genreMarketColumns(const Game& g, int genre);
 
 }  // namespace cw

@@ -36,6 +36,23 @@ bool nameInList(std::string_view list, std::string_view name) {
     return std::search(list.begin(), list.end(), name.begin(), name.end(), sameLetter) != list.end();
 }
 
+const std::string& regionPreferenceList(int region) {
+    static const std::string us = std::string(ConsoleNames) + ComputerNames + HandheldNames;
+    static const std::string europe = std::string(ComputerNames) + HandheldNames;
+    static const std::string asia = std::string(ConsoleNames) + HandheldNames;
+    static const std::string none;
+    switch (region) {
+        case 1: return us;
+        case 2: return europe;
+        case 3: return asia;
+        default: return none;
+    }
+}
+
+bool preferredInRegion(std::string_view platformName, int region) {
+    return nameInList(regionPreferenceList(region), platformName);
+}
+
 u8 platformKindOf(std::string_view name) {
     u8 kind = KindComputer;
     if (nameInList(HandheldNames, name)) kind = KindHandheld;

@@ -19,6 +19,12 @@ extern const char* const ComputerNames;
 // compared without regard to letter case. An empty name occurs nowhere.
 bool nameInList(std::string_view list, std::string_view name);
 
+// The platforms each region prefers (1 US, 2 Europe, 3 Asia): the lists
+// joined with nothing between them, so a name may also be found across the
+// seam of two lists.
+const std::string& regionPreferenceList(int region);
+bool preferredInRegion(std::string_view platformName, int region);
+
 enum PlatformKind : u8 { KindComputer = 0, KindConsole = 1, KindHandheld = 2 };
 
 // 0 computer, 1 home console, 2 handheld. The lists are tried handheld,

@@ -1,13 +1,37 @@
-// Weekly game sales and the competitors' wages.
+// Weekly game sales, the sales chart and the competitors' wages.
 #pragma once
 
+#include <vector>
+
+#include "market/chart.h"
 #include "state/game.h"
 #include "state/player.h"
 
 namespace cw {
 
-// The week's revenue of every released game, the charts and the player's income.
-void UpdateWeeklySales(Game& g, Player& p);
+// Sales by period of the year, period = (week - 1) div 4 + 1, applied as a
+// fraction of 60: the weeks before Christmas sell best, the last four weeks
+// of the year worst. Index 0 is unused.
+inline constexpr i32 SeasonFactor[14] = {0, 30, 35, 45, 60, 65, 45, 50, 45, 60, 85, 95, 100, 30};
+inline int salesPeriod(int week) { return (week - 1) / 4 + 1; }
+
+// One region's revenue of a selling title this week, before the player's
+// image boost and publisher capacity. Draws one random number.
+i32 regionRevenue(Game& g, const GameTitle& t, int region, bool preferred);
+
+// The week's revenue of every released game of the last four years, the
+// charts, the player's income, fans and image, engine royalties and the
+// decay of the sales scores. With `reference` given, every title is ranked
+// by it at the moment the pass ranks it instead of by the pass's own chart.
+void UpdateWeeklySales(Game& g, Player& p, ChartScan reference = nullptr);
+
+// A catalogue entry of `year` that sells this week: on sale, with a sales
+// score above 50 and its year inside the four-year window.
+bool sellingThisWeek(const Game& g, int year, const GameTitle& t);
+
+// For every Companies entry (index 1..500; [0] unused) the number of its
+// titles selling this week.
+std::vector<int> titlesOnSaleByCompany(const Game& g);
 
 // The computer-run companies pay their staff (every fourth week).
 void PayCompanyWages(Game& g);

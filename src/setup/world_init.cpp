@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "market/company_list.h"
 #include "market/competitors.h"
 #include "market/region_lists.h"
 #include "people/people_generation.h"
@@ -591,6 +592,7 @@ void initWorld(Game& g, Player& p, const ReferenceTables& ref, const WorldScreen
     readStoredPlayTime(g);
     if (hooks.startPlayTimer) hooks.startPlayTimer();
     fillGenreProfiles(g.session);
+    loadCompanyList(g, ref);
     // A load computes this again once its saved world has arrived.
     deriveFromGameLevel(g);
 

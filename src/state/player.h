@@ -45,6 +45,8 @@ struct ProgressInfo {
     std::string inboxText;               // "Inbox messages :3"
     int barPercent = -1;                 // 0..100, or -1 for no bar
     std::string caption;                 // world set-up and loading steps
+    std::string statusText;              // the week's current step (" Calculating sales.... ")
+    std::vector<std::string> listing;    // the week's releases, sent with the last status
 };
 
 class Player {

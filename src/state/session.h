@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace cw {
 
@@ -35,6 +36,14 @@ struct GenreProfile {
     std::int32_t baseSize = 0;
     std::array<std::uint8_t, 3> weights{};
     std::array<std::uint8_t, 3> demands{};
+};
+
+// One row of the reference company list as the market reads it every week:
+// the name in column 0 and the `Companies` entry named in column 4, which
+// pays and earns for the row's titles (0 when there is none).
+struct CompanyListRow {
+    std::string name;
+    std::int32_t company = 0;
 };
 
 struct Session {
@@ -74,6 +83,8 @@ struct Session {
     // The chosen mod's excluded platforms and genres; empty for the full world.
     std::string modPlatformLine;
     std::string modGenreLine;
+    // The reference company list, read once per world set-up or load (index = row).
+    std::vector<CompanyListRow> companyList;
 
     // The player setup screen's choices, read when the player's own person is made.
     std::int32_t chosenPlayerAge = 30;       // 16..40

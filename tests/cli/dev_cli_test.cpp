@@ -28,7 +28,8 @@ protected:
 
 TEST_F(DevCliTest, GenresAndEnginesListWhatTheScreenOffers) {
     ASSERT_EQ(run("genres\n"), 0);
-    EXPECT_EQ(out.str(), "genres: 3\n  1 | Action\n  2 | Action,Adventure\n  4 | Nonsense\n");
+    EXPECT_EQ(out.str(), "genres: 3\n  genre | name | interest | trend\n  1 | Action | 0 | 0\n  2 | Action,Adventure | 0 | 0\n"
+              "  4 | Nonsense | 0 | 0\n");
     ASSERT_EQ(run("engines\n"), 0);
     EXPECT_EQ(out.str(),
               "engines: 3\n  platform | genre | name | rating\n  1 Alpha | 1 Action | Engine 1 | 50\n"
