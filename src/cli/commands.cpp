@@ -10,6 +10,7 @@ void registerCommands(CommandTable& table) {
     registerPeopleCommands(table);
     registerHardwareCommands(table);
     registerSaveCommands(table);
+    registerFinanceCommands(table);
 }
 
 }  // namespace cw::cli

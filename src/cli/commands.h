@@ -1,9 +1,14 @@
 // Registration of the driver's commands, one function per subsystem.
 #pragma once
 
+#include <ostream>
+
+#include "state/player.h"
+
 namespace cw::cli {
 
 class CommandTable;
+struct Session;
 
 void registerCommands(CommandTable& table);
 void registerBasicCommands(CommandTable& table);    // answer, status, quit, echo, selftest, help
@@ -13,5 +18,9 @@ void registerRefdataCommands(CommandTable& table);  // import, dump-table
 void registerPeopleCommands(CommandTable& table);   // people, person, interview, offer, hire
 void registerHardwareCommands(CommandTable& table); // platforms, cpus, platform-analysis
 void registerSaveCommands(CommandTable& table);     // save, saves, load
+void registerFinanceCommands(CommandTable& table);  // bank, borrow, repay, exchange, issue-shares, buy-shares, board
+
+// What a modal screen the game opens shows, as transcript lines.
+void printModalScreen(Session& s, ScreenId screen, std::ostream& out);
 
 }  // namespace cw::cli
