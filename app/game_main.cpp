@@ -12,6 +12,7 @@
 #include "state/game.h"
 #include "state/log.h"
 #include "state/paths.h"
+#include "ui/bank_screen.h"
 #include "ui/cpu_screen.h"
 #include "ui/database_screen.h"
 #include "ui/employees_screen.h"
@@ -26,6 +27,7 @@
 #include "ui/progress_window.h"
 #include "ui/qt_player.h"
 #include "ui/starter_screen.h"
+#include "ui/stock_screen.h"
 
 namespace {
 
@@ -135,6 +137,19 @@ int programStart(QApplication& app, int argc, char** argv) {
             screen = employees;
         } else if (name == QLatin1String("TForm_load_game")) {
             screen = new TForm_load_game(game, player, mainScreen.get());
+        } else if (name == QLatin1String("Tform_bank") || name == QLatin1String("Tform_stock")) {
+            QDialog* money = nullptr;
+            if (name == QLatin1String("Tform_bank")) {
+                auto* bank = new Tform_bank(game, player, mainScreen.get());
+                QObject::connect(bank, &Tform_bank::moneyChanged, mainScreen.get(), &TForm_main::refresh);
+                money = bank;
+            } else {
+                auto* stock = new Tform_stock(game, player, mainScreen.get());
+                QObject::connect(stock, &Tform_stock::moneyChanged, mainScreen.get(), &TForm_main::refresh);
+                money = stock;
+            }
+            money->hide();
+            screen = money;
         } else if (name == QLatin1String("TPasswordDlg")) {
             screen = new TPasswordDlg(mainScreen.get());
         } else {

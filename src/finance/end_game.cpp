@@ -10,9 +10,11 @@
 
 namespace cw {
 
-i32 finalScore(const Game& g) {
+i32 finalScore(const Game& g, ScoreBreakdown* why) {
     const World& w = g.world();
+    ScoreBreakdown parts;
     i32 s = 1000 * w.headquartersLevel + 300 * w.warehouseLevel + 200 * w.extraOffices + 1000 * w.factoryLevel;
+    parts.buildings = s;
     // Widened: cash near the cap less a negative loan must not wrap.
     const std::int64_t net = static_cast<std::int64_t>(w.money) - w.loan;
     if (net > 0) {
@@ -20,11 +22,17 @@ i32 finalScore(const Game& g) {
         if (g.currentYear < 1990) c -= (1990 - g.currentYear) * 500;
         c = std::max(0, c);
         s += c;
+        parts.cash = c;
     }
     // The start-up score is at least 10 in any game; a damaged one must not
     // divide by zero.
-    s += 10000 / std::max<i32>(w.startupScore, 1);
-    if (s > 0) s = w.gameLevel * w.gameLevel * s;
+    parts.startup = 10000 / std::max<i32>(w.startupScore, 1);
+    s += parts.startup;
+    if (s > 0) {
+        parts.multiplier = w.gameLevel * w.gameLevel;
+        s = w.gameLevel * w.gameLevel * s;
+    }
+    if (why) *why = parts;
     return s;
 }
 
@@ -56,7 +64,8 @@ void showEndScreen(Game& g, Player& p) {
 EndScreen endScreen(const Game& g) {
     const World& w = g.world();
     EndScreen e;
-    e.score = g.session.endScreenShown ? g.session.finalScore : finalScore(g);
+    const i32 now = finalScore(g, &e.parts);
+    e.score = g.session.endScreenShown ? g.session.finalScore : now;
     e.previousHighScore = g.session.previousHighScore;
     e.newHighScore = g.session.endScreenShown && e.score > e.previousHighScore;
     e.company = w.companyName.str();

@@ -227,6 +227,8 @@ QWidget* TForm_main::buildScreensPanel() {
         {"Platforms", "TForm_platforms"},
         {"CPUs", "Tform_cpu"},
         {"Platform analysis", "TForm_platform_analysis"},
+        {"The Bank", "Tform_bank"},
+        {"The Exchange", "Tform_stock"},
     };
     int i = 0;
     for (const auto& e : entries) {
