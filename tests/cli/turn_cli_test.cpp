@@ -56,8 +56,8 @@ TEST_F(TurnCliTest, APlayedOutGameEndsWithTheEndYearDialogAndExitCodeZero) {
     ASSERT_NE(at, std::string::npos);
     const std::size_t score = at + tail.size();
     EXPECT_EQ(text.compare(score, 16, "  Final Score : "), 0);
-    EXPECT_EQ(text.substr(text.size() - 82), "[screen] Tform_end_screen -> closed\n"
-                                              "game over: the rest of the script is skipped\n");
+    const std::string end = "[screen] Tform_end_screen -> closed\ngame over: the rest of the script is skipped\n";
+    EXPECT_EQ(text.substr(text.size() - end.size()), end);
     EXPECT_EQ(text.rfind("new game: company \"Acme\", player \"Ann\", level 3 (Experinced), start-up 20 (Medium), "
                          "money 4000000\n",
                          0),
