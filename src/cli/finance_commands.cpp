@@ -46,8 +46,8 @@ void printBank(std::ostream& out, const Game& g) {
 }
 
 void printAccount(std::ostream& out, const Game& g) {
-    out << "bank: account " << g.world().money << ", loan " << g.world().loan << ", interest rate "
-        << interestRate(g) << "%\n";
+    out << "bank: account " << g.world().money << ", loan " << g.world().loan << ", interest rate " << interestRate(g)
+        << "%\n";
 }
 
 std::string amountArg(const Command& cmd, i32& amount) {
@@ -175,8 +175,7 @@ void printModalScreen(Session& s, ScreenId screen, std::ostream& out) {
             const bool borrowing = text->rfind("borrow ", 0) == 0;
             const bool repaying = text->rfind("repay ", 0) == 0;
             long long n = 0;
-            if ((!borrowing && !repaying) || !parseInt(text->substr(borrowing ? 7 : 6), n) || n < 0 ||
-                n > 2000000000) {
+            if ((!borrowing && !repaying) || !parseInt(text->substr(borrowing ? 7 : 6), n) || n < 0 || n > 2000000000) {
                 out << "  (\"" << *text << "\" is not borrow N or repay N; the bank closes)\n";
                 break;
             }

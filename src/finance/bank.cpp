@@ -74,7 +74,8 @@ std::string financialSituationText(const Game& g) {
         if (w.money > 2000000) text = "is good";
         if (w.money > 4000000) text = "is very good";
         if (w.money > 6000000) text = "is fantastic";
-        if (maxCredit(g) < 2 * static_cast<std::int64_t>(w.loan)) text += "We should focus on bring down our loan in the bank";
+        if (maxCredit(g) < 2 * static_cast<std::int64_t>(w.loan))
+            text += "We should focus on bring down our loan in the bank";
         return text;
     }
     if (w.loan > 0) {

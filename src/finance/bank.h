@@ -42,12 +42,12 @@ struct BankScreen {
     bool borrowEnabled = false;
     i32 borrowMax = 0;  // the borrow box's ceiling
     bool repayEnabled = false;
-    i32 repayMax = 0;  // the repay box's ceiling: the whole loan
-    i32 account = 0;   // "Your Bank Account :"
-    i32 loan = 0;      // "Current Bank Loan :"
-    i32 maxCredit = 0;  // "Maximum credit :"
-    i32 rate = 0;       // "Interest rate :"
-    i32 maxNewLoan = 0;  // "Maximum new loan :"
+    i32 repayMax = 0;     // the repay box's ceiling: the whole loan
+    i32 account = 0;      // "Your Bank Account :"
+    i32 loan = 0;         // "Current Bank Loan :"
+    i32 maxCredit = 0;    // "Maximum credit :"
+    i32 rate = 0;         // "Interest rate :"
+    i32 maxNewLoan = 0;   // "Maximum new loan :"
     std::string comment;  // the banker's words
 };
 BankScreen bankScreen(const Game& g);

@@ -57,19 +57,26 @@ bool containsNoCase(const std::string& text, const std::string& part) {
 bool boardGoalAchieved(const Game& g) {
     const World& w = g.world();
     switch (w.boardGoalType) {
-        case GoalEngine: return anyOwnEngine(w);
-        case GoalFirstGame: return anyPlayersTitle(g, 1980, g.currentYear, [](const GameTitle&) { return true; });
+        case GoalEngine:
+            return anyOwnEngine(w);
+        case GoalFirstGame:
+            return anyPlayersTitle(g, 1980, g.currentYear, [](const GameTitle&) { return true; });
         case GoalChartPosition:
             // A position of 0 is a title that never entered the charts, not a
             // place above the first.
             return anyPlayersTitle(g, g.currentYear - 1, g.currentYear, [&w](const GameTitle& t) {
                 return t.bestChartPos >= 1 && t.bestChartPos <= w.boardGoalChartPos;
             });
-        case GoalCash: return static_cast<std::int64_t>(w.money) - w.loan > w.boardGoalAmount;
-        case GoalHeadquarters: return w.headquartersLevel >= w.boardGoalLevel;
-        case GoalFactory: return w.factoryLevel >= 1;
-        case GoalLoan: return w.loan < w.boardGoalAmount;
-        default: return true;
+        case GoalCash:
+            return static_cast<std::int64_t>(w.money) - w.loan > w.boardGoalAmount;
+        case GoalHeadquarters:
+            return w.headquartersLevel >= w.boardGoalLevel;
+        case GoalFactory:
+            return w.factoryLevel >= 1;
+        case GoalLoan:
+            return w.loan < w.boardGoalAmount;
+        default:
+            return true;
     }
 }
 
@@ -104,8 +111,10 @@ void nextBoardGoal(Game& g) {
             w.boardGoalAmount = 1500000;
         }
     } else if (n == 5) {
-        if (ample) chartGoal(w, 60);
-        else halfLoanGoal(w);
+        if (ample)
+            chartGoal(w, 60);
+        else
+            halfLoanGoal(w);
     } else if (n == 6) {
         if (ample) chartGoal(w, 60 - 10 * L);
     } else if (n == 7) {
@@ -115,11 +124,15 @@ void nextBoardGoal(Game& g) {
             w.boardGoalLevel = w.headquartersLevel + 1;
         }
     } else if (n == 8) {
-        if (ample) chartGoal(w, 50 - 10 * L);
-        else halfLoanGoal(w);
+        if (ample)
+            chartGoal(w, 50 - 10 * L);
+        else
+            halfLoanGoal(w);
     } else if (n == 9) {
-        if (ample) chartGoal(w, 40 - 10 * L);
-        else halfLoanGoal(w);
+        if (ample)
+            chartGoal(w, 40 - 10 * L);
+        else
+            halfLoanGoal(w);
     } else if (n == 10) {
         if (w.factoryLevel < 1) {
             setGoal(w, "build a factory. Company owners would like to expand into the platfom business", GoalFactory);
@@ -131,8 +144,8 @@ void nextBoardGoal(Game& g) {
             w.boardGoalAmount = 100000;
         } else if (w.money > 1000000) {
             // Widened: a company near the cash cap must not get a negative target.
-            const i32 target = static_cast<i32>(std::min<std::int64_t>(static_cast<std::int64_t>(w.money) + 1000000,
-                                                                       INT32_MAX));
+            const i32 target =
+                static_cast<i32>(std::min<std::int64_t>(static_cast<std::int64_t>(w.money) + 1000000, INT32_MAX));
             setGoal(w, "Company Cash (deducted with company loan) should exceed " + num(target) + "$", GoalCash);
             w.boardGoalAmount = target;
         } else {
@@ -159,8 +172,8 @@ void holdBoardMeeting(Game& g, Player& p) {
             w.boardGoalYearsLeft = years;
             text = "Welcome to our First annual board Meeting in " + company + "\r\n\r\n" +
                    "Our Intermediate goal will be : " + w.companyGoalText.str() + "\r\n" +
-                   "We expect the engine to finished in maximum " + num(years) + " Year(s)" + "\r\n" + "\r\n" +
-                   "\r\n" + "Our financial situation is healthy at the moment.";
+                   "We expect the engine to finished in maximum " + num(years) + " Year(s)" + "\r\n" + "\r\n" + "\r\n" +
+                   "Our financial situation is healthy at the moment.";
         } else {
             w.boardGoalYearsLeft -= 1;
             text = "Welcome to our annual board Meeting in " + company + "\r\n\r\n" +
@@ -172,14 +185,15 @@ void holdBoardMeeting(Game& g, Player& p) {
                 const i32 years = std::max(1, (100 - w.boardOpinion) / (7 * L + 10));
                 w.boardGoalYearsLeft = years;
                 nextBoardGoal(g);
-                text += "\r\n" + std::string("Fantastic. Goal completed!.") + "\r\n" + "The next years Goal is :" +
-                        w.companyGoalText.str() + "\r\n" + "We expect to reach the goal in maximum " + num(years) +
-                        " Year(s)" + "\r\n\r\n";
+                text += "\r\n" + std::string("Fantastic. Goal completed!.") + "\r\n" +
+                        "The next years Goal is :" + w.companyGoalText.str() + "\r\n" +
+                        "We expect to reach the goal in maximum " + num(years) + " Year(s)" + "\r\n\r\n";
             } else if (w.boardGoalYearsLeft <= 0) {
-                text += "\r\n" + std::string(
-                                     "You did not manage to achieve our company goal in time! We will extend it by a "
-                                     "year and hope that you be able to have a positiv result for us by the end of "
-                                     "this year") +
+                text += "\r\n" +
+                        std::string(
+                            "You did not manage to achieve our company goal in time! We will extend it by a "
+                            "year and hope that you be able to have a positiv result for us by the end of "
+                            "this year") +
                         "\r\n";
                 w.boardOpinion += 7 * L + 10;
                 w.boardGoalYearsLeft += 1;
@@ -232,8 +246,8 @@ void yearEndPeopleStep(Game& g, Player& p) {
         const int age = person.age;
         if (age < 65) {
             p.askDialog("Retirement",
-                        "For age reasons you will be retired in " + num(65 - age) + " by the board of directors",
-                        false, false);
+                        "For age reasons you will be retired in " + num(65 - age) + " by the board of directors", false,
+                        false);
         } else if (age == 65) {
             p.askDialog("Retirement", "This is your last year as managing director.", false, false);
         } else {

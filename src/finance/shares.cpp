@@ -38,13 +38,14 @@ bool buyBackRound(Game& g, Player& p, i32 cashBelow, i32 price, bool threeTimes)
         if (!(g.rng.randomInt(10) + 1 > 4)) continue;
         if (c.money >= cashBelow) continue;
         const std::string text =
-            threeTimes ? c.name.str() + " is offering you 5% of you shares for three times the current value. You will "
-                                        "have to pay " +
-                             std::to_string(price) + "\r\n" +
-                             "Are you sure you want to buy back the 5% of your shares at that price ?"
-                       : c.name.str() + " is offering you 5% of you shares. You will have to pay " +
-                             std::to_string(price) + "\r\n" +
-                             "Are you sure you want to buy back the 5% of your shares at that price ?";
+            threeTimes
+                ? c.name.str() +
+                      " is offering you 5% of you shares for three times the current value. You will "
+                      "have to pay " +
+                      std::to_string(price) + "\r\n" +
+                      "Are you sure you want to buy back the 5% of your shares at that price ?"
+                : c.name.str() + " is offering you 5% of you shares. You will have to pay " + std::to_string(price) +
+                      "\r\n" + "Are you sure you want to buy back the 5% of your shares at that price ?";
         if (!p.askDialog("Are you sure", text, true, true)) continue;
         c.money += price;
         c.playerSharesHeld -= 5;
@@ -181,8 +182,8 @@ bool takeoverThreatening(const Game& g) {
 ExchangeScreen exchangeScreen(const Game& g) {
     const World& w = g.world();
     ExchangeScreen e;
-    e.rows.push_back({w.companyName.str(), std::to_string(sharePrice(g)), w.sharesOwnedPercent, w.sharesOwnedPercent,
-                      true});
+    e.rows.push_back(
+        {w.companyName.str(), std::to_string(sharePrice(g)), w.sharesOwnedPercent, w.sharesOwnedPercent, true});
     for (const Company& c : g.tables().companies) {
         if (c.name.empty() || c.firstYear > g.currentYear) continue;
         e.rows.push_back({c.name.str(), g.currentYear - c.firstYear < 1 ? "NA" : std::to_string(c.sharePrice),

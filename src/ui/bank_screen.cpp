@@ -6,10 +6,10 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QToolButton>
-#include <algorithm>
 #include <QSpinBox>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "finance/bank.h"
 #include "state/game.h"
@@ -74,7 +74,8 @@ Tform_bank::Tform_bank(Game& g, Player& p, QWidget* parent) : QDialog(parent), g
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 14);
     outer->setSpacing(12);
-    const HeaderBand header = makeHeaderBand(this, bankIcon(34), QStringLiteral("The Bank"), QStringLiteral("headerLabel"));
+    const HeaderBand header =
+        makeHeaderBand(this, bankIcon(34), QStringLiteral("The Bank"), QStringLiteral("headerLabel"));
     outer->addWidget(header.band);
 
     auto* body = new QHBoxLayout;
@@ -86,8 +87,8 @@ Tform_bank::Tform_bank(Game& g, Player& p, QWidget* parent) : QDialog(parent), g
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(18);
     grid->setVerticalSpacing(8);
-    const char* captions[5] = {"Your Bank Account :", "Current Bank Loan :", "Maximum credit :", "Interest rate :",
-                               "Maximum new loan :"};
+    const char* captions[5] = {
+        "Your Bank Account :", "Current Bank Loan :", "Maximum credit :", "Interest rate :", "Maximum new loan :"};
     for (int i = 0; i < 5; ++i) {
         auto* c = new QLabel(QString::fromLatin1(captions[i]), account);
         c->setObjectName(QStringLiteral("caption"));
@@ -170,8 +171,8 @@ Tform_bank::Tform_bank(Game& g, Player& p, QWidget* parent) : QDialog(parent), g
     };
     addAction(QStringLiteral("Borrow"), borrowBox_, borrowButton_, QStringLiteral("borrowBox"),
               QStringLiteral("Borrow now"), QStringLiteral("borrowButton"));
-    addAction(QStringLiteral("Repay"), repayBox_, repayButton_, QStringLiteral("repayBox"),
-              QStringLiteral("Repay now"), QStringLiteral("repayButton"));
+    addAction(QStringLiteral("Repay"), repayBox_, repayButton_, QStringLiteral("repayBox"), QStringLiteral("Repay now"),
+              QStringLiteral("repayButton"));
     right->addStretch(1);
     body->addLayout(right, 1);
     outer->addLayout(body, 1);

@@ -100,8 +100,9 @@ TForm_boardmeeting::TForm_boardmeeting(const Game& g, QWidget* parent) : QDialog
     paper.setStyleHint(QFont::Serif);
     paper.setPixelSize(14);
     text_->setFont(paper);
-    text_->setPlainText(m.text.empty() ? QStringLiteral("The board has nothing to say to you this year.")
-                                       : QString::fromStdString(m.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    text_->setPlainText(m.text.empty()
+                            ? QStringLiteral("The board has nothing to say to you this year.")
+                            : QString::fromStdString(m.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     body->addWidget(text_, 1);
     outer->addLayout(body, 1);
 

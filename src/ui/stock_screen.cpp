@@ -197,7 +197,8 @@ void Tform_stock::refresh() {
         }
     }
     const World& w = game_.world();
-    holding_->setText(QStringLiteral("You own %1 %   ·   Share price %2").arg(w.sharesOwnedPercent).arg(sharePrice(game_)));
+    holding_->setText(
+        QStringLiteral("You own %1 %   ·   Share price %2").arg(w.sharesOwnedPercent).arg(sharePrice(game_)));
     packet_->setText(QStringLiteral("Issue 5 %: you get %1\nBuy back 5 %: about %2")
                          .arg(dollarsText(packetValue(game_)), dollarsText(buyBackPrice(game_))));
     refreshChart();

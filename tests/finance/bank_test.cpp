@@ -113,14 +113,13 @@ TEST(BankScreenModel, FiguresAndTheBankersWordsByWeeksInDebt) {
     EXPECT_TRUE(b.repayEnabled);
     EXPECT_EQ(b.repayMax, 300000);
     EXPECT_EQ(b.comment, "Welcome to the bank Sir.\r\nWhat can we do for you ?");
-    const std::pair<int, const char*> words[] = {
-        {1, "Would you like to bring down the loan ? "},
-        {5, "Would you like to bring down the loan ? "},
-        {6, "You will have to bring down the loan in the next few months ? "},
-        {10, "You will have to bring down the loan in the next few months ? "},
-        {11, "Please make sure you bring down your bank loan very soon ? "},
-        {16, "Please make sure you bring down your bank loan very soon ? "},
-        {17, "Make sure you bring down your bank loan now ? "}};
+    const std::pair<int, const char*> words[] = {{1, "Would you like to bring down the loan ? "},
+                                                 {5, "Would you like to bring down the loan ? "},
+                                                 {6, "You will have to bring down the loan in the next few months ? "},
+                                                 {10, "You will have to bring down the loan in the next few months ? "},
+                                                 {11, "Please make sure you bring down your bank loan very soon ? "},
+                                                 {16, "Please make sure you bring down your bank loan very soon ? "},
+                                                 {17, "Make sure you bring down your bank loan now ? "}};
     for (const auto& [weeks, tail] : words) {
         f.w().debtWeeks = weeks;
         EXPECT_EQ(bankScreen(f.g).comment,
@@ -181,10 +180,10 @@ TEST(FinancialSituation, EveryBranchOfTheBoardsSentence) {
     EXPECT_EQ(at(6000001, 0, 40), "is fantastic");
     EXPECT_EQ(at(6000001, 500001, 40), "is fantasticWe should focus on bring down our loan in the bank");
     EXPECT_EQ(at(99999, 400000, 20), "is not good, but we can obtain a loan of maximum 600000.");
-    EXPECT_EQ(at(99999, 1000000, 20),
-              "is very bad and we cannot obtain a new loan. But mayby you have an good idea.");
-    EXPECT_EQ(at(99999, 0, 40), "is not good, but we can obtain a loan or we can sell out some of our shares on the "
-                                "stock market.");
+    EXPECT_EQ(at(99999, 1000000, 20), "is very bad and we cannot obtain a new loan. But mayby you have an good idea.");
+    EXPECT_EQ(at(99999, 0, 40),
+              "is not good, but we can obtain a loan or we can sell out some of our shares on the "
+              "stock market.");
 }
 
 // A company at its credit limit cannot borrow its way out.

@@ -130,10 +130,11 @@ TEST(BuyBack, RefusedFrom45AndOneOfferAcceptedFrom40) {
     EXPECT_EQ(d[d.size() - 2].b, "Rival 2 is offering you 5% of you shares. You will have to pay " +
                                      std::to_string(price) +
                                      "\r\nAre you sure you want to buy back the 5% of your shares at that price ?");
-    EXPECT_EQ(d.back().b, "Rival 2 is offering you 5% of you shares for three times the current value. You will "
-                          "have to pay " +
-                              std::to_string(3 * price) +
-                              "\r\nAre you sure you want to buy back the 5% of your shares at that price ?");
+    EXPECT_EQ(d.back().b,
+              "Rival 2 is offering you 5% of you shares for three times the current value. You will "
+              "have to pay " +
+                  std::to_string(3 * price) +
+                  "\r\nAre you sure you want to buy back the 5% of your shares at that price ?");
     EXPECT_EQ(g.w().money, 500000 - 3 * price);
     EXPECT_EQ(g.w().yearlyIncome[1985], -3 * price);
 }

@@ -43,8 +43,8 @@ void smallMarket(Game& g) {
     w.gameLevel = 2;
     w.startupScore = 20;
     w.boardOpinion = 41;
-    const char* names[] = {"Kettlecombe Games", "Osiercombe Systems", "Coppershaw Ware", "Yewwood Soft",
-                           "Brouwer Games", "Heatherfold Arcade"};
+    const char* names[] = {"Kettlecombe Games", "Osiercombe Systems", "Coppershaw Ware",
+                           "Yewwood Soft",      "Brouwer Games",      "Heatherfold Arcade"};
     for (int i = 0; i < 6; ++i) {
         Company& c = g.tables().companies[i + 1];
         c.name = names[i];
