@@ -74,6 +74,9 @@ void QtPlayer::showModal(ScreenId screen) {
         return;
     }
     if (game_ && screen == ScreenId::EndScreen) {
+        // The game is over: the main screen goes under its cover and takes
+        // no more clicks while the result is shown.
+        if (main_) main_->setCoverVisible(true);
         Tform_end_screen end(*game_, dialogParent());
         QObject::connect(&end, &Tform_end_screen::reportsRequested, &end,
                          [&end] { runScreenPlaceholder(&end, QStringLiteral("Final annual reports")); });
