@@ -13,6 +13,7 @@
 #include "state/log.h"
 #include "state/paths.h"
 #include "ui/app_style.h"
+#include "ui/bank_screen.h"
 #include "ui/cpu_screen.h"
 #include "ui/database_screen.h"
 #include "ui/development_screen.h"
@@ -30,6 +31,7 @@
 #include "ui/qt_player.h"
 #include "ui/staff_screen.h"
 #include "ui/starter_screen.h"
+#include "ui/stock_screen.h"
 
 namespace {
 
@@ -161,6 +163,19 @@ int programStart(QApplication& app, int argc, char** argv) {
             screen = staff;
         } else if (name == QLatin1String("TForm_load_game")) {
             screen = new TForm_load_game(game, player, mainScreen.get());
+        } else if (name == QLatin1String("Tform_bank") || name == QLatin1String("Tform_stock")) {
+            QDialog* money = nullptr;
+            if (name == QLatin1String("Tform_bank")) {
+                auto* bank = new Tform_bank(game, player, mainScreen.get());
+                QObject::connect(bank, &Tform_bank::moneyChanged, mainScreen.get(), &TForm_main::refresh);
+                money = bank;
+            } else {
+                auto* stock = new Tform_stock(game, player, mainScreen.get());
+                QObject::connect(stock, &Tform_stock::moneyChanged, mainScreen.get(), &TForm_main::refresh);
+                money = stock;
+            }
+            money->hide();
+            screen = money;
         } else if (name == QLatin1String("TPasswordDlg")) {
             screen = new TPasswordDlg(mainScreen.get());
         } else {

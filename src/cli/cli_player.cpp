@@ -77,7 +77,17 @@ std::string CliPlayer::chooseFile(std::string_view caption, std::string_view fol
     return answer;
 }
 
-void CliPlayer::showModal(ScreenId screen) { out_ << "[screen] " << screenName(screen) << " -> closed\n"; }
+void CliPlayer::showModal(ScreenId screen) {
+    if (screenText_) screenText_(screen, out_);
+    out_ << "[screen] " << screenName(screen) << " -> closed\n";
+}
+
+std::optional<std::string> CliPlayer::takeTextAnswer() {
+    if (answers_.empty() || answers_.front().kind != Answer::Text) return std::nullopt;
+    std::string text = answers_.front().text;
+    answers_.pop_front();
+    return text;
+}
 
 void CliPlayer::letterPosted(std::string_view subject, std::string_view body) {
     out_ << "[letter] " << oneLine(subject) << " | " << oneLine(body) << '\n';

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <deque>
+#include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -27,6 +29,12 @@ public:
     // Set when a queued answer did not fit the question asked; the driver
     // reports it as a script error.
     std::string takeError() { return std::exchange(error_, {}); }
+    // Prints what a modal screen shows before it closes (the board meeting,
+    // the end screen, the bank during a debt warning).
+    using ScreenText = std::function<void(ScreenId, std::ostream&)>;
+    void setScreenText(ScreenText f) { screenText_ = std::move(f); }
+    // The next queued answer when it is a text; nothing otherwise.
+    std::optional<std::string> takeTextAnswer();
 
     void notify(std::string_view title, std::string_view text, int durationMs) override;
     bool askDialog(std::string_view caption, std::string_view text, bool yesNo, bool showSecondButton) override;
@@ -58,6 +66,7 @@ private:
     std::ostream& out_;
     std::deque<Answer> answers_;
     std::string error_;
+    ScreenText screenText_;
 };
 
 }  // namespace cw::cli

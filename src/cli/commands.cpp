@@ -14,6 +14,7 @@ void registerCommands(CommandTable& table) {
     registerStaffCommands(table);
     registerTaskCommands(table);
     registerMarketCommands(table);
+    registerFinanceCommands(table);
 }
 
 }  // namespace cw::cli

@@ -1,9 +1,14 @@
 // Registration of the driver's commands, one function per subsystem.
 #pragma once
 
+#include <ostream>
+
+#include "state/player.h"
+
 namespace cw::cli {
 
 class CommandTable;
+struct Session;
 
 void registerCommands(CommandTable& table);
 void registerBasicCommands(CommandTable& table);    // answer, status, quit, echo, selftest, help
@@ -17,5 +22,9 @@ void registerDevCommands(CommandTable& table);      // genres, engines, develop,
 void registerStaffCommands(CommandTable& table);    // staff, employee, assign, unassign, manager, study, fire, ...
 void registerTaskCommands(CommandTable& table);     // tasks, task
 void registerMarketCommands(CommandTable& table);   // titles, title, companies
+void registerFinanceCommands(CommandTable& table);  // bank, borrow, repay, exchange, issue-shares, buy-shares, board
+
+// What a modal screen the game opens shows, as transcript lines.
+void printModalScreen(Session& s, ScreenId screen, std::ostream& out);
 
 }  // namespace cw::cli

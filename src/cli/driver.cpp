@@ -10,6 +10,7 @@ namespace cw::cli {
 Session::Session(std::ostream& o, std::string folder)
     : out(o), gameFolder(std::move(folder)), game(std::make_unique<Game>()), player(o) {
     game->programFolder = gameFolder;
+    player.setScreenText([this](ScreenId screen, std::ostream& text) { printModalScreen(*this, screen, text); });
 }
 
 void CommandTable::add(CommandInfo info) {

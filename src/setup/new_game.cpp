@@ -102,6 +102,8 @@ void writeChoices(Game& g, const NewGameOptions& o) {
     s.fastForward = false;
     s.stopRequested = false;
     s.fastForwardWeeksLeft = 0;
+    s.endScreenShown = false;
+    s.boardMeetingText.clear();
     s.weekCashChange = 0;
     s.monthCashChange = 0;
     // The first week's change then shows what was spent since the start.

@@ -50,10 +50,6 @@ void capCash(World& w) {
     if (w.money > kCashCap) w.money = kCashCap;
 }
 
-// Interest arithmetic wraps like the rest of the game's 32-bit sums instead
-// of being undefined on an absurd loan.
-i32 wrapMul(i32 a, i32 b) { return static_cast<i32>(static_cast<u32>(a) * static_cast<u32>(b)); }
-
 // The week's opening: the banner, the yearly show, the autosave, the inbox
 // clean-up and the two ways the game can be over before anything moves.
 Outcome openWeek(Game& g, Player& p) {
@@ -211,13 +207,9 @@ void advanceCalendar(Game& g, Player& p) {
         w.yearlyCash[year + 1] = w.money;
         w.yearlyEmployees[year + 1] = employeeCount(g);
     }
-    const i32 interest = Years::inRange(year) ? w.yearlyLoanCost[year] : 0;
-    w.money = subtractMoney(w.money, interest);
+    // The bank's letter is dated in the first week of the closing year.
     g.currentWeek = 1;
-    if (interest > 0)
-        postLetter(g, p, "Financial, Bank",
-                   "Dear " + w.playerName.str() + "\r\n" + "We have credited your account, " +
-                       std::to_string(interest) + " to pay the interest rate of your loan");
+    yearEndInterest(g, p);
     ++g.currentYear;
     for (int i = 1; i <= 52; ++i) {
         w.weeklyCash[i] = 0;
@@ -321,8 +313,7 @@ Outcome playWeek(Game& g, Player& p) {
     yearEndPeopleStep(g, p);
     if (g.gameOver) return Outcome::GameOver;  // the owner was retired
 
-    const i32 rate = interestRate(g);
-    if (rate > 0 && Years::inRange(g.currentYear)) w.yearlyLoanCost[g.currentYear] += wrapMul(rate, w.loan / 100) / 52;
+    weeklyInterest(g);
 
     reportWeek(g, p);
     if (debtCheck(g, p) == Outcome::GameOver) return Outcome::GameOver;

@@ -12,6 +12,7 @@ void Game::reset() {
     currentYear = 1980;
     currentWeek = 1;
     gameOver = false;
+    session.endScreenShown = false;
 }
 
 }  // namespace cw

@@ -89,6 +89,13 @@ struct Session {
     // The player setup screen's choices, read when the player's own person is made.
     std::int32_t chosenPlayerAge = 30;       // 16..40
     std::int32_t chosenPlayerSpecialty = 0;  // 0 Leadership, 1 Programming, 2 Designing, 3 Graphics, 4 Hardware
+
+    // The last board meeting's text, for its screen.
+    std::string boardMeetingText;
+    // The end screen's score and the best score before it, set when it is shown.
+    std::int32_t finalScore = 0;
+    std::int32_t previousHighScore = 0;
+    bool endScreenShown = false;
 };
 
 }  // namespace cw

@@ -252,6 +252,8 @@ QWidget* TForm_main::buildScreensPanel() {
         {"Platform analysis", "TForm_platform_analysis"},
         {"New game project", "TForm_development"},
         {"Project properties", "TDevelopment"},
+        {"The Bank", "Tform_bank"},
+        {"The Exchange", "Tform_stock"},
     };
     int i = 0;
     for (const auto& e : entries) {
@@ -263,8 +265,8 @@ QWidget* TForm_main::buildScreensPanel() {
             if (!busy_) emit screenRequested(screen);
         });
         // The long captions get a row of their own, the short ones share one.
-        static constexpr int kCell[][3] = {{0, 0, 2}, {1, 0, 2}, {2, 0, 1}, {2, 1, 1},
-                                           {3, 0, 2}, {4, 0, 1}, {4, 1, 1}};
+        static constexpr int kCell[][3] = {{0, 0, 2}, {1, 0, 2}, {2, 0, 1}, {2, 1, 1}, {3, 0, 2},
+                                           {4, 0, 1}, {4, 1, 1}, {5, 0, 1}, {5, 1, 1}};
         static_assert(sizeof(kCell) / sizeof(kCell[0]) == sizeof(entries) / sizeof(entries[0]));
         grid->addWidget(b, kCell[i][0], kCell[i][1], 1, kCell[i][2]);
         ++i;

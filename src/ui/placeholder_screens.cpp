@@ -6,11 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "setup/main_screen_model.h"
-#include "state/game.h"
 #include "ui/message_dialogs.h"
 #include "ui/painted_icons.h"
-#include "ui/qt_player.h"
 
 namespace cw::ui {
 namespace {
@@ -62,21 +59,6 @@ QDialog* createPlaceholderScreen(const QString& name, QWidget* parent) {
 
 void runScreenPlaceholder(QWidget* parent, const QString& name) {
     QDialog* d = createPlaceholderScreen(name, parent);
-    d->exec();
-    delete d;
-}
-
-QDialog* createEndScreenPlaceholder(QWidget* parent, const Game& g) {
-    const MainScreenModel m = buildMainScreenModel(g);
-    QString body = m.companyName.empty() ? QString() : qs(m.companyName) + QLatin1Char('\n');
-    body += qs(m.weekText) + QStringLiteral(", ") + qs(m.dateText) + QLatin1Char('\n');
-    body += QStringLiteral("Cash: ") + qs(m.cashText);
-    return framedDialog(parent, QStringLiteral("Tform_end_screen"), QStringLiteral("Game over"), body,
-                        QStringLiteral("Close"));
-}
-
-void runEndScreenPlaceholder(QWidget* parent, const Game& g) {
-    QDialog* d = createEndScreenPlaceholder(parent, g);
     d->exec();
     delete d;
 }

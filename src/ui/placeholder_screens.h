@@ -10,10 +10,6 @@
 
 class QDialog;
 
-namespace cw {
-struct Game;
-}
-
 namespace cw::ui {
 
 // A hidden window named `name` (object name and title).
@@ -21,11 +17,6 @@ QDialog* createPlaceholderScreen(const QString& name, QWidget* parent);
 
 // Shows a placeholder for `name` modally and returns when it is closed.
 void runScreenPlaceholder(QWidget* parent, const QString& name);
-
-// The end of a game until the end screen with its score exists: the company,
-// its cash and the date, and a button that ends the program.
-void runEndScreenPlaceholder(QWidget* parent, const Game& g);
-QDialog* createEndScreenPlaceholder(QWidget* parent, const Game& g);
 
 // Every screen created at start, in creation order.
 class ScreenSet {

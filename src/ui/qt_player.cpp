@@ -11,6 +11,9 @@
 
 #include "setup/main_screen_model.h"
 #include "state/game.h"
+#include "ui/bank_screen.h"
+#include "ui/board_meeting_screen.h"
+#include "ui/end_screen.h"
 #include "ui/main_screen.h"
 #include "ui/message_dialogs.h"
 #include "ui/notification_window.h"
@@ -62,8 +65,24 @@ std::string QtPlayer::chooseFile(std::string_view caption, std::string_view fold
 }
 
 void QtPlayer::showModal(ScreenId screen) {
-    if (screen == ScreenId::EndScreen && game_) {
-        runEndScreenPlaceholder(dialogParent(), *game_);
+    if (game_ && screen == ScreenId::Bank) {
+        Tform_bank bank(*game_, *this, dialogParent());
+        bank.exec();
+        return;
+    }
+    if (game_ && screen == ScreenId::BoardMeeting) {
+        TForm_boardmeeting meeting(*game_, dialogParent());
+        meeting.exec();
+        return;
+    }
+    if (game_ && screen == ScreenId::EndScreen) {
+        // The game is over: the main screen goes under its cover and takes
+        // no more clicks while the result is shown.
+        if (main_) main_->setCoverVisible(true);
+        Tform_end_screen end(*game_, dialogParent());
+        QObject::connect(&end, &Tform_end_screen::reportsRequested, &end,
+                         [&end] { runScreenPlaceholder(&end, QStringLiteral("Final annual reports")); });
+        end.exec();
         return;
     }
     runScreenPlaceholder(dialogParent(), QString::fromLatin1(screenName(screen)));

@@ -36,7 +36,7 @@ QPushButton { padding: 7px 14px; border-radius: 4px; font-weight: bold; color: #
   border: 1px solid #5a8cc4; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4a80bb, stop:1 #2b5585); }
 QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5b93d0, stop:1 #34659c); }
 QPushButton:disabled { color: #8b96a3; border-color: #3f4a58; background: #2f3946; }
-QPushButton#Button_close { border-color: #6b7786;
+QPushButton#closeButton { border-color: #6b7786;
   background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #56616f, stop:1 #3a434f); }
 )";
 
@@ -48,7 +48,7 @@ QString gameText(const std::string& s) {
 
 QPushButton* closeButton(QDialog* dialog) {
     auto* close = new QPushButton(QStringLiteral("Close"), dialog);
-    close->setObjectName(QStringLiteral("Button_close"));
+    close->setObjectName(QStringLiteral("closeButton"));
     close->setToolTip(QStringLiteral("Close (Esc)"));
     close->setAutoDefault(false);
     QObject::connect(close, &QPushButton::clicked, dialog, &QDialog::reject);

@@ -58,7 +58,7 @@ QPushButton#Button_fire { border-color: #b0483c;
   background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #d25a4b, stop:1 #93352b); }
 QPushButton#Button_choose { color: #2b1a00; border: 2px solid #a86b00;
   background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffe08a, stop:1 #f0a020); }
-QPushButton#Button_close { border-color: #6b7786;
+QPushButton#closeButton { border-color: #6b7786;
   background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #56616f, stop:1 #3a434f); }
 )";
 
@@ -224,7 +224,7 @@ void TForm_view_employees::build() {
     barLayout->addStretch(1);
     choose_ = button(QStringLiteral("Choose"), QStringLiteral("Button_choose"),
                      QStringLiteral("Choose the employee in the list (or double-click him)"), bar);
-    close_ = button(QStringLiteral("Close"), QStringLiteral("Button_close"), QStringLiteral("Close (Esc)"), bar);
+    close_ = button(QStringLiteral("Close"), QStringLiteral("closeButton"), QStringLiteral("Close (Esc)"), bar);
     barLayout->addWidget(choose_);
     barLayout->addWidget(close_);
     outer->addWidget(bar);

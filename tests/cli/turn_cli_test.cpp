@@ -48,11 +48,16 @@ TEST_F(TurnCliTest, APlayedOutGameEndsWithTheEndYearDialogAndExitCodeZero) {
         "[dialog] GAME | Game is over.You managed to get to the end year, Congratulations\\nYou can now view the "
         "result "
         "of you game. When done Choose Game options, End game -> Ok\n"
-        "[screen] Tform_end_screen -> closed\n"
-        "game over: the rest of the script is skipped\n";
+        "Tform_end_screen: Game is over\n"
+        "  Game Over\n"
+        "  Acme, Week 1, 2006\n";
     const std::string text = out.str();
-    ASSERT_GE(text.size(), tail.size());
-    EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+    const std::size_t at = text.find(tail);
+    ASSERT_NE(at, std::string::npos);
+    const std::size_t score = at + tail.size();
+    EXPECT_EQ(text.compare(score, 16, "  Final Score : "), 0);
+    const std::string end = "[screen] Tform_end_screen -> closed\ngame over: the rest of the script is skipped\n";
+    EXPECT_EQ(text.substr(text.size() - end.size()), end);
     EXPECT_EQ(text.rfind("new game: company \"Acme\", player \"Ann\", level 3 (Experinced), start-up 20 (Medium), "
                          "money 4000000\n",
                          0),
@@ -90,7 +95,7 @@ TEST_F(TurnCliTest, StatusShowsTheFinanceFigures) {
     EXPECT_TRUE(
         printed("year: 1980\nweek: 2\nmoney: 2000000\nloan: 0\ndebtWeeks: 0\nunread: 2\n"
                 "weekCashChange: 0\nmonthCashChange: 0\nyearChange: 0\nyearlyLoanCost: 0\n"
-                "sharePrice: 0\n"));
+                "sharePrice: 190\n"));
 }
 
 TEST_F(TurnCliTest, EndGameAsksFirst) {
@@ -102,6 +107,11 @@ TEST_F(TurnCliTest, EndGameAsksFirst) {
     EXPECT_EQ(run("end-game\necho after\n"), 0);
     EXPECT_EQ(out.str(),
               "[dialog] Quit Current Game | Are you sure you will quit current game ? -> Yes\n"
+              "Tform_end_screen: Game is over\n"
+              "  Game Over\n"
+              "  My Company, Week 1, 1980\n"
+              "  Final Score : 6000\n"
+              "  New high score (the best was 0)\n"
               "[screen] Tform_end_screen -> closed\n"
               "game over: the rest of the script is skipped\n");
 }

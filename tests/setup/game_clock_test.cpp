@@ -29,6 +29,7 @@ protected:
         fs::create_directories(dir);
         g.programFolder = dir.string();
         g.world().gameLevel = 2;
+        g.world().sharesOwnedPercent = 40;  // no takeover by an empty holding
     }
     void TearDown() override {
         std::error_code ec;

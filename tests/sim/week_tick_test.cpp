@@ -80,6 +80,9 @@ protected:
         g.programFolder = dir.string();
         g.world().gameLevel = 2;
         g.world().money = 1000000;
+        // The player holds the shares of a new game, so no rival's empty
+        // holding counts as a takeover.
+        g.world().sharesOwnedPercent = 40;
         g.world().playerName = "Ann";
         g.currentYear = 1983;
         g.currentWeek = 5;
@@ -214,8 +217,9 @@ TEST_F(WeekTickTest, FiftyThousandBelowZeroIsNotYetDebt) {
     EXPECT_EQ(w.debtWeeks, 4);
 }
 
-// The bank lends nothing yet, so a company in debt has always passed its
-// credit maximum: the countdown warns at 15, 10, 5 and each of the last weeks.
+// A company without buildings gets no credit, so in debt it has always
+// passed its credit maximum: the countdown warns at 15, 10, 5 and each of
+// the last weeks.
 TEST_F(WeekTickTest, DebtPastTheCreditMaximumCountsDownToBankruptcyAtTwentyOne) {
     World& w = g.world();
     w.money = -1000000;
@@ -315,11 +319,14 @@ TEST_F(WeekTickTest, OneTickLogsItsStepsInOrder) {
 TEST_F(WeekTickTest, SharePriceHistoryShiftsWithTheNewPriceInTheLastTwoEntries) {
     World& w = g.world();
     for (int i = 1; i <= 105; ++i) w.sharePriceHistory[i] = i * 10;
+    // (3,000,000 div 10,000 + (1,000,000 + 3,000,000) div 100,000) div 3
+    w.startCompanyValue = 3000000;
+    w.headquartersLevel = 1;
     weekTick(g, p);
     EXPECT_EQ(w.sharePriceHistory[1], 20);
     EXPECT_EQ(w.sharePriceHistory[103], 1040);
-    EXPECT_EQ(w.sharePriceHistory[104], 1050);
-    EXPECT_EQ(w.sharePriceHistory[105], 1050);
+    EXPECT_EQ(w.sharePriceHistory[104], 113);
+    EXPECT_EQ(w.sharePriceHistory[105], 113);
 }
 
 TEST_F(WeekTickTest, CashIsCappedAtTwoBillion) {

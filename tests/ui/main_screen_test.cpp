@@ -36,6 +36,7 @@ protected:
         o.playerName = "Alex";
         o.boardMeetings = false;
         applyNewGameOptions(g, o);
+        g.world().sharesOwnedPercent = 40;  // no takeover by an empty holding
         player.setMainScreen(&screen);
         progress = new TForm_Project_progress(g, &screen);
         screen.attachProgressWindow(progress);

@@ -136,7 +136,7 @@ TEST_F(StaffScreenTest, TheSelectionModeChoosesAManagerAndCloses) {
 TEST_F(StaffScreenTest, CloseAndEscapeCloseTheScreen) {
     TForm_view_employees screen(g, p);
     screen.show();
-    button(screen, "Button_close")->click();
+    button(screen, "closeButton")->click();
     EXPECT_FALSE(screen.isVisible());
     screen.show();
     QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
