@@ -145,7 +145,7 @@ TEST_F(GameClockTest, PlayTimeCountsTheStoredTimeOnlyWhenItsFileExists) {
     EXPECT_EQ(line, "1020");
 
     // An edited file near the largest count: the sum stops there.
-    g.session.storedPlaySeconds = 2147483000;
+    g.session.storedPlaySeconds = 2147483640;  // + the session's 20
     storePlayTime(g);
     std::getline(std::ifstream(dir / "Cw2.tid"), line);
     EXPECT_EQ(line, "2147483647");
