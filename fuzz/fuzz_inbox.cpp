@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "fakes/recording_player.h"
 #include "state/game.h"
@@ -13,6 +14,13 @@
 #include "support.h"
 
 namespace {
+
+bool sameRows(const std::vector<cw::InboxRow>& a, const std::vector<cw::InboxRow>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i].cells != b[i].cells) return false;
+    return true;
+}
 
 void checkShape(const cw::Inbox& in, const cw::InboxRow& heading) {
     cw::fuzz::check(in.rows.size() >= 2, "an inbox without its heading and blank row");
@@ -37,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     g.inbox.rows.insert(g.inbox.rows.begin() + 1, cw::InboxRow{{"1980, 01 - 1", "NO", "Kept", "Body"}});
     const auto before = g.inbox.rows;
     if (!cw::readInboxFile(g, path)) {
-        cw::fuzz::check(g.inbox.rows == before, "a refused inbox file changed the inbox");
+        cw::fuzz::check(sameRows(g.inbox.rows, before), "a refused inbox file changed the inbox");
         return 0;
     }
     checkShape(g.inbox, heading);
@@ -47,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cw::fuzz::check(cw::writeInboxFile(g, again), "a read inbox cannot be written");
     const auto read = g.inbox.rows;
     cw::fuzz::check(cw::readInboxFile(g, again), "a written inbox cannot be read");
-    cw::fuzz::check(g.inbox.rows == read, "a written inbox reads back with other letters");
+    cw::fuzz::check(sameRows(g.inbox.rows, read), "a written inbox reads back with other letters");
 
     // What the screen and the week do with the letters read.
     cw::test::RecordingPlayer p;
