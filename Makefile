@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 
-.PHONY: all setup configure build run test bench sanitize clean format
+.PHONY: all setup configure build run test bench sanitize fuzz fuzz-corpus clean format
 
 all: build
 
@@ -37,8 +37,29 @@ sanitize: setup
 	cd build-asan && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+# The libFuzzer targets of fuzz/ in their own clang build, each run for
+# FUZZ_SECONDS on a copy of its stored corpus (fuzz/run.sh). The save target
+# changes a save the ordinary build plays, so that is made first. The
+# instrumented build only warns: clang does not know every g++ warning flag.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= script highscore names playtime table inbox zip save
+
+fuzz: configure
+	@bash scripts/setup.sh --fuzz
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target cw_fuzz_base
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DCW_FUZZ=ON -DCW_WERROR=OFF \
+	  -DCW_FUZZ_BASE_SAVE=$(abspath $(BUILD_DIR))/fuzz/base/savegame/base.sav
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target cw_fuzz_all
+	FUZZ_SECONDS=$(FUZZ_SECONDS) bash fuzz/run.sh $(FUZZ_DIR) $(FUZZ_TARGETS)
+
+# Writes the seed corpora of fuzz/corpus again from the real files a game of
+# the ordinary build leaves behind.
+fuzz-corpus: build
+	bash fuzz/make_corpus.sh $(BUILD_DIR)
+
 format:
 	find src app tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan
+	rm -rf $(BUILD_DIR) build-asan $(FUZZ_DIR)

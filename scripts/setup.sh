@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the game needs to build, test and run.
 # As root (or with sudo) it installs what is missing; otherwise it prints the
-# exact apt-get line and stops.
+# exact apt-get line and stops. With --fuzz it also installs clang, which
+# only the fuzzing build (`make fuzz`) needs.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,12 @@ packages=(
   zlib1g-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev
 )
+for arg in "$@"; do
+  case "$arg" in
+    --fuzz) packages+=(clang) ;;
+    *) echo "setup: unknown option $arg (known: --fuzz)"; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

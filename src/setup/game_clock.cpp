@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 
 #include "finance/board.h"
 #include "sim/week_tick.h"
@@ -75,9 +77,12 @@ void addPlayTime(Game& g, int seconds) { g.session.sessionPlaySeconds += seconds
 void storePlayTime(Game& g) {
     const Session& s = g.session;
     std::string path = existingFileNoCase(g.programFolder, "Cw2.tid");
-    i32 total = s.sessionPlaySeconds;
+    // The stored time comes from a file anyone can edit; a sum beyond the
+    // largest count stays at that count rather than wrapping.
+    std::int64_t total = s.sessionPlaySeconds;
     if (!path.empty())
-        total = s.sessionPlaySeconds + s.storedPlaySeconds;
+        total = std::clamp<std::int64_t>(std::int64_t{s.sessionPlaySeconds} + s.storedPlaySeconds,
+                                         std::numeric_limits<i32>::min(), std::numeric_limits<i32>::max());
     else
         path = (fs::path(g.programFolder) / "Cw2.tid").string();
     // A play-time file that cannot be written must never stop the week.

@@ -527,6 +527,8 @@ void WorldBuilder::releasePastPlatforms() {
     }
 }
 
+}  // namespace
+
 void readStoredPlayTime(Game& g) {
     Session& s = g.session;
     s.sessionPlaySeconds = 0;
@@ -539,8 +541,6 @@ void readStoredPlayTime(Game& g) {
     // A damaged play-time file only loses the stored time.
     s.storedPlaySeconds = intOf(line);
 }
-
-}  // namespace
 
 void fillGenreProfiles(Session& s) {
     struct Row {

@@ -29,6 +29,10 @@ struct WorldScreenHooks {
 // every start needs run. Status texts and the bar go to the progress window.
 void initWorld(Game& g, Player& p, const ReferenceTables& ref, const WorldScreenHooks& hooks = {});
 
+// The play time of earlier runs from "Cw2.tid" in the program folder into
+// g.session (0 without a readable file); the time of this run starts at 0.
+void readStoredPlayTime(Game& g);
+
 // The nine base genres' built-in profiles, filled on every set-up.
 void fillGenreProfiles(Session& s);
 

@@ -209,7 +209,8 @@ int deleteOldLetters(Game& g, const std::function<void()>& onDeleted) {
         const std::string& date = in.rows[r].cells[0];
         if (trimmed(date).empty()) continue;
         const std::optional<int> year = letterYear(date);
-        if (!year || !(*year + 1 < g.currentYear) || in.rows.size() <= 2) continue;
+        // Compared without adding to the year: an edited file may hold any number.
+        if (!year || !(*year < g.currentYear - 1) || in.rows.size() <= 2) continue;
         deleteRow(in, r);
         ++deleted;
         if (onDeleted) onDeleted();

@@ -144,6 +144,12 @@ TEST_F(GameClockTest, PlayTimeCountsTheStoredTimeOnlyWhenItsFileExists) {
     storePlayTime(g);
     std::getline(std::ifstream(dir / "Cw2.tid"), line);
     EXPECT_EQ(line, "1020");
+
+    // An edited file near the largest count: the sum stops there.
+    g.session.storedPlaySeconds = 2147483640;  // + the session's 20
+    storePlayTime(g);
+    std::getline(std::ifstream(dir / "Cw2.tid"), line);
+    EXPECT_EQ(line, "2147483647");
 }
 
 // ---------------------------------------------------------------------------

@@ -199,6 +199,10 @@ TEST_F(InboxTest, CleanUpWalksFromTheLastRowAndKeepsUnreadableDates) {
     EXPECT_EQ(logged, 2);
     EXPECT_EQ(column(2), (std::vector<std::string>{"odd date", ""}));
     EXPECT_EQ(g.inbox.unread, 1);
+
+    // A year as large as a number gets, from an edited file, is not old.
+    g.inbox.rows[1].cells[0] = "2147483647, 01 - 1";
+    EXPECT_EQ(deleteOldLetters(g), 0);
 }
 
 TEST_F(InboxTest, WeekOneDatesCountFromTheYearOfTheirMonday) {
