@@ -1,0 +1,213 @@
+// Engine commands of the headless driver: the functions the era offers, the
+// "New Engine" page filled from options with its "Start development", and
+// the product screen's three engine improvements.
+#include <algorithm>
+#include <cctype>
+
+#include "cli/commands.h"
+#include "cli/driver.h"
+#include "engines/engine_project.h"
+
+namespace cw::cli {
+namespace {
+
+std::vector<std::string> splitCommas(const std::string& text) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const auto end = text.find(',', start);
+        out.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    return out;
+}
+
+void printRefusal(Session& s, const char* what, const Refusal& r) {
+    s.out << what << ": refused: " << r.caption << " | " << oneLine(r.text) << '\n';
+}
+
+const char* kListNames[3] = {"Simple Functions :", "Standard Functions :", "Advanced Functions"};
+const char kListKeys[3] = {'s', 't', 'a'};
+
+std::string cmdEngineFunctions(Session& s, const Command& cmd) {
+    if (!cmd.args.empty()) return "takes no arguments";
+    NewEngineScreen screen(*s.game);
+    for (int l = 0; l < 3; ++l) {
+        const auto& list = screen.functions()[static_cast<std::size_t>(l)];
+        s.out << kListNames[l] << ' ' << list.size() << '\n';
+        for (std::size_t i = 0; i < list.size(); ++i)
+            s.out << "  " << kListKeys[l] << i + 1 << (screen.ticked(l, static_cast<int>(i)) ? " [x] " : " [ ] ")
+                  << list[i].text() << '\n';
+    }
+    return {};
+}
+
+// A function as "s1".."a4" (list letter and item), or its name as listed.
+bool findFunction(const NewEngineScreen& screen, const std::string& text, int& list, int& item) {
+    if (text.size() >= 2) {
+        const auto key = std::find(std::begin(kListKeys), std::end(kListKeys), text[0]);
+        long long n = 0;
+        if (key != std::end(kListKeys) && parseInt(text.substr(1), n)) {
+            list = static_cast<int>(key - std::begin(kListKeys));
+            item = static_cast<int>(n) - 1;
+            return item >= 0 && item < static_cast<int>(screen.functions()[static_cast<std::size_t>(list)].size());
+        }
+    }
+    for (int l = 0; l < 3; ++l) {
+        const auto& fs = screen.functions()[static_cast<std::size_t>(l)];
+        for (std::size_t i = 0; i < fs.size(); ++i)
+            if (fs[i].name == text) {
+                list = l;
+                item = static_cast<int>(i);
+                return true;
+            }
+    }
+    return false;
+}
+
+std::string cmdNewEngine(Session& s, const Command& cmd) {
+    Game& g = *s.game;
+    NewEngineScreen screen(g);
+    std::optional<std::string> name, platform, genre, manager, freelancers, functions, options;
+    for (const Arg& a : cmd.args) {
+        std::optional<std::string>* slot = nullptr;
+        if (a.key == "name") slot = &name;
+        else if (a.key == "platform") slot = &platform;
+        else if (a.key == "genre") slot = &genre;
+        else if (a.key == "manager") slot = &manager;
+        else if (a.key == "freelancers") slot = &freelancers;
+        else if (a.key == "functions") slot = &functions;
+        else if (a.key == "options") slot = &options;
+        else if (a.key.empty()) return "unexpected \"" + a.value + "\"; options are key=value";
+        else return "unknown option " + a.key;
+        *slot = a.value;
+    }
+    long long n = 0;
+    if (platform) {
+        if (!parseInt(*platform, n)) return "platform must be a platform number";
+        if (!screen.choosePlatform(static_cast<int>(n))) return "platform " + *platform + " is not offered";
+    }
+    if (genre) {
+        if (!parseInt(*genre, n)) return "genre must be a genre number";
+        if (!screen.chooseGenre(static_cast<int>(n))) return "genre " + *genre + " is not offered this year";
+    }
+    if (manager) {
+        if (!parseInt(*manager, n)) return "manager must be a person number";
+        if (const ActionResult refused = screen.setLeader(static_cast<int>(n)))
+            s.out << "[refused] " << refused->caption << " | " << oneLine(refused->text) << '\n';
+    }
+    if (freelancers) {
+        if (!parseInt(*freelancers, n) || n < 0) return "freelancers must be a whole number";
+        if (screen.leader() <= 0)
+            s.out << "freelancers: the field is disabled without a team manager\n";
+        else
+            screen.setFreelancers(static_cast<int>(n));
+    }
+    if (functions) {
+        // The list replaces the ticks the page starts with.
+        for (int l = 0; l < 3; ++l)
+            for (std::size_t i = 0; i < screen.functions()[static_cast<std::size_t>(l)].size(); ++i)
+                screen.tick(l, static_cast<int>(i), false);
+        if (*functions != "none")
+            for (const std::string& f : splitCommas(*functions)) {
+                int l = 0, i = 0;
+                if (!findFunction(screen, f, l, i))
+                    return "function \"" + f + "\" is not offered (see engine-functions: s1.., t1.., a1..)";
+                screen.tick(l, i, true);
+            }
+    }
+    if (options) {
+        static const std::pair<const char*, EngineOption> kNames[] = {
+            {"optimizing", EngineOption::Optimizing},
+            {"programming", EngineOption::Programming},
+            {"ai", EngineOption::ArtificialIntelligence},
+            {"testing", EngineOption::Testing}};
+        for (const std::string& o : splitCommas(*options)) {
+            const auto it =
+                std::find_if(std::begin(kNames), std::end(kNames), [&](const auto& k) { return o == k.first; });
+            if (it == std::end(kNames)) return "options are optimizing,programming,ai,testing";
+            screen.setOption(it->second, true);
+            if (!screen.option(it->second))
+                s.out << "options: \"" << engineOptionCaption(it->second) << "\" is not available to this manager\n";
+        }
+    }
+    screen.setName(name.value_or(""));
+
+    s.out << "New Engine: " << (screen.name().empty() ? std::string("(no name)") : screen.name()) << ", platform "
+          << screen.platform() << ", genre " << screen.genre() << ", manager " << screen.leader() << ", freelancers "
+          << screen.freelancers() << " (" << screen.costText() << ")\n";
+    for (const std::string& line : screen.engineLines()) s.out << line << '\n';
+    std::string ticked;
+    for (int l = 0; l < 3; ++l)
+        for (std::size_t i = 0; i < screen.functions()[static_cast<std::size_t>(l)].size(); ++i)
+            if (screen.ticked(l, static_cast<int>(i)))
+                ticked += (ticked.empty() ? "" : ", ") + std::string(1, kListKeys[l]) + std::to_string(i + 1);
+    s.out << "functions: " << (ticked.empty() ? std::string("(none)") : ticked) << ", feature level "
+          << screen.featureLevel() << '\n';
+    const EngineEstimate est = screen.estimate();
+    s.out << est.lines << " Lines, " << est.weeks << " Week(s), " << est.cost << " $\n";
+
+    if (const ActionResult refused = screen.startDevelopment(s.player)) {
+        printRefusal(s, "new-engine", *refused);
+        return {};
+    }
+    const Task& t = g.tables().tasks[screen.createdTask()];
+    s.out << "created: task " << screen.createdTask() << " \"" << t.name.str() << "\", work " << t.workTotal
+          << ", code level " << int(t.engine.codeLevel) << ", genre level " << int(t.engine.featureLevel)
+          << ", rating " << t.engine.rating << '\n';
+    return {};
+}
+
+std::string cmdUpgradeEngine(Session& s, const Command& cmd) {
+    const auto pos = cmd.positional();
+    if (pos.size() != 2) return "takes an engine number (see engines) and code|genre|update";
+    long long n = 0;
+    if (!parseInt(pos[0], n)) return "the engine number must be a number (see engines)";
+    const auto cells = ownEngineCells(*s.game);
+    if (n < 1 || n > static_cast<long long>(cells.size())) return "no engine " + pos[0] + " (see engines)";
+    EngineUpgrade kind = EngineUpgrade::Code;
+    if (pos[1] == "code") kind = EngineUpgrade::Code;
+    else if (pos[1] == "genre") kind = EngineUpgrade::Genre;
+    else if (pos[1] == "update") kind = EngineUpgrade::Update;
+    else return "the upgrade is code, genre or update";
+    const auto [platform, genre] = cells[static_cast<std::size_t>(n - 1)];
+    int ti = 0;
+    if (const ActionResult refused = upgradeEngine(*s.game, s.player, platform, genre, kind, &ti)) {
+        printRefusal(s, "upgrade-engine", *refused);
+        return {};
+    }
+    const Task& t = s.game->tables().tasks[ti];
+    s.out << "created: task " << ti << " \"" << t.name.str() << "\", work " << t.workTotal << ", rating "
+          << t.engine.rating << '\n';
+    return {};
+}
+
+std::string cmdViewEngines(Session& s, const Command& cmd) {
+    long long n = 0;
+    if (auto e = needInt(cmd, 0, 1, 150, n); !e.empty()) return e;
+    const auto rows = viewEngineRows(*s.game, static_cast<int>(n));
+    s.out << "View Platform : " << n << '\n' << "  Genre | Best Competitor score | Your engine score\n";
+    for (const EngineViewRow& r : rows) s.out << "  " << r.genreName << " | " << r.competitor << " | " << r.own << '\n';
+    return {};
+}
+
+}  // namespace
+
+void registerEngineCommands(CommandTable& t) {
+    t.add({"engine-functions", "engine-functions",
+           "the engine functions the era offers, as the \"New Engine\" page lists and ticks them", cmdEngineFunctions,
+           kNeedsGame});
+    t.add({"new-engine",
+           "new-engine name=\"..\" platform=P genre=G manager=N [freelancers=N] [functions=s1,t2,a1|none] "
+           "[options=optimizing,programming,ai,testing]",
+           "fill the \"New Engine\" page and press \"Start development\"", cmdNewEngine, kNeedsGame});
+    t.add({"upgrade-engine", "upgrade-engine N code|genre|update",
+           "\"Upgrade Engine\", \"Upgrade Genre\" or \"Update Engine\" for engine N of the engines list",
+           cmdUpgradeEngine, kNeedsGame});
+    t.add({"view-engines", "view-engines P",
+           "the \"View Engines\" grid for platform P: every genre's best competitor engine and the player's",
+           cmdViewEngines, kNeedsGame});
+}
+
+}  // namespace cw::cli
