@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "cli/driver.h"
+#include "engines/engine_market.h"
 #include "engines/engine_project.h"
 
 namespace cw::cli {
@@ -138,6 +139,11 @@ std::string cmdNewEngine(Session& s, const Command& cmd) {
           << screen.platform() << ", genre " << screen.genre() << ", manager " << screen.leader() << ", freelancers "
           << screen.freelancers() << " (" << screen.costText() << ")\n";
     for (const std::string& line : screen.engineLines()) s.out << line << '\n';
+    if (screen.platform() > 0 && screen.genre() > 0) {
+        const EngineMarketAnalysis m = engineMarketAnalysis(g, screen.platform(), screen.genre());
+        s.out << "Number of game releases planned " << m.planned << ", Approx. releases (1 year) : "
+              << m.approxOneYear << ", Possible next release : " << m.nextRelease << '\n';
+    }
     std::string ticked;
     for (int l = 0; l < 3; ++l)
         for (std::size_t i = 0; i < screen.functions()[static_cast<std::size_t>(l)].size(); ++i)
@@ -192,6 +198,17 @@ std::string cmdViewEngines(Session& s, const Command& cmd) {
     return {};
 }
 
+std::string cmdEngineChart(Session& s, const Command& cmd) {
+    long long p = 0, genre = 0;
+    if (auto e = needInt(cmd, 0, 1, 150, p); !e.empty()) return e;
+    if (auto e = needInt(cmd, 1, 1, 150, genre); !e.empty()) return e;
+    const EngineMarketAnalysis m = engineMarketAnalysis(*s.game, static_cast<int>(p), static_cast<int>(genre));
+    s.out << "releases of the next 156 weeks, reference line " << m.referenceLine << '\n';
+    for (std::size_t w = 0; w < m.chart.size(); ++w)
+        if (m.chart[w] > 0) s.out << "  week +" << w << ": " << m.chart[w] << '\n';
+    return {};
+}
+
 }  // namespace
 
 void registerEngineCommands(CommandTable& t) {
@@ -205,6 +222,9 @@ void registerEngineCommands(CommandTable& t) {
     t.add({"upgrade-engine", "upgrade-engine N code|genre|update",
            "\"Upgrade Engine\", \"Upgrade Genre\" or \"Update Engine\" for engine N of the engines list",
            cmdUpgradeEngine, kNeedsGame});
+    t.add({"engine-release-chart", "engine-release-chart P G",
+           "the New Engine page's release chart for platform P and genre G: the weeks with titles and the line",
+           cmdEngineChart, kNeedsGame});
     t.add({"view-engines", "view-engines P",
            "the \"View Engines\" grid for platform P: every genre's best competitor engine and the player's",
            cmdViewEngines, kNeedsGame});

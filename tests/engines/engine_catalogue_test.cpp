@@ -117,3 +117,42 @@ TEST(EngineCatalogueTest, ScoreBonusAndEstimate) {
 
 }  // namespace
 }  // namespace cw
+
+#include "engines/engine_market.h"
+
+namespace cw {
+namespace {
+
+TEST(EngineMarketTest, TheNextTwoYearsOfTitlesOfThePair) {
+    Game g;
+    test::makeDevWorld(g);  // week 10 of 1980
+    auto put = [&](i32 year, int slot, int week, int genre) {
+        GameTitle& t = g.tables().gameTitles[year][slot];
+        t.title = "T" + std::to_string(slot);
+        t.releaseYear = year;
+        t.releaseWeek = static_cast<u8>(week);
+        t.genre = static_cast<u8>(genre);
+        t.platform = 1;
+    };
+    put(1980, 1, 9, 1);   // already out
+    put(1980, 2, 10, 1);  // this week
+    put(1981, 1, 30, 1);
+    put(1981, 2, 30, 2);  // another genre
+    put(1982, 1, 10, 1);  // the last week counted
+    put(1982, 2, 11, 1);  // too far
+    g.world().marketEngines[1][1].rating = 70;
+    const EngineMarketAnalysis a = engineMarketAnalysis(g, 1, 1);
+    EXPECT_EQ(a.planned, 3);
+    EXPECT_EQ(a.approxOneYear, 1);
+    EXPECT_EQ(a.nextRelease, "Week 10/1980");
+    EXPECT_EQ(a.chart[0], 5);
+    EXPECT_EQ(a.chart[72], 5);
+    EXPECT_EQ(a.chart[104], 5);
+    EXPECT_EQ(a.chart[105], 5);  // the chart looks at all 156 weeks
+    EXPECT_EQ(a.referenceLine, 70);
+    EXPECT_EQ(engineMarketAnalysis(g, 2, 1).referenceLine, 50);
+    EXPECT_EQ(engineMarketAnalysis(g, 2, 1).nextRelease, "NA");
+}
+
+}  // namespace
+}  // namespace cw
