@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "cli/driver.h"
+#include "engines/engine_deal.h"
 #include "engines/engine_market.h"
 #include "engines/engine_project.h"
 
@@ -209,6 +210,64 @@ std::string cmdEngineChart(Session& s, const Command& cmd) {
     return {};
 }
 
+std::string cmdSellEngine(Session& s, const Command& cmd) {
+    const auto pos = cmd.positional();
+    if (pos.size() != 1) return "takes an engine number (see engines)";
+    long long n = 0;
+    if (!parseInt(pos[0], n)) return "the engine number must be a number (see engines)";
+    const auto cells = ownEngineCells(*s.game);
+    if (n < 1 || n > static_cast<long long>(cells.size())) return "no engine " + pos[0] + " (see engines)";
+    long long row = 0, price = -1, royalty = -1, weeks = -1;
+    bool make = false;
+    for (const Arg& a : cmd.args) {
+        if (a.key.empty()) continue;
+        long long* slot = nullptr;
+        if (a.key == "game") slot = &row;
+        else if (a.key == "price") slot = &price;
+        else if (a.key == "royalty") slot = &royalty;
+        else if (a.key == "weeks") slot = &weeks;
+        else if (a.key == "make") {
+            make = a.value == "yes";
+            continue;
+        } else return "unknown option " + a.key;
+        if (!parseInt(a.value, *slot)) return a.key + " must be a whole number";
+    }
+    const auto [platform, genre] = cells[static_cast<std::size_t>(n - 1)];
+    const auto candidates = engineDealCandidates(*s.game, platform, genre);
+    s.out << "Try to Sell Engine: " << candidates.size() << " game(s)\n  N | Game | Game preview score\n";
+    for (std::size_t i = 0; i < candidates.size(); ++i)
+        s.out << "  " << i + 1 << " | " << candidates[i].title << " | " << candidates[i].previewScore << '\n';
+    if (row == 0) return {};
+    if (row < 1 || row > static_cast<long long>(candidates.size())) return "no game " + std::to_string(row) + " in the list";
+    const DealCandidate& c = candidates[static_cast<std::size_t>(row - 1)];
+    const GameTitle& t = s.game->tables().gameTitles[c.year][c.slot];
+    const auto& companies = s.game->tables().companies;
+    s.out << "Deveolper : " << (companies.inRange(t.companyRow) ? companies[t.companyRow].name.str() : std::string())
+          << "\nGame      : " << c.title << "\nGame Preview score : " << c.previewScore
+          << "\nGame release date  : " << int(t.releaseWeek) << '/' << t.releaseYear << '\n';
+    EngineDeal deal = openEngineDeal(*s.game, platform, genre, c);
+    if (!deal.interested) {
+        s.out << "We are not interrested\n";
+        return {};
+    }
+    s.out << "What is you offer ?\n";
+    if (price >= 0) deal.price = static_cast<i32>(std::clamp<long long>(price, 0, 2000000000));
+    if (royalty >= 0) deal.royalty = static_cast<i32>(std::min<long long>(royalty, 100));
+    if (weeks >= 0) deal.weeks = static_cast<i32>(std::min<long long>(weeks, 1000));
+    const bool ok = suggestTerms(deal, c.previewScore);
+    s.out << "Will pay you: " << deal.price << ", You get " << deal.royalty << "% of the sales , " << deal.weeks
+          << " Weeks support\n" << (ok ? "Great, lets make the deal." : "Not on these terms") << '\n';
+    if (!make || !ok) return {};
+    int ti = 0;
+    if (const ActionResult refused = makeEngineDeal(*s.game, s.player, platform, genre, c, deal, &ti)) {
+        printRefusal(s, "sell-engine", *refused);
+        return {};
+    }
+    s.out << "created: task " << ti << " \"" << s.game->tables().tasks[ti].name.str() << "\", price " << deal.price
+          << ", royalty " << deal.royalty << "%\n";
+    return {};
+}
+
 }  // namespace
 
 void registerEngineCommands(CommandTable& t) {
@@ -225,6 +284,10 @@ void registerEngineCommands(CommandTable& t) {
     t.add({"engine-release-chart", "engine-release-chart P G",
            "the New Engine page's release chart for platform P and genre G: the weeks with titles and the line",
            cmdEngineChart, kNeedsGame});
+    t.add({"sell-engine", "sell-engine N [game=ROW [price=P] [royalty=R] [weeks=W] [make=yes]]",
+           "\"Try to Sell Engine\" for engine N: the offers; with game= the negotiation, the suggested terms and "
+           "with make=yes the deal (its dialogs take queued answers)",
+           cmdSellEngine, kNeedsGame});
     t.add({"view-engines", "view-engines P",
            "the \"View Engines\" grid for platform P: every genre's best competitor engine and the player's",
            cmdViewEngines, kNeedsGame});

@@ -53,5 +53,24 @@ TEST_F(EngineCliTest, FunctionsNewEngineAndUpgrade) {
     EXPECT_TRUE(printed("no engine 9 (see engines)"));
 }
 
+TEST_F(EngineCliTest, SellEngineNegotiatesAndMakesTheDeal) {
+    for (int slot = 1; slot <= 20; ++slot) {
+        GameTitle& t = s.game->tables().gameTitles[1981][slot];
+        t.title = "Rival " + std::to_string(slot);
+        t.releaseYear = 1981;
+        t.releaseWeek = 5;
+        t.genre = 1;
+        t.platform = 1;
+        t.salesScore = 40;
+    }
+    ASSERT_EQ(run("answer ok\nanswer \"6\"\nanswer yes\nsell-engine 1 game=1 price=10000 make=yes\n"), 0);
+    EXPECT_TRUE(printed("  N | Game | Game preview score\n  1 | Rival "));
+    EXPECT_TRUE(printed("What is you offer ?\nWill pay you: 10000, You get 0% of the sales , 78 Weeks support\n"
+                        "Great, lets make the deal.\n"));
+    EXPECT_TRUE(printed("created: task 1 \"Support Engine Rival\", price 10000, royalty 0%\n"));
+    ASSERT_EQ(run("sell-engine 1 game=99\n"), 2);
+    EXPECT_TRUE(printed("no game 99 in the list"));
+}
+
 }  // namespace
 }  // namespace cw::cli
