@@ -210,6 +210,19 @@ std::string cmdEngineChart(Session& s, const Command& cmd) {
     return {};
 }
 
+// The chart of the deal screen: the release chart of an engine's pair.
+std::string cmdEngineChartOf(Session& s, const Command& cmd) {
+    const auto pos = cmd.positional();
+    long long n = 0;
+    if (pos.size() != 1 || !parseInt(pos[0], n)) return "takes an engine number (see engines)";
+    const auto cells = ownEngineCells(*s.game);
+    if (n < 1 || n > static_cast<long long>(cells.size())) return "no engine " + pos[0] + " (see engines)";
+    Command inner;
+    inner.args.push_back({"", std::to_string(cells[static_cast<std::size_t>(n - 1)].first)});
+    inner.args.push_back({"", std::to_string(cells[static_cast<std::size_t>(n - 1)].second)});
+    return cmdEngineChart(s, inner);
+}
+
 std::string cmdSellEngine(Session& s, const Command& cmd) {
     const auto pos = cmd.positional();
     if (pos.size() != 1) return "takes an engine number (see engines)";
@@ -288,6 +301,9 @@ void registerEngineCommands(CommandTable& t) {
            "\"Try to Sell Engine\" for engine N: the offers; with game= the negotiation, the suggested terms and "
            "with make=yes the deal (its dialogs take queued answers)",
            cmdSellEngine, kNeedsGame});
+    t.add({"engine-chart", "engine-chart N",
+           "the release chart of the next 156 weeks for engine N's platform and genre, with its reference line",
+           cmdEngineChartOf, kNeedsGame});
     t.add({"view-engines", "view-engines P",
            "the \"View Engines\" grid for platform P: every genre's best competitor engine and the player's",
            cmdViewEngines, kNeedsGame});

@@ -14,6 +14,7 @@
 
 #include "state/game.h"
 #include "ui/qt_player.h"
+#include "ui/view_engines_screen.h"
 
 namespace cw::ui {
 namespace {
@@ -110,6 +111,14 @@ EngineDevelopmentPage::EngineDevelopmentPage(Game& g, Player& p, QWidget* parent
     estimate_ = new QLabel(this);
     estimate_->setObjectName(QStringLiteral("engineEstimate"));
     bottom->addWidget(estimate_, 1);
+    auto* view = new QPushButton(QStringLiteral("View Engines"), this);
+    view->setObjectName(QStringLiteral("viewEnginesButton"));
+    view->setAutoDefault(false);
+    connect(view, &QPushButton::clicked, this, [this] {
+        TForm_view_engines screen(game_, this);
+        screen.exec();
+    });
+    bottom->addWidget(view);
     auto* start = new QPushButton(QStringLiteral("Start development"), this);
     start->setObjectName(QStringLiteral("engineStartButton"));
     connect(start, &QPushButton::clicked, this, &EngineDevelopmentPage::pressStart);

@@ -14,6 +14,8 @@
 #include "state/game.h"
 #include "ui/development_screen.h"
 #include "ui/engine_page.h"
+#include "ui/view_engines_screen.h"
+#include <QTableWidget>
 
 namespace cw::ui {
 namespace {
@@ -50,6 +52,18 @@ TEST(EnginePageTest, AnEngineIsStartedFromTheNewEnginePage) {
     EXPECT_EQ(g.tables().tasks[1].engine.platform, 2);
     page.resize(1000, 560);
     if (const char* dir = std::getenv("CW_SCREENSHOT_DIR")) page.grab().save(QString::fromLatin1(dir) + "/new_engine.png");
+}
+
+TEST(EnginePageTest, ViewEnginesListsEveryGenreOfThePlatform) {
+    Game g;
+    test::makeDevWorld(g);
+    TForm_view_engines screen(g);
+    ASSERT_EQ(screen.grid()->rowCount(), 4);
+    EXPECT_EQ(screen.grid()->item(0, 0)->text(), QStringLiteral("Action"));
+    EXPECT_EQ(screen.grid()->item(0, 1)->text(), QStringLiteral("No engine"));
+    EXPECT_EQ(screen.grid()->item(0, 2)->text(), QStringLiteral("50/150 - Engine 1"));
+    screen.platformBox()->setCurrentIndex(1);  // Beta
+    EXPECT_EQ(screen.grid()->item(0, 2)->text(), QStringLiteral("40/150 - Engine 2"));
 }
 
 }  // namespace
