@@ -11,6 +11,7 @@ void registerCommands(CommandTable& table) {
     registerHardwareCommands(table);
     registerSaveCommands(table);
     registerDevCommands(table);
+    registerEngineCommands(table);
     registerStaffCommands(table);
     registerTaskCommands(table);
     registerMarketCommands(table);

@@ -19,6 +19,7 @@ void registerPeopleCommands(CommandTable& table);   // people, person, interview
 void registerHardwareCommands(CommandTable& table); // platforms, cpus, platform-analysis
 void registerSaveCommands(CommandTable& table);     // save, saves, load
 void registerDevCommands(CommandTable& table);      // genres, engines, develop, project
+void registerEngineCommands(CommandTable& table);   // engine-functions, new-engine, upgrade-engine
 void registerStaffCommands(CommandTable& table);    // staff, employee, assign, unassign, manager, study, fire, ...
 void registerTaskCommands(CommandTable& table);     // tasks, task
 void registerMarketCommands(CommandTable& table);   // titles, title, companies

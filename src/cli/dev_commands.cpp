@@ -8,6 +8,7 @@
 #include "cli/driver.h"
 #include "dev/game_project.h"
 #include "dev/project_screen.h"
+#include "engines/engine_project.h"
 #include "market/competitors.h"
 
 namespace cw::cli {
@@ -66,17 +67,26 @@ std::string cmdGenres(Session& s, const Command& cmd) {
 std::string cmdEngines(Session& s, const Command& cmd) {
     if (!cmd.args.empty()) return "takes no arguments";
     const World& w = s.game->world();
-    std::vector<std::string> lines;
+    const auto cells = ownEngineCells(*s.game);
+    s.out << "engines: " << cells.size() << '\n';
+    if (!cells.empty()) s.out << "  N | platform | genre | name | rating | best competitor\n";
+    int row = 0;
+    for (const auto& [p, g] : cells) {
+        const EngineSlot& e = w.ownEngines[p][g];
+        s.out << "  " << ++row << " | " << p << ' ' << platformName(*s.game, p) << " | " << g << ' '
+              << genreName(*s.game, g) << " | " << e.name.str() << " | " << e.rating << " | "
+              << competitorEngineText(*s.game, p, g) << '\n';
+    }
+    // The market's best engine of every pair, to see where an engine of one's own would compete.
+    std::vector<std::string> market;
     for (int p = 1; p <= 150; ++p)
-        for (int g = 1; g <= 150; ++g) {
-            const EngineSlot& e = w.ownEngines[p][g];
-            if (e.name.empty() && e.rating == 0) continue;
-            lines.push_back("  " + std::to_string(p) + " " + platformName(*s.game, p) + " | " + std::to_string(g) +
-                            " " + genreName(*s.game, g) + " | " + e.name.str() + " | " + std::to_string(e.rating));
-        }
-    s.out << "engines: " << lines.size() << '\n';
-    if (!lines.empty()) s.out << "  platform | genre | name | rating\n";
-    for (const auto& l : lines) s.out << l << '\n';
+        for (int g = 1; g <= 150; ++g)
+            if (w.marketEngines[p][g].rating > 0)
+                market.push_back("  " + std::to_string(p) + ' ' + platformName(*s.game, p) + " | " +
+                                 std::to_string(g) + ' ' + genreName(*s.game, g) + " | " +
+                                 competitorEngineText(*s.game, p, g));
+    s.out << "best competitor engines: " << market.size() << '\n';
+    for (const auto& l : market) s.out << l << '\n';
     return {};
 }
 
@@ -264,7 +274,7 @@ std::string cmdProject(Session& s, const Command& cmd) {
 
 void registerDevCommands(CommandTable& t) {
     t.add({"genres", "genres", "the genres the \"Game Development\" screen offers this year", cmdGenres});
-    t.add({"engines", "engines", "the player's engines: platform, genre, name, rating", cmdEngines});
+    t.add({"engines", "engines", "the player's engines (numbered for upgrade-engine) and the best competitor engine of every pair", cmdEngines});
     t.add({"develop",
            "develop name=\"..\" genre=G platforms=P1,P2 leader=N [freelancers=N] "
            "[extras=editor,mod,multiplayer,network,mmo,celebrity,voice,cutscene] [music=0..4] [focus=G,C,R] "

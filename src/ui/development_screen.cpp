@@ -22,6 +22,7 @@
 #include "state/game.h"
 #include "state/text_format.h"
 #include "ui/dev_look.h"
+#include "ui/engine_page.h"
 #include "ui/qt_player.h"
 
 namespace cw::ui {
@@ -75,6 +76,12 @@ TForm_development::TForm_development(Game& g, Player& p, QWidget* parent)
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("developmentPages"));
     tabs->addTab(buildGamePage(), QStringLiteral("New Game"));
+    enginePage_ = new EngineDevelopmentPage(g, p, tabs);
+    tabs->addTab(enginePage_, QStringLiteral("New Engine"));
+    connect(enginePage_, &EngineDevelopmentPage::engineStarted, this, [this](int task) {
+        hide();
+        emit projectStarted(task);
+    });
     auto* tabsRow = new QHBoxLayout;
     tabsRow->setContentsMargins(10, 0, 10, 0);
     tabsRow->addWidget(tabs);
@@ -96,6 +103,8 @@ TForm_development::TForm_development(Game& g, Player& p, QWidget* parent)
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     bottom->addWidget(close);
     root->addLayout(bottom);
+    // The engine page has its own "Start development".
+    connect(tabs, &QTabWidget::currentChanged, this, [this](int page) { start_->setVisible(page == 0); });
 
     refresh();
 }
@@ -315,6 +324,7 @@ QGroupBox* TForm_development::buildEstimateGroup(QWidget* parent) {
 
 void TForm_development::reopen() {
     model_->open();
+    enginePage_->reopen();
     refresh();
 }
 

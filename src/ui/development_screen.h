@@ -26,6 +26,8 @@ class Player;
 
 namespace cw::ui {
 
+class EngineDevelopmentPage;
+
 class TForm_development : public QDialog {
     Q_OBJECT
 public:
@@ -59,6 +61,7 @@ public:
     QLabel* estimateLabel(int i) const { return estimate_[static_cast<std::size_t>(i)]; }
     QLabel* engineWarning() const { return warning_; }
     QPushButton* startButton() const { return start_; }
+    EngineDevelopmentPage* enginePage() const { return enginePage_; }
 
 signals:
     // A game task was created: the main screen's lists change.
@@ -100,6 +103,7 @@ private:
     std::array<QLabel*, 3> researchValue_{};
     std::array<QLabel*, 4> estimate_{};
     QPushButton* start_ = nullptr;
+    EngineDevelopmentPage* enginePage_ = nullptr;
 };
 
 // "Make Sequel...": the player's released games a sequel can follow.

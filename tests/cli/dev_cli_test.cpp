@@ -32,8 +32,9 @@ TEST_F(DevCliTest, GenresAndEnginesListWhatTheScreenOffers) {
               "  4 | Nonsense | 0 | 0\n");
     ASSERT_EQ(run("engines\n"), 0);
     EXPECT_EQ(out.str(),
-              "engines: 3\n  platform | genre | name | rating\n  1 Alpha | 1 Action | Engine 1 | 50\n"
-              "  2 Beta | 1 Action | Engine 2 | 40\n  3 Gamma | 1 Action | Engine 3 | 30\n");
+              "engines: 3\n  N | platform | genre | name | rating | best competitor\n"
+              "  1 | 1 Alpha | 1 Action | Engine 1 | 50 | None\n  2 | 2 Beta | 1 Action | Engine 2 | 40 | None\n"
+              "  3 | 3 Gamma | 1 Action | Engine 3 | 30 | None\nbest competitor engines: 0\n");
 }
 
 TEST_F(DevCliTest, DevelopFillsTheScreenAndStartsTheGame) {

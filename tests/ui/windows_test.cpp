@@ -34,6 +34,7 @@
 #include "ui/qt_player.h"
 #include "ui/staff_screen.h"
 #include "ui/stock_screen.h"
+#include "ui/view_engines_screen.h"
 
 namespace cw::ui {
 namespace {
@@ -74,6 +75,7 @@ TEST_F(WindowsTest, EveryWindowHasACloseButtonAndClosesWithEscape) {
         {"TForm_view_employees", [&] { return new TForm_view_employees(g, p); }},
         {"TForm_development", [&] { return new TForm_development(g, p); }},
         {"TDevelopment", [&] { return new TDevelopment(g, p); }},
+        {"TForm_view_engines", [&] { return new TForm_view_engines(g); }},
     };
     for (const auto& [name, make] : makers) {
         SCOPED_TRACE(name);

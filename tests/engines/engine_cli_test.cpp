@@ -1,0 +1,76 @@
+// The engine commands of the headless driver: engine-functions, new-engine
+// and upgrade-engine, and the engine list's numbering.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+#include "cli/driver.h"
+#include "dev/dev_world.h"
+
+namespace cw::cli {
+namespace {
+
+class EngineCliTest : public ::testing::Test {
+protected:
+    std::ostringstream out;
+    Session s{out, std::filesystem::temp_directory_path().string()};
+
+    void SetUp() override {
+        test::makeDevWorld(*s.game);
+        s.game->tables().people[5].programming = 6;
+        s.gameRunning = true;
+    }
+    int run(const std::string& script) {
+        out.str("");
+        std::istringstream in(script);
+        return runScript(s, in, "t");
+    }
+    bool printed(const std::string& text) const { return out.str().find(text) != std::string::npos; }
+};
+
+TEST_F(EngineCliTest, FunctionsNewEngineAndUpgrade) {
+    ASSERT_EQ(run("engine-functions\n"), 0);
+    EXPECT_TRUE(printed("Simple Functions : 4\n  s1 [ ] Text mode (500 Codelines)\n"));
+    EXPECT_TRUE(printed("  s4 [x] Save Game function (375 Codelines)\n"));
+    EXPECT_TRUE(printed("Advanced Functions 3\n  a1 [ ] 2D Graphical Mode (2200 Codelines)\n"));
+
+    ASSERT_EQ(run("new-engine name=Zap platform=2 genre=2 manager=5 freelancers=0 functions=s1,a1 "
+                  "options=programming\n"),
+              0);
+    EXPECT_TRUE(printed("functions: s1, a1, feature level 3\n"));
+    EXPECT_TRUE(printed("3672 Lines, 81 Week(s), 324000 $\n"));
+    EXPECT_TRUE(printed("created: task 1 \"Engine Zap\", work 3672, code level 3, genre level 1, rating 54\n"));
+
+    ASSERT_EQ(run("new-engine name=X platform=1 genre=1 manager=6 functions=q9\n"), 2);
+    EXPECT_TRUE(printed("function \"q9\" is not offered"));
+
+    // Engine 1 of the list is Alpha/Action, code level 1.
+    ASSERT_EQ(run("answer ok\nanswer \"6\"\nanswer yes\nupgrade-engine 1 code\n"), 0);
+    EXPECT_TRUE(printed("created: task 2 \"Engine Upgrade\", work 1000"));
+    ASSERT_EQ(run("upgrade-engine 9 code\n"), 2);
+    EXPECT_TRUE(printed("no engine 9 (see engines)"));
+}
+
+TEST_F(EngineCliTest, SellEngineNegotiatesAndMakesTheDeal) {
+    for (int slot = 1; slot <= 20; ++slot) {
+        GameTitle& t = s.game->tables().gameTitles[1981][slot];
+        t.title = "Rival " + std::to_string(slot);
+        t.releaseYear = 1981;
+        t.releaseWeek = 5;
+        t.genre = 1;
+        t.platform = 1;
+        t.salesScore = 40;
+    }
+    ASSERT_EQ(run("answer ok\nanswer \"6\"\nanswer yes\nsell-engine 1 game=1 price=10000 make=yes\n"), 0);
+    EXPECT_TRUE(printed("  N | Game | Game preview score\n  1 | Rival "));
+    EXPECT_TRUE(printed("What is you offer ?\nWill pay you: 10000, You get 0% of the sales , 78 Weeks support\n"
+                        "Great, lets make the deal.\n"));
+    EXPECT_TRUE(printed("created: task 1 \"Support Engine Rival\", price 10000, royalty 0%\n"));
+    ASSERT_EQ(run("sell-engine 1 game=99\n"), 2);
+    EXPECT_TRUE(printed("no game 99 in the list"));
+}
+
+}  // namespace
+}  // namespace cw::cli
