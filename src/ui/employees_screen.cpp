@@ -338,11 +338,7 @@ void TForm_employees::fillGrid() {
         if (row.person == model_->viewing()) current = r;
     }
     if (current >= 0) grid_->setCurrentCell(current, 0);
-    QHeaderView* head = grid_->horizontalHeader();
-    head->setSortIndicatorShown(model_->sortColumn() >= 0);
-    if (model_->sortColumn() >= 0)
-        head->setSortIndicator(model_->sortColumn(),
-                               model_->sortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+    showSortIndicator(grid_, model_->sortColumn(), model_->sortAscending());
     countLabel_->setText(QStringLiteral("%1 candidates").arg(rows.size()));
 }
 

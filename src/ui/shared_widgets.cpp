@@ -70,6 +70,12 @@ QTableWidget* makeRowGrid(QWidget* parent, const QString& objectName, const QStr
     return grid;
 }
 
+void showSortIndicator(QTableWidget* grid, int column, bool ascending) {
+    QHeaderView* head = grid->horizontalHeader();
+    head->setSortIndicatorShown(column >= 0);
+    if (column >= 0) head->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
 QString gameText(const std::string& text) {
     QString t = qs(text);
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

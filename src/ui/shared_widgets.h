@@ -45,6 +45,9 @@ QFrame* makeCard(QWidget* parent, const QString& title, QVBoxLayout*& body);
 // no cell lines, read only, clickable left-aligned headings.
 QTableWidget* makeRowGrid(QWidget* parent, const QString& objectName, const QStringList& headings);
 
+// The heading arrow of the column the rows are sorted by; none for -1.
+void showSortIndicator(QTableWidget* grid, int column, bool ascending);
+
 // A game text for a label or sheet: the game's line ends are CR LF.
 QString gameText(const std::string& text);
 

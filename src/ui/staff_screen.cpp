@@ -279,11 +279,7 @@ void TForm_view_employees::fillGrid() {
         if (row.person == model_->selected()) current = r;
     }
     if (current >= 0) grid_->setCurrentCell(current, 0);
-    QHeaderView* head = grid_->horizontalHeader();
-    head->setSortIndicatorShown(model_->sortColumn() >= 0);
-    if (model_->sortColumn() >= 0)
-        head->setSortIndicator(model_->sortColumn(),
-                               model_->sortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+    showSortIndicator(grid_, model_->sortColumn(), model_->sortAscending());
 }
 
 i32 TForm_view_employees::chosenProject() const { return project_->currentData().toInt(); }
