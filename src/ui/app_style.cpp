@@ -28,9 +28,18 @@ QWidget#headerBand { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 
   border-bottom: 2px solid #f2c14e; }
 QWidget#headerBand QLabel { color: #f2c14e; font-size: 15pt; font-weight: bold; letter-spacing: 1px; }
 QDialog QWidget#headerBand QLabel { font-size: 12pt; }
+QWidget#headerBand QLabel#bandTitle { font-size: 15pt; }
+QWidget#headerBand QLabel#bandSubtitle, QWidget#headerBand QLabel[subtitle="true"] { color: #c9d6e3; font-size: 10pt; font-weight: normal; letter-spacing: 0; }
 QLabel#sectionTitle, QLabel#cardTitle { color: #f2c14e; font-weight: bold; letter-spacing: 1px; }
 QLabel#fieldLabel { color: #c9d6e3; font-weight: bold; }
 QLabel#bodyLabel, QLabel#promptLabel { color: #e6ecf3; }
+QLabel#note { color: #8a9bb0; font-size: 9pt; }
+QLabel#warning { color: #ffb35c; font-weight: bold; }
+QLabel[tone="good"] { color: #7ed957; }
+QLabel[tone="bad"] { color: #ff7b72; }
+QGroupBox { color: #f2c14e; font-weight: bold; border: 1px solid #33445e; border-radius: 6px; margin-top: 12px;
+  padding: 10px 8px 8px 8px; background: rgba(20, 30, 45, 160); }
+QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }
 
 QFrame#card { background: #233047; border: 1px solid #34465f; border-radius: 8px; }
 
@@ -39,6 +48,7 @@ QTableView, QTreeView, QListView { background: #1b2534; alternate-background-col
   selection-color: #ffffff; outline: 0; }
 QTableView::item { padding: 0 6px; }
 QListView::item { padding: 4px 6px; }
+QTableView:disabled, QListView:disabled { color: #66727f; }
 QHeaderView::section { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #34507a, stop:1 #263b5c);
   color: #f2f5f9; padding: 5px 6px; border: none; border-right: 1px solid #1b2534; font-weight: bold; }
 QHeaderView::section:hover { background: #3f6193; }
@@ -50,9 +60,9 @@ QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #
 QPushButton:pressed { background: #234a75; }
 QPushButton:focus { border-color: #f2c14e; }
 QPushButton:disabled { color: #8b96a3; border-color: #3f4a58; background: #2f3946; }
-QPushButton[role="secondary"] { border-color: #6b7786;
+QPushButton[role="secondary"], QPushButton#closeButton { border-color: #6b7786;
   background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #56616f, stop:1 #3a434f); }
-QPushButton[role="secondary"]:hover { background: #626e7d; }
+QPushButton[role="secondary"]:hover, QPushButton#closeButton:hover { background: #626e7d; }
 QPushButton[role="action"] { color: #2b1a00; border: 2px solid #a86b00;
   background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffe08a, stop:1 #f0a020); }
 QPushButton[role="action"]:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff0b8, stop:1 #f7b538); }
@@ -66,14 +76,21 @@ QLineEdit, QSpinBox { background: #0f1620; color: #ffffff; border: 1px solid #3a
   padding: 4px 6px; selection-background-color: #3a6ea5; }
 QLineEdit:focus, QSpinBox:focus { border-color: #f2c14e; }
 QLineEdit:disabled, QSpinBox:disabled { color: #66727f; border-color: #2f3946; }
+QToolButton { background: #2b5585; border: 1px solid #5a8cc4; border-radius: 3px; min-width: 26px; min-height: 26px; }
+QToolButton:hover { background: #34659c; }
+QToolButton:disabled { background: #3a4350; border-color: #4a5463; }
+QProgressBar { background: #0f1620; border: 1px solid #33445e; border-radius: 4px; color: #ffffff;
+  text-align: center; font-size: 9pt; font-weight: bold; min-height: 16px; }
+QProgressBar::chunk { border-radius: 3px;
+  background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #3b78c2, stop:1 #5fa6f0); }
 QComboBox { background: #24324a; color: #ffffff; border: 1px solid #3a5274; border-radius: 4px;
   padding: 4px 10px; min-width: 70px; }
 QComboBox:disabled { color: #5d6b7d; background: #1c2636; border-color: #2a3950; }
 QComboBox QAbstractItemView { background: #1d2736; color: #e6ecf3; selection-background-color: #3d6aa8; }
 QCheckBox { color: #e6ecf3; spacing: 6px; }
 QCheckBox:disabled { color: #66727f; }
-QCheckBox::indicator { width: 13px; height: 13px; border: 1px solid #7f9bb8; border-radius: 3px; background: #0f1620; }
-QCheckBox::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5,
+QCheckBox::indicator, QListView::indicator { width: 13px; height: 13px; border: 1px solid #7f9bb8; border-radius: 3px; background: #0f1620; }
+QCheckBox::indicator:checked, QListView::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5,
   stop:0 #f2c14e, stop:0.6 #f2c14e, stop:0.7 #0f1620); border-color: #f2c14e; }
 QFrame#panel QCheckBox::indicator, QFrame#popupPanel QCheckBox::indicator { border-color: #7a8796;
   background: #ffffff; }

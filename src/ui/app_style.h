@@ -19,7 +19,8 @@ void applyAppStyle(QApplication& app);
 
 // Buttons come in four kinds, chosen with the property "role": the plain
 // blue one, "secondary" (grey: Cancel, Close), "action" (gold: the one big
-// step of a screen) and "danger" (red: deleting).
+// step of a screen) and "danger" (red: deleting). A button named
+// "closeButton" looks "secondary" without being told.
 void setButtonRole(QPushButton* button, const char* role);
 
 // A window of its own over the main screen: the screens' background, Esc

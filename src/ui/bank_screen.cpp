@@ -23,10 +23,7 @@ namespace {
 
 // A bank front with columns, drawn for the header.
 QPixmap bankIcon(int size) {
-    const qreal dpr = 2.0;
-    QPixmap pm(QSize(size, size) * dpr);
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
+    QPixmap pm = paintingCanvas(QSize(size, size));
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -38,18 +35,6 @@ QPixmap bankIcon(int size) {
     for (int i = 0; i < 4; ++i) p.drawRect(QRectF(s * (0.14 + i * 0.2), s * 0.36, s * 0.11, s * 0.42));
     p.drawRect(QRectF(s * 0.05, s * 0.82, s * 0.9, s * 0.1));
     return pm;
-}
-
-QFrame* card(QWidget* parent, const QString& title, QVBoxLayout*& body) {
-    auto* f = new QFrame(parent);
-    f->setObjectName(QStringLiteral("card"));
-    body = new QVBoxLayout(f);
-    body->setContentsMargins(14, 10, 14, 12);
-    body->setSpacing(8);
-    auto* t = new QLabel(title, f);
-    t->setObjectName(QStringLiteral("cardTitle"));
-    body->addWidget(t);
-    return f;
 }
 
 QSpinBox* amountBox(QWidget* parent, const QString& name) {
@@ -83,7 +68,7 @@ Tform_bank::Tform_bank(Game& g, Player& p, QWidget* parent) : QDialog(parent), g
     body->setSpacing(14);
 
     QVBoxLayout* accountBody = nullptr;
-    QFrame* account = card(this, QStringLiteral("Your account"), accountBody);
+    QFrame* account = makeCard(this, QStringLiteral("Your account"), accountBody);
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(18);
     grid->setVerticalSpacing(8);
@@ -143,7 +128,7 @@ Tform_bank::Tform_bank(Game& g, Player& p, QWidget* parent) : QDialog(parent), g
     auto addAction = [this, right](const QString& title, QSpinBox*& box, QPushButton*& button, const QString& boxName,
                                    const QString& buttonText, const QString& buttonName) {
         QVBoxLayout* b = nullptr;
-        QFrame* f = card(this, title, b);
+        QFrame* f = makeCard(this, title, b);
         auto* row = new QHBoxLayout;
         row->setSpacing(4);
         box = amountBox(f, boxName);

@@ -5,16 +5,12 @@
 #include <algorithm>
 #include <array>
 
+#include "ui/painted_icons.h"
+
 namespace cw::ui {
 namespace {
 
-QPixmap canvas(int size) {
-    const qreal dpr = 2.0;
-    QPixmap pm(QSize(size, size) * dpr);
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
-    return pm;
-}
+QPixmap canvas(int size) { return paintingCanvas(QSize(size, size)); }
 
 void figure(QPainter& p, QPointF at, qreal scale, const QColor& colour) {
     p.setBrush(colour);

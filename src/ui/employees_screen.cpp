@@ -38,12 +38,6 @@ QString moneyText(long long value) {
 
 namespace {
 
-QString gameText(const std::string& s) {
-    QString t = qs(s);
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return t;
-}
-
 // The employees screen's own rules; windows, bands, grids, buttons and the
 // paper of the personal files come from the application's look.
 const char* const kScreenStyle = R"(
@@ -55,13 +49,7 @@ QWidget#filterBar QLabel { color: #9fb0c4; font-weight: bold; }
 QLabel#label_count { color: #dfe7f1; }
 QLabel#interestName { color: #ffffff; font-size: 12pt; font-weight: bold; }
 QLabel#interestInfo { color: #b9c7d8; }
-QPushButton#Button_hire { font-size: 12pt; padding: 10px; color: #2b1a00; border: 2px solid #a86b00;
-  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffe08a, stop:1 #f0a020); }
-QPushButton#Button_hire:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff0b8, stop:1 #f7b538); }
-QPushButton#Button_hire:disabled { color: #8b96a3; border-color: #3f4a58; background: #2f3946; }
-QMenu { background: #1d2736; color: #e6ecf3; border: 1px solid #f2c14e; }
-QMenu::item { padding: 6px 22px; }
-QMenu::item:selected { background: #3d6aa8; }
+QPushButton#Button_hire { font-size: 12pt; padding: 10px; }
 )";
 
 // The job interview's own rules.
@@ -84,8 +72,6 @@ QPushButton[choice="true"]:disabled { color: #66727f; border-color: #3f4a58; }
 QPushButton#Button_finalhire { font-size: 11pt; color: #ffffff; border: 2px solid #1d6b3c;
   background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #43b86f, stop:1 #2a8a4f); }
 QPushButton#Button_finalhire:disabled { color: #8b96a3; border-color: #3f4a58; background: #2f3946; }
-QPushButton#Button_cancel { border-color: #6b7786;
-  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #56616f, stop:1 #3a434f); }
 )";
 
 // Draws "overall Rating" as a bar in the colour of its rating word.
@@ -115,18 +101,6 @@ public:
         p->restore();
     }
 };
-
-QFrame* card(const QString& title, QVBoxLayout*& body, QWidget* parent) {
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(QStringLiteral("card"));
-    body = new QVBoxLayout(frame);
-    body->setContentsMargins(12, 10, 12, 12);
-    body->setSpacing(8);
-    auto* t = new QLabel(title, frame);
-    t->setObjectName(QStringLiteral("cardTitle"));
-    body->addWidget(t);
-    return frame;
-}
 
 QPlainTextEdit* paperSheet(QWidget* parent) { return makePaperSheet(parent, QStringLiteral("memo_person")); }
 
@@ -216,24 +190,11 @@ TForm_employees::TForm_employees(Game& g, Player& p, const ReferenceTables* ref,
         refresh();
     });
 
-    grid_ = new QTableWidget(0, static_cast<int>(kCandidateColumns.size()), this);
-    grid_->setObjectName(QStringLiteral("StringGrid_employees"));
     QStringList headings;
     for (const char* c : kCandidateColumns) headings << QString::fromLatin1(c);
-    grid_->setHorizontalHeaderLabels(headings);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setAlternatingRowColors(true);
-    grid_->setShowGrid(false);
-    grid_->setWordWrap(false);
-    grid_->verticalHeader()->hide();
-    grid_->verticalHeader()->setDefaultSectionSize(28);
+    grid_ = makeRowGrid(this, QStringLiteral("StringGrid_employees"), headings);
     grid_->setItemDelegateForColumn(3, new RatingDelegate(grid_));
     QHeaderView* head = grid_->horizontalHeader();
-    head->setSectionsClickable(true);
-    head->setHighlightSections(false);
-    head->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     head->setSectionResizeMode(2, QHeaderView::Stretch);
     grid_->setColumnWidth(0, 190);
     grid_->setColumnWidth(1, 130);
@@ -262,7 +223,7 @@ TForm_employees::TForm_employees(Game& g, Player& p, const ReferenceTables* ref,
     sideLayout->setContentsMargins(0, 0, 0, 0);
     sideLayout->setSpacing(12);
     QVBoxLayout* viewBody = nullptr;
-    QFrame* viewCard = card(QStringLiteral("CURRENTLY VIEWING"), viewBody, side);
+    QFrame* viewCard = makeCard(side, QStringLiteral("CURRENTLY VIEWING"), viewBody);
     viewingTitle_ = new QLabel(viewCard);
     viewingTitle_->setObjectName(QStringLiteral("interestName"));
     viewBody->addWidget(viewingTitle_);
@@ -277,7 +238,7 @@ TForm_employees::TForm_employees(Game& g, Player& p, const ReferenceTables* ref,
     sideLayout->addWidget(viewCard, 1);
 
     QVBoxLayout* interestBody = nullptr;
-    QFrame* interestCard = card(QStringLiteral("PERSON OF INTEREST"), interestBody, side);
+    QFrame* interestCard = makeCard(side, QStringLiteral("PERSON OF INTEREST"), interestBody);
     auto* who = new QHBoxLayout;
     interestFace_ = new QLabel(interestCard);
     interestFace_->setFixedSize(64, 64);
@@ -294,6 +255,7 @@ TForm_employees::TForm_employees(Game& g, Player& p, const ReferenceTables* ref,
     interestBody->addLayout(who);
     hireButton_ = new QPushButton(QStringLiteral("Hire"), interestCard);
     hireButton_->setObjectName(QStringLiteral("Button_hire"));
+    hireButton_->setProperty("role", QStringLiteral("action"));
     hireButton_->setCursor(Qt::PointingHandCursor);
     connect(hireButton_, &QPushButton::clicked, this, &TForm_employees::pressHire);
     interestBody->addWidget(hireButton_);
@@ -376,11 +338,7 @@ void TForm_employees::fillGrid() {
         if (row.person == model_->viewing()) current = r;
     }
     if (current >= 0) grid_->setCurrentCell(current, 0);
-    QHeaderView* head = grid_->horizontalHeader();
-    head->setSortIndicatorShown(model_->sortColumn() >= 0);
-    if (model_->sortColumn() >= 0)
-        head->setSortIndicator(model_->sortColumn(),
-                               model_->sortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+    showSortIndicator(grid_, model_->sortColumn(), model_->sortAscending());
     countLabel_->setText(QStringLiteral("%1 candidates").arg(rows.size()));
 }
 
@@ -539,6 +497,7 @@ InterviewDialog::InterviewDialog(Game& g, Player& p, HiringScreen& model, QWidge
     hire_->setObjectName(QStringLiteral("Button_finalhire"));
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
     cancel_->setObjectName(QStringLiteral("Button_cancel"));
+    cancel_->setProperty("role", QStringLiteral("secondary"));
     hire_->setCursor(Qt::PointingHandCursor);
     cancel_->setCursor(Qt::PointingHandCursor);
     buttons->addWidget(hire_);

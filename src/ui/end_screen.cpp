@@ -14,6 +14,7 @@
 #include "state/text_format.h"
 #include "ui/finance_look.h"
 #include "ui/message_dialogs.h"
+#include "ui/painted_icons.h"
 #include "ui/shared_widgets.h"
 
 namespace cw::ui {
@@ -21,10 +22,7 @@ namespace {
 
 // A gold cup on a plinth.
 QPixmap trophy(int size) {
-    const qreal dpr = 2.0;
-    QPixmap pm(QSize(size, size) * dpr);
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
+    QPixmap pm = paintingCanvas(QSize(size, size));
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal s = size;

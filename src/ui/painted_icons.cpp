@@ -270,4 +270,12 @@ QIcon paintedIcon(PaintedIcon kind, int size) {
     return QIcon(pm);
 }
 
+QPixmap paintingCanvas(QSize size) {
+    const qreal dpr = 2.0;
+    QPixmap pm(size * dpr);
+    pm.setDevicePixelRatio(dpr);
+    pm.fill(Qt::transparent);
+    return pm;
+}
+
 }  // namespace cw::ui

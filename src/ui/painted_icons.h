@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QPixmap>
 
 namespace cw::ui {
 
@@ -27,5 +28,9 @@ enum class PaintedIcon {
 };
 
 QIcon paintedIcon(PaintedIcon kind, int size = 32);
+
+// A transparent picture of `size` with twice the pixels, so that what is
+// drawn on it stays crisp on fine screens.
+QPixmap paintingCanvas(QSize size);
 
 }  // namespace cw::ui

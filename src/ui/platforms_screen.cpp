@@ -12,6 +12,8 @@
 
 #include "hardware/hardware_texts.h"
 #include "ui/app_style.h"
+#include "ui/painted_icons.h"
+#include "ui/shared_widgets.h"
 #include "state/game.h"
 
 namespace cw::ui {
@@ -25,10 +27,7 @@ const QColor kSeriesColours[] = {QColor(0xf2, 0xc1, 0x4e), QColor(0x4f, 0xa3, 0x
                                  QColor(0xf0, 0x8a, 0x3c)};
 
 QPixmap bandPicture(HardwarePicture kind) {
-    const qreal dpr = 2.0;
-    QPixmap pm(QSize(40, 32) * dpr);
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
+    QPixmap pm = paintingCanvas(QSize(40, 32));
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor gold(0xf2, 0xc1, 0x4e);
@@ -115,33 +114,15 @@ protected:
 
 QString hardwareStyleSheet() {
     return QStringLiteral(
-        "QWidget#headerBand QLabel#Label_week { color: #c9d6e3; font-size: 10pt; font-weight: normal;"
-        "  letter-spacing: 0; }"
         "QLabel#sectionTitle { font-size: 11pt; padding-top: 4px; }"
         "QLabel#sectionCount { color: #8a9bb0; font-size: 9pt; padding-top: 4px; }"
         "QWidget#headerBand QCheckBox { font-weight: bold; }");
 }
 
 QWidget* hardwareHeaderBand(QWidget* parent, HardwarePicture picture, const QString& title, QLabel*& subtitle) {
-    auto* band = new QWidget(parent);
-    band->setObjectName(QStringLiteral("headerBand"));
-    band->setAttribute(Qt::WA_StyledBackground);
-    auto* layout = new QHBoxLayout(band);
-    layout->setContentsMargins(16, 10, 16, 10);
-    layout->setSpacing(12);
-    auto* icon = new QLabel(band);
-    icon->setPixmap(bandPicture(picture));
-    layout->addWidget(icon);
-    auto* texts = new QVBoxLayout;
-    texts->setSpacing(0);
-    auto* titleLabel = new QLabel(title, band);
-    titleLabel->setObjectName(QStringLiteral("bandTitle"));
-    texts->addWidget(titleLabel);
-    subtitle = new QLabel(band);
-    subtitle->setObjectName(QStringLiteral("Label_week"));
-    texts->addWidget(subtitle);
-    layout->addLayout(texts, 1);
-    return band;
+    const TitledBand header = makeTitledBand(parent, bandPicture(picture), title, QStringLiteral("Label_week"));
+    subtitle = header.subtitle;
+    return header.band;
 }
 
 QString hardwareCellText(const std::string& cell) {

@@ -16,6 +16,7 @@
 #include "state/game.h"
 #include "state/text_format.h"
 #include "ui/dev_look.h"
+#include "ui/shared_widgets.h"
 #include "ui/qt_player.h"
 
 namespace cw::ui {
@@ -36,25 +37,15 @@ TDevelopment::TDevelopment(Game& g, Player& p, QWidget* parent) : QDialog(parent
     root->setContentsMargins(0, 0, 0, 10);
     root->setSpacing(8);
 
-    auto* band = new QWidget(this);
-    band->setObjectName(QStringLiteral("headerBand"));
-    band->setAttribute(Qt::WA_StyledBackground);
-    auto* bandLayout = new QHBoxLayout(band);
-    bandLayout->setContentsMargins(16, 8, 16, 8);
-    bandLayout->setSpacing(12);
-    auto* icon = new QLabel(band);
-    icon->setPixmap(devBandPicture());
-    bandLayout->addWidget(icon);
-    auto* texts = new QVBoxLayout;
-    texts->setSpacing(0);
-    auto* caption = new QLabel(QStringLiteral("Project properties"), band);
-    caption->setObjectName(QStringLiteral("bandSubtitle"));
-    texts->addWidget(caption);
-    title_ = new QLabel(band);
-    title_->setObjectName(QStringLiteral("bandTitle"));
-    texts->addWidget(title_);
-    bandLayout->addLayout(texts, 1);
-    bandLayout->addWidget(new QLabel(QStringLiteral("Project :"), band));
+    const TitledBand header =
+        makeTitledBand(this, devBandPicture(), QString(), QStringLiteral("bandSubtitle"), /*subtitleFirst=*/true);
+    header.subtitle->setText(QStringLiteral("Project properties"));
+    title_ = header.title;
+    QWidget* band = header.band;
+    QHBoxLayout* bandLayout = header.layout;
+    auto* projectCaption = new QLabel(QStringLiteral("Project :"), band);
+    projectCaption->setProperty("subtitle", true);
+    bandLayout->addWidget(projectCaption);
     project_ = new QComboBox(band);
     project_->setObjectName(QStringLiteral("ComboBox_project"));
     project_->setMinimumWidth(220);

@@ -1,5 +1,9 @@
 #include "ui/shared_widgets.h"
 
+#include <QHeaderView>
+
+#include "ui/qt_player.h"
+
 namespace cw::ui {
 
 HeaderBand makeHeaderBand(QWidget* parent, const QPixmap& icon, const QString& title, const QString& titleObjectName) {
@@ -17,6 +21,65 @@ HeaderBand makeHeaderBand(QWidget* parent, const QPixmap& icon, const QString& t
     titleLabel->setObjectName(titleObjectName);
     layout->addWidget(titleLabel, 1);
     return {band, layout, titleLabel};
+}
+
+TitledBand makeTitledBand(QWidget* parent, const QPixmap& icon, const QString& title, const QString& subtitleObjectName,
+                          bool subtitleFirst) {
+    const HeaderBand header = makeHeaderBand(parent, icon, title, QStringLiteral("bandTitle"));
+    header.layout->setSpacing(12);
+    header.layout->removeWidget(header.title);
+    auto* subtitle = new QLabel(header.band);
+    subtitle->setObjectName(subtitleObjectName);
+    subtitle->setProperty("subtitle", true);
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(0);
+    texts->addWidget(subtitleFirst ? subtitle : header.title);
+    texts->addWidget(subtitleFirst ? header.title : subtitle);
+    header.layout->addLayout(texts, 1);
+    return {header.band, header.layout, header.title, subtitle};
+}
+
+QFrame* makeCard(QWidget* parent, const QString& title, QVBoxLayout*& body) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QStringLiteral("card"));
+    body = new QVBoxLayout(frame);
+    body->setContentsMargins(12, 10, 12, 12);
+    body->setSpacing(8);
+    auto* heading = new QLabel(title, frame);
+    heading->setObjectName(QStringLiteral("cardTitle"));
+    body->addWidget(heading);
+    return frame;
+}
+
+QTableWidget* makeRowGrid(QWidget* parent, const QString& objectName, const QStringList& headings) {
+    auto* grid = new QTableWidget(0, static_cast<int>(headings.size()), parent);
+    grid->setObjectName(objectName);
+    grid->setHorizontalHeaderLabels(headings);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setAlternatingRowColors(true);
+    grid->setShowGrid(false);
+    grid->setWordWrap(false);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(28);
+    QHeaderView* head = grid->horizontalHeader();
+    head->setSectionsClickable(true);
+    head->setHighlightSections(false);
+    head->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return grid;
+}
+
+void showSortIndicator(QTableWidget* grid, int column, bool ascending) {
+    QHeaderView* head = grid->horizontalHeader();
+    head->setSortIndicatorShown(column >= 0);
+    if (column >= 0) head->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+QString gameText(const std::string& text) {
+    QString t = qs(text);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return t;
 }
 
 QPlainTextEdit* makePaperSheet(QWidget* parent, const QString& objectName) {

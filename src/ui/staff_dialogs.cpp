@@ -12,46 +12,23 @@
 #include "state/game.h"
 #include "ui/employees_pictures.h"
 #include "ui/qt_player.h"
+#include "ui/app_style.h"
 #include "ui/shared_widgets.h"
 #include "ui/staff_screen.h"
 
 namespace cw::ui {
 namespace {
 
+// The two dialogs' own rules; the rest is the application's look.
 const char* const kDialogStyle = R"(
-QDialog { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #223047, stop:1 #161f2c); }
-QWidget { font-family: "DejaVu Sans"; font-size: 13px; }
-QWidget#headerBand { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #2c4468, stop:1 #1a2739);
-  border-bottom: 2px solid #f2c14e; }
-QLabel#headerLabel { color: #f2c14e; font-size: 17px; font-weight: bold; letter-spacing: 1px; }
-QLabel { color: #dfe7f1; }
 QLabel#capacity { color: #f2c14e; font-weight: bold; }
 QLabel#subjectHead { color: #9fb0c4; font-weight: bold; }
-QSpinBox { background: #0f1620; color: #ffffff; border: 1px solid #3a6ea5; border-radius: 3px; padding: 4px;
-  font-size: 14px; min-width: 70px; }
-QListWidget { background: #1b2534; color: #dfe7f1; border: 1px solid #33445e; outline: 0; }
-QListWidget::item { padding: 5px 8px; }
-QListWidget::item:selected { background: #3d6aa8; color: #ffffff; }
-QPushButton { padding: 7px 14px; border-radius: 4px; font-weight: bold; color: #ffffff;
-  border: 1px solid #5a8cc4; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4a80bb, stop:1 #2b5585); }
-QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5b93d0, stop:1 #34659c); }
-QPushButton:disabled { color: #8b96a3; border-color: #3f4a58; background: #2f3946; }
-QPushButton#closeButton { border-color: #6b7786;
-  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #56616f, stop:1 #3a434f); }
+QSpinBox { font-size: 11pt; min-width: 70px; }
 )";
 
-QString gameText(const std::string& s) {
-    QString t = qs(s);
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return t;
-}
-
 QPushButton* closeButton(QDialog* dialog) {
-    auto* close = new QPushButton(QStringLiteral("Close"), dialog);
-    close->setObjectName(QStringLiteral("closeButton"));
-    close->setToolTip(QStringLiteral("Close (Esc)"));
+    QPushButton* close = makeCloseButton(dialog, dialog);
     close->setAutoDefault(false);
-    QObject::connect(close, &QPushButton::clicked, dialog, &QDialog::reject);
     return close;
 }
 

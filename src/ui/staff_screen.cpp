@@ -25,48 +25,19 @@ namespace cw::ui {
 
 namespace {
 
+// The staff screen's own rules; windows, bands, grids, cards, buttons and the
+// personal file's paper come from the application's look.
 const char* const kStyle = R"(
-QDialog#TForm_view_employees { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1f2b3d, stop:1 #141b26); }
-QWidget { font-family: "DejaVu Sans"; font-size: 13px; }
-QWidget#headerBand { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #2c4468, stop:1 #1a2739);
-  border-bottom: 2px solid #f2c14e; }
-QLabel#label_title { color: #f2c14e; font-size: 20px; font-weight: bold; letter-spacing: 1px; }
+QLabel#label_title { font-size: 15pt; }
 QLabel#label_count { color: #1d2b3a; background: #f2c14e; border-radius: 11px; padding: 4px 12px;
-  font-weight: bold; }
+  font-weight: bold; font-size: 10pt; letter-spacing: 0; }
 QLabel#label_hint { color: #1d2b3a; background: #9fd0ff; padding: 8px 16px; font-weight: bold; }
-QTableWidget { background: #1b2534; alternate-background-color: #212d3f; color: #dfe7f1;
-  border: 1px solid #33445e; gridline-color: #2a3950; selection-background-color: #3d6aa8;
-  selection-color: #ffffff; outline: 0; }
-QHeaderView::section { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #34507a, stop:1 #263b5c);
-  color: #f2f5f9; padding: 6px 3px; border: none; border-right: 1px solid #1b2534; font-weight: bold; }
-QHeaderView::section:hover { background: #3f6193; }
-QFrame#card { background: #233047; border: 1px solid #34465f; border-radius: 8px; }
-QLabel#employeeName { color: #ffffff; font-size: 16px; font-weight: bold; }
-QPlainTextEdit#memo_employee { background: #f7f3e8; color: #2b2b2b; border: 1px solid #c9bfa5; border-radius: 4px;
-  padding: 8px 10px; }
+QLabel#employeeName { color: #ffffff; font-size: 12pt; font-weight: bold; }
 QWidget#actionBar { background: #18212e; border-top: 1px solid #2a3950; }
 QLabel#teamCaption { color: #9fb0c4; font-weight: bold; }
-QComboBox { background: #24324a; color: #ffffff; border: 1px solid #3a5274; border-radius: 4px;
-  padding: 4px 10px; min-width: 150px; }
-QComboBox:disabled { color: #5d6b7d; background: #1c2636; border-color: #2a3950; }
-QComboBox QAbstractItemView { background: #1d2736; color: #e6ecf3; selection-background-color: #3d6aa8; }
-QPushButton { padding: 7px 14px; border-radius: 4px; font-weight: bold; color: #ffffff;
-  border: 1px solid #5a8cc4; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4a80bb, stop:1 #2b5585); }
-QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5b93d0, stop:1 #34659c); }
-QPushButton:disabled { color: #8b96a3; border-color: #3f4a58; background: #2f3946; }
-QPushButton#Button_fire { border-color: #b0483c;
-  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #d25a4b, stop:1 #93352b); }
-QPushButton#Button_choose { color: #2b1a00; border: 2px solid #a86b00;
-  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffe08a, stop:1 #f0a020); }
-QPushButton#closeButton { border-color: #6b7786;
-  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #56616f, stop:1 #3a434f); }
+QComboBox { min-width: 150px; }
+QHeaderView::section { padding: 6px 3px; }
 )";
-
-QString gameText(const std::string& s) {
-    QString t = qs(s);
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return t;
-}
 
 QPushButton* button(const QString& caption, const QString& name, const QString& tip, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
@@ -120,23 +91,10 @@ void TForm_view_employees::build() {
     hint_->setWordWrap(true);
     outer->addWidget(hint_);
 
-    grid_ = new QTableWidget(0, static_cast<int>(kStaffColumns.size()), this);
-    grid_->setObjectName(QStringLiteral("StringGrid_staff"));
     QStringList headings;
     for (const char* c : kStaffColumns) headings << QString::fromLatin1(c);
-    grid_->setHorizontalHeaderLabels(headings);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setAlternatingRowColors(true);
-    grid_->setShowGrid(false);
-    grid_->setWordWrap(false);
-    grid_->verticalHeader()->hide();
-    grid_->verticalHeader()->setDefaultSectionSize(28);
+    grid_ = makeRowGrid(this, QStringLiteral("StringGrid_staff"), headings);
     QHeaderView* head = grid_->horizontalHeader();
-    head->setSectionsClickable(true);
-    head->setHighlightSections(false);
-    head->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     head->setMinimumSectionSize(38);
     grid_->setColumnWidth(1, 100);
     for (int c = 2; c <= 7; ++c) grid_->setColumnWidth(c, 44);
@@ -219,11 +177,13 @@ void TForm_view_employees::build() {
     intensify_ = button(QStringLiteral("Intensify Study (speed up)"), QStringLiteral("Button_intensify"),
                         QStringLiteral("Pay to speed up the chosen employee's study"), viewingBar_);
     fire_ = button(QStringLiteral("Fire employee"), QStringLiteral("Button_fire"), QString(), viewingBar_);
+    fire_->setProperty("role", QStringLiteral("danger"));
     for (QPushButton* b : {remove_, study_, intensify_, fire_}) viewLayout->addWidget(b);
     barLayout->addWidget(viewingBar_);
     barLayout->addStretch(1);
     choose_ = button(QStringLiteral("Choose"), QStringLiteral("Button_choose"),
                      QStringLiteral("Choose the employee in the list (or double-click him)"), bar);
+    choose_->setProperty("role", QStringLiteral("action"));
     close_ = button(QStringLiteral("Close"), QStringLiteral("closeButton"), QStringLiteral("Close (Esc)"), bar);
     barLayout->addWidget(choose_);
     barLayout->addWidget(close_);
@@ -319,11 +279,7 @@ void TForm_view_employees::fillGrid() {
         if (row.person == model_->selected()) current = r;
     }
     if (current >= 0) grid_->setCurrentCell(current, 0);
-    QHeaderView* head = grid_->horizontalHeader();
-    head->setSortIndicatorShown(model_->sortColumn() >= 0);
-    if (model_->sortColumn() >= 0)
-        head->setSortIndicator(model_->sortColumn(),
-                               model_->sortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+    showSortIndicator(grid_, model_->sortColumn(), model_->sortAscending());
 }
 
 i32 TForm_view_employees::chosenProject() const { return project_->currentData().toInt(); }

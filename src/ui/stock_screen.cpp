@@ -18,6 +18,7 @@
 #include "state/game.h"
 #include "ui/finance_look.h"
 #include "ui/message_dialogs.h"
+#include "ui/painted_icons.h"
 #include "ui/shared_widgets.h"
 
 namespace cw::ui {
@@ -27,10 +28,7 @@ QString toQ(const std::string& s) { return QString::fromUtf8(s.data(), static_ca
 
 // A rising line over bars, drawn for the header.
 QPixmap exchangeIcon(int size) {
-    const qreal dpr = 2.0;
-    QPixmap pm(QSize(size, size) * dpr);
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
+    QPixmap pm = paintingCanvas(QSize(size, size));
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal s = size;

@@ -32,6 +32,7 @@
 #include "ui/progress_window.h"
 #include "ui/project_screen.h"
 #include "ui/qt_player.h"
+#include "ui/staff_dialogs.h"
 #include "ui/staff_screen.h"
 #include "ui/stock_screen.h"
 #include "ui/view_engines_screen.h"
@@ -54,29 +55,33 @@ protected:
         applyNewGameOptions(g, o);
         g.world().sharesOwnedPercent = 40;  // no takeover by an empty holding
     }
+    // Every window of its own, as the game makes it.
+    std::vector<std::pair<const char*, std::function<QWidget*()>>> windows() {
+        return {
+            {"TForm_inbox", [&] { return new TForm_inbox(g, p); }},
+            {"TForm_employees", [&] { return new TForm_employees(g, p, nullptr); }},
+            {"TForm_platforms", [&] { return new TForm_platforms(g); }},
+            {"Tform_cpu", [&] { return new Tform_cpu(g); }},
+            {"TForm_platform_analysis", [&] { return new TForm_platform_analysis(g); }},
+            {"TDBForm", [&] { return new TDBForm(g, p, ref); }},
+            {"TForm_review", [&] { return createPlaceholderScreen(QStringLiteral("TForm_review"), nullptr); }},
+            {"Tform_end_screen", [&] { return new Tform_end_screen(g); }},
+            {"Tform_bank", [&] { return new Tform_bank(g, p); }},
+            {"Tform_stock", [&] { return new Tform_stock(g, p); }},
+            {"TForm_boardmeeting", [&] { return new TForm_boardmeeting(g); }},
+            {"TForm_view_employees", [&] { return new TForm_view_employees(g, p); }},
+            {"TForm_development", [&] { return new TForm_development(g, p); }},
+            {"TDevelopment", [&] { return new TDevelopment(g, p); }},
+            {"TForm_view_engines", [&] { return new TForm_view_engines(g); }},
+        };
+    }
     Game g;
     test::RecordingPlayer p;
     ReferenceTables ref;
 };
 
 TEST_F(WindowsTest, EveryWindowHasACloseButtonAndClosesWithEscape) {
-    const std::vector<std::pair<const char*, std::function<QWidget*()>>> makers = {
-        {"TForm_inbox", [&] { return new TForm_inbox(g, p); }},
-        {"TForm_employees", [&] { return new TForm_employees(g, p, nullptr); }},
-        {"TForm_platforms", [&] { return new TForm_platforms(g); }},
-        {"Tform_cpu", [&] { return new Tform_cpu(g); }},
-        {"TForm_platform_analysis", [&] { return new TForm_platform_analysis(g); }},
-        {"TDBForm", [&] { return new TDBForm(g, p, ref); }},
-        {"TForm_review", [&] { return createPlaceholderScreen(QStringLiteral("TForm_review"), nullptr); }},
-        {"Tform_end_screen", [&] { return new Tform_end_screen(g); }},
-        {"Tform_bank", [&] { return new Tform_bank(g, p); }},
-        {"Tform_stock", [&] { return new Tform_stock(g, p); }},
-        {"TForm_boardmeeting", [&] { return new TForm_boardmeeting(g); }},
-        {"TForm_view_employees", [&] { return new TForm_view_employees(g, p); }},
-        {"TForm_development", [&] { return new TForm_development(g, p); }},
-        {"TDevelopment", [&] { return new TDevelopment(g, p); }},
-        {"TForm_view_engines", [&] { return new TForm_view_engines(g); }},
-    };
+    const auto makers = windows();
     for (const auto& [name, make] : makers) {
         SCOPED_TRACE(name);
         std::unique_ptr<QWidget> w(make());
@@ -101,6 +106,33 @@ TEST_F(WindowsTest, EveryWindowHasACloseButtonAndClosesWithEscape) {
         w->show();
         pressEscape(close);
         EXPECT_FALSE(w->isVisible());
+    }
+}
+
+// With CW_SCREENSHOT_DIR set, every window is saved there at 1024x700, for
+// a look at the screens' common style.
+TEST_F(WindowsTest, SavesEveryWindowForALook) {
+    const QByteArray dir = qgetenv("CW_SCREENSHOT_DIR");
+    if (dir.isEmpty()) GTEST_SKIP() << "CW_SCREENSHOT_DIR not set";
+    auto makers = windows();
+    AutoTeamOffer offer;
+    offer.caption = "Let team leader choose employees";
+    offer.question = "Would you like the Team Leader to choose the employees?";
+    offer.capacityText = "Teamleader can manage a maximum of 4 employee(s)";
+    offer.capacity = 4;
+    offer.buttons[0] = "No. I will choose the employees";
+    offer.buttons[1] = "Let teamleader choose";
+    offer.buttons[2] = "Let teamleader choose maximum of idle employees";
+    makers.emplace_back("Tform_leaderchoose", [offer] { return new Tform_leaderchoose(offer); });
+    makers.emplace_back("TForm_study", [&] { return new TForm_study(g, p, 0); });
+    for (const auto& [name, make] : makers) {
+        std::unique_ptr<QWidget> w(make());
+        if (!qobject_cast<QDialog*>(w.get())) makeSecondaryWindow(w.get());
+        w->resize(1024, 700);
+        w->show();
+        EXPECT_TRUE(w->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + QLatin1String(name) +
+                                   QStringLiteral(".png")));
+        w->close();
     }
 }
 
