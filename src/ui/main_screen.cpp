@@ -1,6 +1,7 @@
 #include "ui/main_screen.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <algorithm>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -14,6 +15,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTabWidget>
@@ -132,8 +134,13 @@ TForm_main::TForm_main(Game& game, Player& player, QWidget* parent)
     // main screen looks at them first.
     if (qApp) qApp->installEventFilter(this);
 
-    resize(1200, 800);
     setMinimumSize(1024, 700);
+    // A laptop's 768 lines must not hide the Game Options bar below the
+    // screen's edge, nor the windows placed over the main screen.
+    QSize start(1200, 800);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        start = start.boundedTo(screen->availableGeometry().size()).expandedTo(minimumSize());
+    resize(start);
     refresh();
 }
 

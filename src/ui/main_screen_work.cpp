@@ -148,8 +148,7 @@ void TForm_main::refreshWork() {
             if (r.task == selectedTask_) item->setSelected(true);
         }
         if (rows.empty()) {
-            auto* item = new QTreeWidgetItem(
-                taskList_, {QStringLiteral("No projects running - press \"New game project\""), QString(), QString()});
+            auto* item = new QTreeWidgetItem(taskList_, {QStringLiteral("No projects running"), QString(), QString()});
             item->setFlags(Qt::NoItemFlags);
             item->setForeground(0, QColor(0x8a, 0x94, 0xa0));
         }

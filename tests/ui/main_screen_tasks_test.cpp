@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QProgressBar>
 #include <QRegularExpression>
@@ -136,6 +138,16 @@ TEST_F(MainScreenTasksTest, NewGameProjectSitsBesideTheList) {
     EXPECT_EQ(asked, (std::vector<QString>{QStringLiteral("TForm_development")}));
     // The Company panel no longer has a way into the project screen of its own.
     EXPECT_EQ(screen.findChild<QPushButton*>(QStringLiteral("open_TDevelopment")), nullptr);
+}
+
+TEST(MainScreenStart, OpensWithinTheScreen) {
+    Game g;
+    test::RecordingPlayer p;
+    TForm_main screen(g, p);
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+    EXPECT_LE(screen.width(), std::max(room.width(), 1024));
+    EXPECT_LE(screen.height(), std::max(room.height(), 700));
+    EXPECT_GE(screen.height(), 700);
 }
 
 TEST(MainScreenStudy, IntensifyAsksThroughThePlayer) {
