@@ -103,6 +103,23 @@ MainScreenModel buildMainScreenModel(const Game& g) {
         m.tasks.push_back({i, t.name.str(), taskTypeText(t.taskType), taskPercent(t)});
     }
 
+    // The company's own games with the score they finished with, and its
+    // engines, as soon as they exist.
+    const auto& titles = g.tables().gameTitles;
+    for (int i = 1; i <= 3500; ++i) {
+        const ProductEntry& p = w.products[i];
+        if (productFree(p)) continue;
+        if (p.kind == ProductGame && titles.inRange(p.refA) && titles[p.refA].inRange(p.refB)) {
+            const GameTitle& t = titles[p.refA][p.refB];
+            if (t.title.blank()) continue;
+            m.games.push_back({i, t.title.str() + "  (score " + std::to_string(t.reviewScore) + ")"});
+        } else if (p.kind == ProductEngine && w.ownEngines.inRange(p.refA) && w.ownEngines[p.refA].inRange(p.refB)) {
+            const EngineSlot& e = w.ownEngines[p.refA][p.refB];
+            if (e.name.empty()) continue;
+            m.engines.push_back({i, e.name.str() + "  (rating " + std::to_string(e.rating) + ")"});
+        }
+    }
+
     for (int c = 1; c <= 3; ++c) {
         for (const NewsItem& item : w.newsItems[c]) {
             if (item.title.empty()) continue;
