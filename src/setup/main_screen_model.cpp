@@ -13,7 +13,6 @@ std::string yearChangeCaption(int year) { return "Since 1 Jan " + std::to_string
 
 }  // namespace
 
-
 std::string cashText(long long money) { return "$ " + thousands(money); }
 
 std::string changeText(long long change) { return change > 0 ? "+" + thousands(change) : thousands(change); }
@@ -33,8 +32,7 @@ std::string christmasBannerText(int week) {
 }
 
 NoticeKind noticeKind(std::string_view title) {
-    static constexpr std::string_view kReports[] = {"Saving Game", "Game saved", "New employee hired",
-                                                    "Unread Mail"};
+    static constexpr std::string_view kReports[] = {"Saving Game", "Game saved", "New employee hired", "Unread Mail"};
     for (std::string_view report : kReports)
         if (title == report) return NoticeKind::Information;
     return NoticeKind::Warning;

@@ -1,12 +1,11 @@
 #include "ui/main_screen.h"
 
 #include <QApplication>
-#include <QGuiApplication>
-#include <algorithm>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGraphicsOpacityEffect>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -14,14 +13,15 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "setup/game_clock.h"
 #include "setup/main_screen_model.h"
@@ -270,8 +270,7 @@ QWidget* TForm_main::buildScreensPanel() {
             if (!busy_) emit screenRequested(screen);
         });
         // The long captions get a row of their own, the short ones share one.
-        static constexpr int kCell[][3] = {{0, 0, 2}, {1, 0, 2}, {2, 0, 1}, {2, 1, 1},
-                                           {3, 0, 2}, {4, 0, 1}, {4, 1, 1}};
+        static constexpr int kCell[][3] = {{0, 0, 2}, {1, 0, 2}, {2, 0, 1}, {2, 1, 1}, {3, 0, 2}, {4, 0, 1}, {4, 1, 1}};
         static_assert(sizeof(kCell) / sizeof(kCell[0]) == sizeof(entries) / sizeof(entries[0]));
         grid->addWidget(b, kCell[i][0], kCell[i][1], 1, kCell[i][2]);
         ++i;

@@ -5,11 +5,11 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QLabel>
 #include <QProgressBar>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QTimer>
 #include <QTreeWidget>
 
