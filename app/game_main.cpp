@@ -7,8 +7,8 @@
 #include "refdata/reference_tables.h"
 #include "setup/game_clock.h"
 #include "setup/load_game.h"
-#include "setup/world_init.h"
 #include "setup/startup.h"
+#include "setup/world_init.h"
 #include "state/game.h"
 #include "state/log.h"
 #include "state/paths.h"
@@ -145,8 +145,20 @@ int programStart(QApplication& app, int argc, char** argv) {
                                  &TForm_main::refresh);
                 dev = development;
             } else {
-                dev = new TDevelopment(game, player, mainScreen.get());
+                auto* project = new TDevelopment(game, player, mainScreen.get());
+                // An open project screen follows the weeks played on the main screen.
+                QObject::connect(mainScreen.get(), &TForm_main::turnPlayed, project, [project] {
+                    if (project->isVisible()) project->refresh();
+                });
+                QObject::connect(mainScreen.get(), &TForm_main::projectRequested, project,
+                                 [project, &mainScreen](int task) {
+                                     project->showTask(task);
+                                     mainScreen->presentWindow(project);
+                                 });
+                dev = project;
             }
+            // What the player changed there shows on the main screen at once.
+            QObject::connect(dev, &QDialog::finished, mainScreen.get(), &TForm_main::refresh);
             dev->setWindowFlag(Qt::Window);
             dev->hide();
             screen = dev;

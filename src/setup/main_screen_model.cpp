@@ -13,7 +13,6 @@ std::string yearChangeCaption(int year) { return "Since 1 Jan " + std::to_string
 
 }  // namespace
 
-
 std::string cashText(long long money) { return "$ " + thousands(money); }
 
 std::string changeText(long long change) { return change > 0 ? "+" + thousands(change) : thousands(change); }
@@ -33,8 +32,7 @@ std::string christmasBannerText(int week) {
 }
 
 NoticeKind noticeKind(std::string_view title) {
-    static constexpr std::string_view kReports[] = {"Saving Game", "Game saved", "New employee hired",
-                                                    "Unread Mail"};
+    static constexpr std::string_view kReports[] = {"Saving Game", "Game saved", "New employee hired", "Unread Mail"};
     for (std::string_view report : kReports)
         if (title == report) return NoticeKind::Information;
     return NoticeKind::Warning;
@@ -101,6 +99,23 @@ MainScreenModel buildMainScreenModel(const Game& g) {
         const Task& t = tasks[i];
         if (t.name.blank()) continue;
         m.tasks.push_back({i, t.name.str(), taskTypeText(t.taskType), taskPercent(t)});
+    }
+
+    // The company's own games with the score they finished with, and its
+    // engines, as soon as they exist.
+    const auto& titles = g.tables().gameTitles;
+    for (int i = 1; i <= 3500; ++i) {
+        const ProductEntry& p = w.products[i];
+        if (productFree(p)) continue;
+        if (p.kind == ProductGame && titles.inRange(p.refA) && titles[p.refA].inRange(p.refB)) {
+            const GameTitle& t = titles[p.refA][p.refB];
+            if (t.title.blank()) continue;
+            m.games.push_back({i, t.title.str() + "  (score " + std::to_string(t.reviewScore) + ")"});
+        } else if (p.kind == ProductEngine && w.ownEngines.inRange(p.refA) && w.ownEngines[p.refA].inRange(p.refB)) {
+            const EngineSlot& e = w.ownEngines[p.refA][p.refB];
+            if (e.name.empty()) continue;
+            m.engines.push_back({i, e.name.str() + "  (rating " + std::to_string(e.rating) + ")"});
+        }
     }
 
     for (int c = 1; c <= 3; ++c) {

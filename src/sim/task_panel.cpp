@@ -200,6 +200,7 @@ TaskPanel taskPanel(const Game& g, int ti) {
     } else if (isPlatformTask(t)) {
         platformDetails(g, t, panel);
     } else if (t.taskType == kTaskStudy) {
+        panel.isStudy = true;
         const Person* student = personOf(g, t.leader);
         d.push_back("Study subject :" + studySubject(t.taskSubtype));
         d.push_back("Employee :" + (student ? student->name.str() : std::string()));

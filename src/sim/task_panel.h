@@ -51,6 +51,9 @@ struct TaskPanel {
     i32 hype = 0;
     bool hasPublisher = false;  // "Find Publisher" has found one
 
+    // A study offers "Intensify Study (speed up)".
+    bool isStudy = false;
+
     // The other kinds' lines, in the order shown; "\r\n" breaks a line.
     std::vector<std::string> details;
 };

@@ -1,11 +1,11 @@
 #include "ui/main_screen.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGraphicsOpacityEffect>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
@@ -20,6 +21,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "setup/game_clock.h"
 #include "setup/main_screen_model.h"
@@ -132,8 +134,13 @@ TForm_main::TForm_main(Game& game, Player& player, QWidget* parent)
     // main screen looks at them first.
     if (qApp) qApp->installEventFilter(this);
 
-    resize(1200, 800);
     setMinimumSize(1024, 700);
+    // A laptop's 768 lines must not hide the Game Options bar below the
+    // screen's edge, nor the windows placed over the main screen.
+    QSize start(1200, 800);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        start = start.boundedTo(screen->availableGeometry().size()).expandedTo(minimumSize());
+    resize(start);
     refresh();
 }
 
@@ -250,8 +257,6 @@ QWidget* TForm_main::buildScreensPanel() {
         {"Platforms", "TForm_platforms"},
         {"CPUs", "Tform_cpu"},
         {"Platform analysis", "TForm_platform_analysis"},
-        {"New game project", "TForm_development"},
-        {"Project properties", "TDevelopment"},
         {"The Bank", "Tform_bank"},
         {"The Exchange", "Tform_stock"},
     };
@@ -265,8 +270,7 @@ QWidget* TForm_main::buildScreensPanel() {
             if (!busy_) emit screenRequested(screen);
         });
         // The long captions get a row of their own, the short ones share one.
-        static constexpr int kCell[][3] = {{0, 0, 2}, {1, 0, 2}, {2, 0, 1}, {2, 1, 1}, {3, 0, 2},
-                                           {4, 0, 1}, {4, 1, 1}, {5, 0, 1}, {5, 1, 1}};
+        static constexpr int kCell[][3] = {{0, 0, 2}, {1, 0, 2}, {2, 0, 1}, {2, 1, 1}, {3, 0, 2}, {4, 0, 1}, {4, 1, 1}};
         static_assert(sizeof(kCell) / sizeof(kCell[0]) == sizeof(entries) / sizeof(entries[0]));
         grid->addWidget(b, kCell[i][0], kCell[i][1], 1, kCell[i][2]);
         ++i;
@@ -298,48 +302,6 @@ QWidget* TForm_main::buildSessionPanel() {
     cheatCaption_->setObjectName(QStringLiteral("cheatCaption"));
     body->addLayout(grid);
     return panel;
-}
-
-QWidget* TForm_main::buildWorkPanel() {
-    auto* box = new QWidget(this);
-    auto* col = new QVBoxLayout(box);
-    col->setContentsMargins(0, 0, 0, 0);
-    col->setSpacing(10);
-
-    QVBoxLayout* tasksBody = nullptr;
-    QFrame* tasks = makePanel(QStringLiteral("Projects in progress"), PaintedIcon::Tasks, tasksBody, box);
-    taskList_ = new QTreeWidget(tasks);
-    taskList_->setObjectName(QStringLiteral("taskList"));
-    taskList_->setFocusPolicy(Qt::NoFocus);
-    taskList_->setRootIsDecorated(false);
-    taskList_->setHeaderLabels({QStringLiteral("Project"), QStringLiteral("Type"), QStringLiteral("Progress")});
-    taskList_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    taskList_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    taskList_->header()->setSectionResizeMode(2, QHeaderView::Fixed);
-    taskList_->header()->resizeSection(2, 120);
-    taskList_->header()->setStretchLastSection(false);
-    taskList_->setItemDelegateForColumn(2, new ProgressDelegate(taskList_));
-    tasksBody->addWidget(taskList_);
-    // Room for a few rows at the smallest window size.
-    tasks->setMinimumHeight(170);
-    col->addWidget(tasks, 3);
-
-    QVBoxLayout* productsBody = nullptr;
-    QFrame* products = makePanel(QStringLiteral("Products"), PaintedIcon::Products, productsBody, box);
-    productTabs_ = new QTabWidget(products);
-    productTabs_->setObjectName(QStringLiteral("productTabs"));
-    productTabs_->setFocusPolicy(Qt::NoFocus);
-    const QString tabNames[3] = {QStringLiteral("Games"), QStringLiteral("Engines"), QStringLiteral("Platforms")};
-    for (int i = 0; i < 3; ++i) {
-        productLists_[i] = new QListWidget(productTabs_);
-        productLists_[i]->setObjectName(QStringLiteral("productList") + tabNames[i]);
-        productLists_[i]->setFocusPolicy(Qt::NoFocus);
-        productTabs_->addTab(productLists_[i], tabNames[i]);
-    }
-    productsBody->addWidget(productTabs_);
-    products->setMinimumHeight(150);
-    col->addWidget(products, 2);
-    return box;
 }
 
 QWidget* TForm_main::buildNewsPanel() {
@@ -556,16 +518,7 @@ void TForm_main::refresh() {
     playTimeLabel_->setText(qs(m.sessionPlayText));
     totalPlayTimeLabel_->setText(qs(m.totalPlayText));
 
-    taskList_->clear();
-    for (const TaskRow& t : m.tasks) {
-        auto* item = new QTreeWidgetItem(taskList_, {qs(t.name), qs(t.typeText), QString()});
-        item->setData(2, Qt::UserRole, t.percent);
-    }
-    if (m.tasks.empty()) {
-        auto* item = new QTreeWidgetItem(taskList_, {QStringLiteral("No projects running"), QString(), QString()});
-        item->setFlags(Qt::NoItemFlags);
-        item->setForeground(0, QColor(0x8a, 0x94, 0xa0));
-    }
+    refreshWork();
     const std::vector<ProductRow>* lists[3] = {&m.games, &m.engines, &m.platforms};
     const QString empties[3] = {QStringLiteral("No games of your own yet"), QStringLiteral("No engines yet"),
                                 QStringLiteral("No platforms yet")};
@@ -670,6 +623,7 @@ void TForm_main::afterAction() {
     }
     setCoverVisible(false);
     refresh();
+    emit turnPlayed();
     if (extraWeeks_ > 0) {
         extraWeeks_ = 0;
         QTimer::singleShot(0, this, &TForm_main::nextWeekClicked);

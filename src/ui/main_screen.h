@@ -9,6 +9,7 @@
 class QCheckBox;
 class QLabel;
 class QListWidget;
+class QProgressBar;
 class QPushButton;
 class QScrollArea;
 class QTabWidget;
@@ -57,6 +58,14 @@ public:
     // the main screen and below its header, in front.
     void presentWindow(QWidget* window);
 
+    // The task chosen in "Projects in progress" (0: none) and its panel.
+    int selectedTask() const { return selectedTask_; }
+    void selectTask(int task);
+    // "Project properties" for the chosen game task, "Intensify Study" for
+    // the chosen study.
+    void openSelectedProject();
+    void intensifySelectedStudy();
+
 public slots:
     void nextWeekClicked();
     void fastForwardClicked();
@@ -73,6 +82,10 @@ signals:
     void inboxRequested();
     // A button of the Company panel asks for the screen of that object name.
     void screenRequested(const QString& screenName);
+    // The "Project properties" screen, showing this game task.
+    void projectRequested(int task);
+    // A week (or a fast forward) has been played and the screen redrawn.
+    void turnPlayed();
     // The game has ended; the program closes.
     void gameEnded();
 
@@ -91,6 +104,8 @@ private:
     QWidget* buildScreensPanel();
     QWidget* buildNewsPanel();
     QWidget* buildWorkPanel();
+    void refreshWork();
+    void showTaskPanel();
     QWidget* buildOptionsBar();
     QFrame* buildEventSetup();
     QFrame* buildInboxSetup();
@@ -127,6 +142,13 @@ private:
     QLabel* newsTitles_[4] = {};
     QLabel* newsTexts_[4] = {};
     QTreeWidget* taskList_ = nullptr;
+    int selectedTask_ = 0;
+    QPushButton* newProjectButton_ = nullptr;
+    QPushButton* projectButton_ = nullptr;
+    QPushButton* intensifyButton_ = nullptr;
+    QLabel* taskPanelTitle_ = nullptr;
+    QLabel* taskPanelText_ = nullptr;
+    QProgressBar* taskProgress_ = nullptr;
     QTabWidget* productTabs_ = nullptr;
     QListWidget* productLists_[3] = {};
     QFrame* eventSetup_ = nullptr;

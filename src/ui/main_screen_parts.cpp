@@ -51,6 +51,11 @@ QFrame#panel QLabel#newsTitle { color: #7f1d1d; font-weight: bold; font-size: 10
 QFrame#panel QLabel#newsText { color: #2b3a4a; padding-bottom: 6px; border-bottom: 1px solid #e0d9c5; }
 QFrame#panel QLabel#emptyNote { color: #8a94a0; font-style: italic; }
 QScrollArea#newsScroll, QScrollArea#newsScroll > QWidget > QWidget { background: transparent; border: none; }
+QScrollArea#taskPanelScroll, QScrollArea#taskPanelScroll > QWidget > QWidget { background: transparent; border: none; }
+QFrame#panel QLabel#taskPanelText { color: #2b3a4a; }
+QFrame#panel QLabel#taskPanelTitle { color: #1d3557; font-weight: bold; }
+QFrame#panel QProgressBar#taskProgress { background: #efe9d8; border: 1px solid #c9c0a8; border-radius: 4px; color: #1d3557; text-align: center; min-height: 18px; }
+QFrame#panel QProgressBar#taskProgress::chunk { background: #8fd19e; border-radius: 3px; }
 QFrame#panel QTreeWidget::item, QFrame#panel QListWidget::item { height: 24px; padding-left: 4px; }
 QFrame#panel QLabel#playTimeLabel, QFrame#panel QLabel#totalPlayTimeLabel, QFrame#panel QLabel#cheatLabel {
   font-weight: bold; color: #17324d; }

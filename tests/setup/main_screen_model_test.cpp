@@ -279,3 +279,29 @@ TEST(ProgressAnimationTest, NewsCategoryTurnsEveryFortySteps) {
 
 }  // namespace
 }  // namespace cw
+
+namespace cw {
+namespace {
+
+// A finished game and a bought engine show in the Products lists at once.
+TEST(MainScreenProducts, OwnGamesWithTheirScoreAndEngines) {
+    Game g;
+    EXPECT_TRUE(buildMainScreenModel(g).games.empty());
+    auto& title = g.tables().gameTitles[1978][4];
+    title.title = "Space Duel";
+    title.reviewScore = 61;
+    const int game = addProduct(g, 0, 1978, 4, ProductGame, false);
+    g.world().ownEngines[1][5].name = "Apple II Action";
+    g.world().ownEngines[1][5].rating = 12;
+    addProduct(g, 0, 1, 5, ProductEngine, true);
+    addProduct(g, 0, 1978, 9, ProductGame, false);  // an empty catalogue slot lists nothing
+    const MainScreenModel m = buildMainScreenModel(g);
+    ASSERT_EQ(m.games.size(), 1u);
+    EXPECT_EQ(m.games[0].slot, game);
+    EXPECT_EQ(m.games[0].name, "Space Duel  (score 61)");
+    ASSERT_EQ(m.engines.size(), 1u);
+    EXPECT_EQ(m.engines[0].name, "Apple II Action  (rating 12)");
+}
+
+}  // namespace
+}  // namespace cw

@@ -60,8 +60,9 @@ TEST_P(MainScreenLayoutTest, NothingIsSqueezed) {
     QApplication::processEvents();
     EXPECT_EQ(screen.size(), size);
 
-    for (const char* name : {"nextWeekButton", "fastForwardButton", "inboxButton", "cashLabel", "weekLabel",
-                             "dateLabel", "companyLabel"}) {
+    for (const char* name :
+         {"nextWeekButton", "fastForwardButton", "inboxButton", "cashLabel", "weekLabel", "dateLabel", "companyLabel",
+          "open_TForm_development", "projectPropertiesButton", "taskList", "taskPanelTitle", "taskProgress"}) {
         SCOPED_TRACE(name);
         auto* w = screen.findChild<QWidget*>(QString::fromLatin1(name));
         ASSERT_NE(w, nullptr);

@@ -1,0 +1,211 @@
+// The main screen's centre column: the projects in progress with the way
+// into a new game and into a running one, the chosen task's information
+// panel, and the company's products.
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "people/staff_management.h"
+#include "sim/task_panel.h"
+#include "state/game.h"
+#include "ui/main_screen.h"
+#include "ui/main_screen_parts.h"
+#include "ui/qt_player.h"
+
+namespace cw::ui {
+
+QWidget* TForm_main::buildWorkPanel() {
+    auto* box = new QWidget(this);
+    auto* col = new QVBoxLayout(box);
+    col->setContentsMargins(0, 0, 0, 0);
+    col->setSpacing(10);
+
+    QVBoxLayout* tasksBody = nullptr;
+    QFrame* tasks = makePanel(QStringLiteral("Projects in progress"), PaintedIcon::Tasks, tasksBody, box);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(6);
+    newProjectButton_ = new QPushButton(QStringLiteral("New game project"), tasks);
+    newProjectButton_->setObjectName(QStringLiteral("open_TForm_development"));
+    newProjectButton_->setFocusPolicy(Qt::NoFocus);
+    newProjectButton_->setToolTip(QStringLiteral("Start developing a new game"));
+    connect(newProjectButton_, &QPushButton::clicked, this, [this] {
+        if (!busy_) emit screenRequested(QStringLiteral("TForm_development"));
+    });
+    // The chosen task's own buttons go with its panel below.
+    projectButton_ = new QPushButton(QStringLiteral("Project properties"), tasks);
+    projectButton_->setObjectName(QStringLiteral("projectPropertiesButton"));
+    projectButton_->setFocusPolicy(Qt::NoFocus);
+    projectButton_->setToolTip(QStringLiteral("The chosen game's progress, quality and team\n(or double-click it)"));
+    connect(projectButton_, &QPushButton::clicked, this, &TForm_main::openSelectedProject);
+    intensifyButton_ = new QPushButton(QStringLiteral("Intensify Study (speed up)"), tasks);
+    intensifyButton_->setObjectName(QStringLiteral("intensifyStudyButton"));
+    intensifyButton_->setFocusPolicy(Qt::NoFocus);
+    connect(intensifyButton_, &QPushButton::clicked, this, &TForm_main::intensifySelectedStudy);
+    buttons->addWidget(newProjectButton_);
+    buttons->addStretch(1);
+    tasksBody->addLayout(buttons);
+
+    taskList_ = new QTreeWidget(tasks);
+    taskList_->setObjectName(QStringLiteral("taskList"));
+    taskList_->setFocusPolicy(Qt::NoFocus);
+    taskList_->setRootIsDecorated(false);
+    taskList_->setHeaderLabels(
+        {QStringLiteral("Project"), QStringLiteral("Type"), QStringLiteral("Progress"), QStringLiteral("Weeks")});
+    taskList_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    taskList_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    taskList_->header()->setSectionResizeMode(2, QHeaderView::Fixed);
+    taskList_->header()->resizeSection(2, 120);
+    taskList_->header()->setSectionResizeMode(3, QHeaderView::ResizeToContents);
+    taskList_->header()->setStretchLastSection(false);
+    taskList_->setItemDelegateForColumn(2, new ProgressDelegate(taskList_));
+    connect(taskList_, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const QList<QTreeWidgetItem*> chosen = taskList_->selectedItems();
+        if (!chosen.isEmpty()) selectedTask_ = chosen.front()->data(0, Qt::UserRole).toInt();
+        showTaskPanel();
+    });
+    connect(taskList_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        selectTask(item->data(0, Qt::UserRole).toInt());
+        openSelectedProject();
+    });
+    tasksBody->addWidget(taskList_);
+    // Room for a few rows at the smallest window size.
+    tasks->setMinimumHeight(170);
+    col->addWidget(tasks, 3);
+
+    QVBoxLayout* infoBody = nullptr;
+    QFrame* info = makePanel(QStringLiteral("Task information"), PaintedIcon::Tasks, infoBody, box);
+    taskPanelTitle_ = new QLabel(info);
+    taskPanelTitle_->setObjectName(QStringLiteral("taskPanelTitle"));
+    infoBody->addWidget(taskPanelTitle_);
+    taskProgress_ = new QProgressBar(info);
+    taskProgress_->setObjectName(QStringLiteral("taskProgress"));
+    infoBody->addWidget(taskProgress_);
+    // Only the button for the chosen task's kind shows, which keeps the row
+    // within the narrowest centre column.
+    auto* taskButtons = new QHBoxLayout;
+    taskButtons->setSpacing(6);
+    projectButton_->setParent(info);
+    intensifyButton_->setParent(info);
+    taskButtons->addWidget(projectButton_);
+    taskButtons->addWidget(intensifyButton_);
+    taskButtons->addStretch(1);
+    infoBody->addLayout(taskButtons);
+    taskPanelText_ = new QLabel(info);
+    taskPanelText_->setObjectName(QStringLiteral("taskPanelText"));
+    taskPanelText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    taskPanelText_->setWordWrap(true);
+    auto* scroll = new QScrollArea(info);
+    scroll->setObjectName(QStringLiteral("taskPanelScroll"));
+    scroll->setWidget(taskPanelText_);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    infoBody->addWidget(scroll, 1);
+    info->setMinimumHeight(150);
+    col->addWidget(info, 3);
+
+    QVBoxLayout* productsBody = nullptr;
+    QFrame* products = makePanel(QStringLiteral("Products"), PaintedIcon::Products, productsBody, box);
+    productTabs_ = new QTabWidget(products);
+    productTabs_->setObjectName(QStringLiteral("productTabs"));
+    productTabs_->setFocusPolicy(Qt::NoFocus);
+    const QString tabNames[3] = {QStringLiteral("Games"), QStringLiteral("Engines"), QStringLiteral("Platforms")};
+    for (int i = 0; i < 3; ++i) {
+        productLists_[i] = new QListWidget(productTabs_);
+        productLists_[i]->setObjectName(QStringLiteral("productList") + tabNames[i]);
+        productLists_[i]->setFocusPolicy(Qt::NoFocus);
+        productTabs_->addTab(productLists_[i], tabNames[i]);
+    }
+    productsBody->addWidget(productTabs_);
+    products->setMinimumHeight(120);
+    col->addWidget(products, 2);
+    return box;
+}
+
+void TForm_main::refreshWork() {
+    const std::vector<ProjectRow> rows = projectsList(game_);
+    bool kept = false;
+    for (const ProjectRow& r : rows) kept = kept || r.task == selectedTask_;
+    // A finished or cancelled task gives way to the first one left, so that
+    // the panel always tells about something on the list.
+    if (!kept) selectedTask_ = rows.empty() ? 0 : rows.front().task;
+    {
+        const QSignalBlocker quiet(taskList_);
+        taskList_->clear();
+        for (const ProjectRow& r : rows) {
+            auto* item = new QTreeWidgetItem(taskList_, {qs(r.name), qs(r.kindText), QString(), qs(r.weeksText)});
+            item->setData(0, Qt::UserRole, r.task);
+            item->setData(2, Qt::UserRole, r.percent);
+            if (r.task == selectedTask_) item->setSelected(true);
+        }
+        if (rows.empty()) {
+            auto* item = new QTreeWidgetItem(taskList_, {QStringLiteral("No projects running"), QString(), QString()});
+            item->setFlags(Qt::NoItemFlags);
+            item->setForeground(0, QColor(0x8a, 0x94, 0xa0));
+        }
+    }
+    showTaskPanel();
+}
+
+void TForm_main::selectTask(int task) {
+    for (int i = 0; i < taskList_->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = taskList_->topLevelItem(i);
+        if (item->data(0, Qt::UserRole).toInt() == task) {
+            taskList_->setCurrentItem(item);
+            item->setSelected(true);
+        }
+    }
+    if (selectedTask_ != task) {
+        selectedTask_ = task;
+        showTaskPanel();
+    }
+}
+
+void TForm_main::showTaskPanel() {
+    const TaskPanel panel = taskPanel(game_, selectedTask_);
+    projectButton_->setVisible(panel.isGame);
+    projectButton_->setEnabled(panel.isGame && !game_.gameOver);
+    intensifyButton_->setVisible(panel.isStudy);
+    intensifyButton_->setEnabled(panel.isStudy && !game_.gameOver);
+    if (panel.task == 0) {
+        taskPanelTitle_->setText(QStringLiteral("No project chosen"));
+        taskProgress_->hide();
+        taskPanelText_->setText(QStringLiteral("Start a game with \"New game project\"; its progress shows here."));
+        return;
+    }
+    taskPanelTitle_->setText(qs(panel.name));
+    taskProgress_->show();
+    taskProgress_->setRange(0, std::max(1, panel.progressMaximum));
+    taskProgress_->setValue(std::clamp(panel.progressPosition, 0, std::max(1, panel.progressMaximum)));
+    taskProgress_->setFormat(qs(panel.progressCaption));
+    // The panel text's first line is the task's name, shown above already.
+    QString text = qs(taskPanelText(panel));
+    const int firstBreak = text.indexOf(QLatin1Char('\n'));
+    if (firstBreak >= 0) text = text.mid(firstBreak + 1);
+    QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (QString& l : lines) l = l.trimmed();
+    taskPanelText_->setText(lines.join(QLatin1Char('\n')));
+}
+
+void TForm_main::openSelectedProject() {
+    if (busy_ || coverVisible()) return;
+    if (!taskPanel(game_, selectedTask_).isGame) return;
+    emit projectRequested(selectedTask_);
+}
+
+void TForm_main::intensifySelectedStudy() {
+    if (busy_ || coverVisible()) return;
+    intensifyStudy(game_, player_, selectedTask_);
+    refresh();
+}
+
+}  // namespace cw::ui
