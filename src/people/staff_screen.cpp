@@ -62,8 +62,12 @@ std::string employeeSheet(const Game& g, i32 index) {
     std::string s;
     s += "Name : " + p.name.str() + "\r\n";
     s += "Age   : " + std::to_string(p.age) + ", Wage  : " + std::to_string(p.salary) + "\r\n";
-    s += "\r\nContract renegotiation in :\r\n";
-    s += "  " + timeUntil(g, p.hireYear + 1, p.hireWeek) + "\r\n";
+    // The owner has no contract to renegotiate: the countdown from a hiring
+    // date he never had would read "-1979 Year(s)".
+    if (!isOwnPerson(g, index)) {
+        s += "\r\nContract renegotiation in :\r\n";
+        s += "  " + timeUntil(g, p.hireYear + 1, p.hireWeek) + "\r\n";
+    }
     if (p.currentTask < 1) {
         s += "Current project : None\r\n";
     } else {

@@ -358,3 +358,20 @@ TEST_F(StaffTest, AHiredPersonIsInTheStaffListAtOnce) {
 
 }  // namespace
 }  // namespace cw
+
+namespace cw {
+namespace {
+
+TEST_F(StaffTest, TheOwnersSheetHasNoContractToRenegotiate) {
+    Person& you = employee(7, "*You* (Ann)", 65, 0);
+    you.hireYear = 0;
+    you.hireWeek = 0;
+    const std::string sheet = employeeSheet(g, 7);
+    EXPECT_EQ(sheet.find("Contract renegotiation"), std::string::npos);
+    EXPECT_EQ(sheet.find("-1979"), std::string::npos);
+    employee(3, "Doe,Jane", 40);
+    EXPECT_NE(employeeSheet(g, 3).find("Contract renegotiation in"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace cw

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,7 +17,7 @@
 namespace fs = std::filesystem;
 
 TEST(DatabaseScreen, ConvertDataFillsTheTablesFromTheShippedArchive) {
-    const fs::path dir = fs::temp_directory_path() / "cw_dbform_test";
+    const fs::path dir = fs::temp_directory_path() / ("cw_dbform_test_" + std::to_string(std::random_device{}()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     fs::copy_file(fs::path(CW_GAME_DIR) / "data.zip", dir / "data.zip");

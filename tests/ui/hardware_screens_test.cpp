@@ -2,6 +2,8 @@
 // redraw when the week moves on.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -30,7 +32,7 @@ int number(const std::string& s) { return std::atoi(s.c_str()); }
 // made-up values (not the world set-up's), then half a year of processor
 // weeks played through the real weekly steps.
 void fillFromShippedData(Game& g) {
-    const fs::path dir = fs::temp_directory_path() / "cw_hardware_screens_test";
+    const fs::path dir = fs::temp_directory_path() / ("cw_hardware_screens_test_" + std::to_string(std::random_device{}()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     fs::copy_file(fs::path(CW_GAME_DIR) / "data.zip", dir / "data.zip");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,7 +18,7 @@
 namespace fs = std::filesystem;
 
 TEST(LoadScreen, ListsAnnotatesAndClosesOnAValidChoice) {
-    const fs::path dir = fs::temp_directory_path() / "cw_load_screen_test";
+    const fs::path dir = fs::temp_directory_path() / ("cw_load_screen_test_" + std::to_string(std::random_device{}()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     cw::Game g;
@@ -62,7 +64,7 @@ TEST(LoadScreen, ListsAnnotatesAndClosesOnAValidChoice) {
 TEST(LoadScreen, Screenshot) {
     const char* shots = std::getenv("CW_SCREENSHOT_DIR");
     if (!shots) GTEST_SKIP() << "CW_SCREENSHOT_DIR not set";
-    const fs::path dir = fs::temp_directory_path() / "cw_load_screen_shot";
+    const fs::path dir = fs::temp_directory_path() / ("cw_load_screen_shot_" + std::to_string(std::random_device{}()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     cw::Game g;
