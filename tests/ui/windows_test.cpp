@@ -32,6 +32,7 @@
 #include "ui/progress_window.h"
 #include "ui/project_screen.h"
 #include "ui/qt_player.h"
+#include "ui/release_screens.h"
 #include "ui/staff_screen.h"
 #include "ui/stock_screen.h"
 
@@ -74,6 +75,8 @@ TEST_F(WindowsTest, EveryWindowHasACloseButtonAndClosesWithEscape) {
         {"TForm_view_employees", [&] { return new TForm_view_employees(g, p); }},
         {"TForm_development", [&] { return new TForm_development(g, p); }},
         {"TDevelopment", [&] { return new TDevelopment(g, p); }},
+        {"TForm_GamePublisher", [&] { return new TForm_GamePublisher(g, p, 1); }},
+        {"Tform_releasegame", [&] { return new Tform_releasegame(g, 1); }},
     };
     for (const auto& [name, make] : makers) {
         SCOPED_TRACE(name);
