@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "dev/release.h"
 #include "state/calendar.h"
 #include "state/inbox.h"
 #include "state/shared_ops.h"
@@ -101,6 +102,13 @@ MainScreenModel buildMainScreenModel(const Game& g) {
         const Task& t = tasks[i];
         if (t.name.blank()) continue;
         m.tasks.push_back({i, t.name.str(), taskTypeText(t.taskType), taskPercent(t)});
+    }
+
+    // The player's games with their state, so a finished game says what it
+    // waits for.
+    for (int k = w.products.first; k <= w.products.last; ++k) {
+        if (const GameTitle* title = productTitle(g, k))
+            m.games.push_back({k, title->title.str() + " - " + productStateText(g, k)});
     }
 
     for (int c = 1; c <= 3; ++c) {

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -21,6 +22,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dev/release.h"
 #include "setup/game_clock.h"
 #include "setup/main_screen_model.h"
 #include "state/game.h"
@@ -336,6 +338,18 @@ QWidget* TForm_main::buildWorkPanel() {
         productLists_[i]->setFocusPolicy(Qt::NoFocus);
         productTabs_->addTab(productLists_[i], tabNames[i]);
     }
+    // "Release Product" on a ready game of the list.
+    productLists_[0]->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(productLists_[0], &QListWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QListWidgetItem* item = productLists_[0]->itemAt(at);
+        if (!item || item->data(Qt::UserRole).toInt() == 0) return;
+        QMenu menu(this);
+        QAction* release = menu.addAction(QStringLiteral("Release Product"));
+        if (menu.exec(productLists_[0]->viewport()->mapToGlobal(at)) != release) return;
+        const std::string refusal = releaseProduct(game_, player_, item->data(Qt::UserRole).toInt());
+        if (!refusal.empty()) player_.messageBox("Release Product", refusal, false);
+        refresh();
+    });
     productsBody->addWidget(productTabs_);
     products->setMinimumHeight(150);
     col->addWidget(products, 2);
@@ -571,7 +585,10 @@ void TForm_main::refresh() {
                                 QStringLiteral("No platforms yet")};
     for (int i = 0; i < 3; ++i) {
         productLists_[i]->clear();
-        for (const ProductRow& r : *lists[i]) productLists_[i]->addItem(qs(r.name));
+        for (const ProductRow& r : *lists[i]) {
+            auto* item = new QListWidgetItem(qs(r.name), productLists_[i]);
+            item->setData(Qt::UserRole, r.slot);
+        }
         if (lists[i]->empty()) {
             auto* item = new QListWidgetItem(empties[i], productLists_[i]);
             item->setFlags(Qt::NoItemFlags);

@@ -10,6 +10,7 @@
 #include "market/market_world.h"
 #include "market/publishers.h"
 #include "market/sales.h"
+#include "setup/main_screen_model.h"
 #include "sim/task_finish.h"
 #include "sim/tasks.h"
 
@@ -144,6 +145,16 @@ TEST_F(ProductReleaseTest, ASignedAndReleasedGameSellsNextWeekAndCashArrives) {
     EXPECT_EQ(panel.totalSales, sold.totalSales);
     EXPECT_EQ(panel.info, "Product Info\r\nPublisher     :Three Soft\r\nPlatform      :Zed\r\nGenre         :Action\r\n\r\n");
     EXPECT_EQ(productStateText(g, 1), "released");
+}
+
+TEST_F(ProductReleaseTest, TheMainScreenListsGamesWithTheirState) {
+    heldGame(4, 2);
+    const MainScreenModel ready = buildMainScreenModel(g);
+    ASSERT_EQ(ready.games.size(), 1u);
+    EXPECT_EQ(ready.games[0].slot, 4);
+    EXPECT_EQ(ready.games[0].name, "Space Quest - ready for release");
+    ASSERT_EQ(releaseProduct(g, p, 4), "");
+    EXPECT_EQ(buildMainScreenModel(g).games[0].name, "Space Quest - released");
 }
 
 TEST_F(ProductReleaseTest, AFinishedGameClosingBothScreensGetsTheDefaults) {
