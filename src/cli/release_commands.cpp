@@ -198,6 +198,9 @@ std::string cmdAdvertise(Session& s, const Command& cmd) {
     }
     const Task& t = s.game->tables().tasks[static_cast<int>(task)];
     if (t.name.blank()) return "there is no task " + std::to_string(task);
+    // The screen is reached only from a platform project in development.
+    if (t.taskType != kTaskPlatform || t.taskSubtype != 0)
+        return "task " + std::to_string(task) + " is not a platform project in development";
     const bool started =
         StartCampaign(*s.game, s.player, static_cast<int>(task), static_cast<int>(type), area);
     s.out << (started ? "started: " : "not started: ") << campaignCaption(static_cast<int>(type)) << ", "

@@ -61,6 +61,13 @@ std::string campaignStatus(const Task& t, int type) {
     return campaignWeeks(t, type) > 0 ? "(In progress)" : "(Ready)";
 }
 
+bool ChooseCampaign(Game& g, Player& p, int type, int area) {
+    if (!validType(type) || area < 1 || area > 3) return false;
+    if (g.world().money >= campaignPrice(type, area)) return true;
+    p.notify("Not enough Cash", "You do not have enough cash for this selection", 3000);
+    return false;
+}
+
 bool StartCampaign(Game& g, Player& p, int task, int type, int area) {
     auto& tasks = g.tables().tasks;
     if (!tasks.inRange(task) || !validType(type) || area < 1 || area > 3) return false;

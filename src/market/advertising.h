@@ -20,6 +20,10 @@ void setCampaignWeeks(Task& t, int type, i32 units);
 // "(In progress)" or "(Ready)".
 std::string campaignStatus(const Task& t, int type);
 
+// A click on a campaign: true when the price panel may show; otherwise the
+// "Not enough Cash" notification.
+bool ChooseCampaign(Game& g, Player& p, int type, int area);
+
 // "Start" on the price panel. Refuses with the "Not enough Cash"
 // notification (returning false) when the company cannot pay; nothing
 // happens while the campaign runs or when the company has its own

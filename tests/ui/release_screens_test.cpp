@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -9,6 +11,8 @@
 #include "fakes/recording_player.h"
 #include "sim/tasks.h"
 #include "state/game.h"
+#include "market/advertising.h"
+#include "ui/advertising_screen.h"
 #include "ui/release_screens.h"
 
 namespace cw::ui {
@@ -57,6 +61,27 @@ TEST_F(ReleaseScreens, DistributionShowsShareAndCostAndNeedsARegion) {
     const GameTitle& game = g.tables().tasks[1].game;
     EXPECT_TRUE(game.inUS && !game.inEU && game.inAsia);
     EXPECT_EQ(g.world().money, 840000);
+}
+
+TEST_F(ReleaseScreens, ACampaignStartsFromThePricePanel) {
+    g.world().money = 60000;
+    Tform_advertising ads(g, p, 1);
+    EXPECT_EQ(ads.windowTitle(), QStringLiteral("Advertising"));
+    EXPECT_EQ(ads.statusLabel(2)->text(), QStringLiteral("(Ready)"));
+    ads.campaignLink(2)->click();
+    EXPECT_FALSE(ads.pricePanel()->isHidden());
+    EXPECT_EQ(ads.priceLabel()->text(), QStringLiteral("20000"));
+    ads.areaBox()->setCurrentIndex(2);  // 60,000: still affordable
+    EXPECT_EQ(ads.priceLabel()->text(), QStringLiteral("60000"));
+    ads.startButton()->click();
+    EXPECT_EQ(campaignWeeks(g.tables().tasks[1], 2), 60);
+    EXPECT_EQ(g.world().money, 0);
+    EXPECT_FALSE(ads.campaignLink(2)->isEnabled());
+    EXPECT_EQ(ads.statusLabel(2)->text(), QStringLiteral("(In progress)"));
+    ads.campaignLink(1)->click();  // nothing left to pay with
+    EXPECT_TRUE(ads.pricePanel()->isHidden());
+    ASSERT_EQ(p.only("notify").size(), 1u);
+    EXPECT_EQ(p.only("notify")[0].a, "Not enough Cash");
 }
 
 }  // namespace

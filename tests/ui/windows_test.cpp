@@ -15,6 +15,7 @@
 #include "refdata/reference_tables.h"
 #include "setup/new_game.h"
 #include "state/game.h"
+#include "ui/advertising_screen.h"
 #include "ui/app_style.h"
 #include "ui/bank_screen.h"
 #include "ui/board_meeting_screen.h"
@@ -77,6 +78,7 @@ TEST_F(WindowsTest, EveryWindowHasACloseButtonAndClosesWithEscape) {
         {"TDevelopment", [&] { return new TDevelopment(g, p); }},
         {"TForm_GamePublisher", [&] { return new TForm_GamePublisher(g, p, 1); }},
         {"Tform_releasegame", [&] { return new Tform_releasegame(g, 1); }},
+        {"Tform_advertising", [&] { return new Tform_advertising(g, p, 1); }},
     };
     for (const auto& [name, make] : makers) {
         SCOPED_TRACE(name);
