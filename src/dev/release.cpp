@@ -130,6 +130,17 @@ bool gameProductPanel(const Game& g, int k, GameProductPanel& out) {
     return true;
 }
 
+int launchOpinion(const Game& g, int platform) {
+    const auto& platforms = g.tables().platforms;
+    if (!platforms.inRange(platform)) return 15;
+    i32 best = 600;
+    for (const Platform& q : platforms)
+        if (!q.name.blank() && q.released && !q.discontinued) best = std::max(best, q.cpuSpec);
+    const i32 spec = platforms[platform].cpuSpec;
+    if (spec >= best) return 30;
+    return std::max(30 - (best - spec) / 20, 15);
+}
+
 std::string productStateText(const Game& g, int k) {
     const auto& products = g.world().products;
     if (!products.inRange(k) || products[k].kind == 0) return {};

@@ -57,6 +57,11 @@ struct GameProductPanel {
 };
 bool gameProductPanel(const Game& g, int k, GameProductPanel& out);
 
+// The opinion a console of the player starts with: 30 when it matches the
+// best released console (at least 600), less by one for each 20 it lags,
+// never below 15.
+int launchOpinion(const Game& g, int platform);
+
 // "ready for release" or "released" for entry k.
 std::string productStateText(const Game& g, int k);
 

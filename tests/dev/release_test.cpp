@@ -147,6 +147,24 @@ TEST_F(ProductReleaseTest, ASignedAndReleasedGameSellsNextWeekAndCashArrives) {
     EXPECT_EQ(productStateText(g, 1), "released");
 }
 
+TEST_F(ProductReleaseTest, LaunchOpinionAgainstTheBestConsoleOnTheMarket) {
+    Platform& best = platform(3, "Best");
+    best.released = 1;
+    best.cpuSpec = 1000;
+    Platform& own = platform(4, "Own");
+    own.cpuSpec = 700;
+    EXPECT_EQ(launchOpinion(g, 4), 15);
+    own.cpuSpec = 719;
+    EXPECT_EQ(launchOpinion(g, 4), 16);  // 30 - 281 div 20
+    own.cpuSpec = 800;
+    EXPECT_EQ(launchOpinion(g, 4), 20);
+    own.cpuSpec = 990;
+    EXPECT_EQ(launchOpinion(g, 4), 30);
+    best.discontinued = 1;  // only the floor of 600 is left to beat
+    own.cpuSpec = 580;
+    EXPECT_EQ(launchOpinion(g, 4), 29);
+}
+
 TEST_F(ProductReleaseTest, TheMainScreenListsGamesWithTheirState) {
     heldGame(4, 2);
     const MainScreenModel ready = buildMainScreenModel(g);
