@@ -4,6 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/driver.h"
+#include "dev/release.h"
 #include "finance/shares.h"
 #include "setup/game_clock.h"
 
@@ -13,6 +14,23 @@ namespace {
 std::string cmdAnswer(Session& s, const Command& cmd) {
     if (cmd.args.empty()) return "missing an answer";
     for (const Arg& a : cmd.args) {
+        if (a.key == "publisher") {
+            long long n = 0;
+            if (!parseInt(a.value, n) || n < 1 || n > 500) return "publisher= takes a row number of the publisher list";
+            s.answerPublisher = static_cast<int>(n);
+            continue;
+        }
+        if (a.key == "advertising") {
+            if (a.value != "yes" && a.value != "no") return "advertising= takes yes or no";
+            s.answerAdvertising = a.value == "yes";
+            continue;
+        }
+        if (a.key == "regions") {
+            Regions r;
+            if (!parseRegions(a.value, r)) return "regions= takes us, eu and asia, as in regions=us,eu";
+            s.answerRegions = a.value;
+            continue;
+        }
         if (!a.key.empty()) return "unexpected option " + a.key;
         if (a.quoted) {
             s.player.queue({Answer::Text, a.value});
@@ -104,7 +122,7 @@ std::string cmdHelp(Session& s, const Command&) {
 }  // namespace
 
 void registerBasicCommands(CommandTable& t) {
-    t.add({"answer", "answer yes|no|ok|cancel|\"TEXT\" ...", "queue answers for the next dialogs and prompts", cmdAnswer});
+    t.add({"answer", "answer yes|no|ok|cancel|\"TEXT\"|publisher=N|advertising=yes|no|regions=us,eu,asia ...", "queue answers for the next dialogs and prompts", cmdAnswer});
     t.add({"status", "status", "print the game date and finances as key: value lines", cmdStatus});
     t.add({"quit", "quit", "end the script", cmdQuit});
     t.add({"echo", "echo TEXT ...", "print the text (for marking places in a transcript)", cmdEcho});

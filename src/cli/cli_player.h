@@ -35,6 +35,10 @@ public:
     void setScreenText(ScreenText f) { screenText_ = std::move(f); }
     // The next queued answer when it is a text; nothing otherwise.
     std::optional<std::string> takeTextAnswer();
+    // Drops the next queued answer, whatever it is.
+    void takeAnyAnswer() {
+        if (!answers_.empty()) answers_.pop_front();
+    }
 
     void notify(std::string_view title, std::string_view text, int durationMs) override;
     bool askDialog(std::string_view caption, std::string_view text, bool yesNo, bool showSecondButton) override;

@@ -16,6 +16,7 @@ void registerCommands(CommandTable& table) {
     registerTaskCommands(table);
     registerMarketCommands(table);
     registerFinanceCommands(table);
+    registerReleaseCommands(table);
 }
 
 }  // namespace cw::cli

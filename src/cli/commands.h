@@ -3,7 +3,13 @@
 
 #include <ostream>
 
+#include <string>
+
 #include "state/player.h"
+
+namespace cw {
+struct Regions;
+}
 
 namespace cw::cli {
 
@@ -23,9 +29,15 @@ void registerEngineCommands(CommandTable& table);   // engine-functions, new-eng
 void registerStaffCommands(CommandTable& table);    // staff, employee, assign, unassign, manager, study, fire, ...
 void registerTaskCommands(CommandTable& table);     // tasks, task
 void registerMarketCommands(CommandTable& table);   // titles, title, companies
-void registerFinanceCommands(CommandTable& table);  // bank, borrow, repay, exchange, issue-shares, buy-shares, board
+void registerFinanceCommands(CommandTable& table);
+void registerReleaseCommands(CommandTable& table);  // publishers, sign, products, product, release, distribute  // bank, borrow, repay, exchange, issue-shares, buy-shares, board
 
 // What a modal screen the game opens shows, as transcript lines.
 void printModalScreen(Session& s, ScreenId screen, std::ostream& out);
+// The publisher list and the distribution dialog: print them and act on the
+// queued answer. False for other screens.
+bool runReleaseScreen(Session& s, ScreenId screen, std::ostream& out);
+// "us,eu": the regions named, false for anything else or none.
+bool parseRegions(const std::string& text, Regions& r);
 
 }  // namespace cw::cli

@@ -33,6 +33,13 @@ struct Session {
     // change the game refuse before that.
     bool gameRunning = false;
     std::shared_ptr<HiringCliState> hiring;
+    // Queued choices for the publisher list and the distribution dialog the
+    // week opens ("answer publisher=3 advertising=no", "answer regions=us,eu").
+    int answerPublisher = 0;
+    bool answerAdvertising = true;
+    std::string answerRegions;
+    // The game task of the last "publishers task=N".
+    int publisherTask = 0;
 };
 
 // A command returns an empty text when it worked, otherwise the reason it

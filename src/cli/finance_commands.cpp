@@ -148,6 +148,7 @@ std::string cmdBoard(Session& s, const Command& cmd) {
 }  // namespace
 
 void printModalScreen(Session& s, ScreenId screen, std::ostream& out) {
+    if (runReleaseScreen(s, screen, out)) return;
     const Game& g = *s.game;
     if (screen == ScreenId::BoardMeeting) {
         const BoardMeetingScreen m = boardMeetingScreen(g);

@@ -11,6 +11,9 @@ namespace cw {
 // dialog could be shown, so a caller waiting for a region stops asking.
 bool distributionDialog(Game& g, Player& p, int task);
 
+// The game task whose distribution dialog is open, 0 when none is.
+int openDistributionTask();
+
 // The project status dialog of a finished or improved console task.
 void showProjectStatus(Game& g, Player& p, int task);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "dev/game_project.h"
+#include "market/publishers.h"
 #include "people/staff_management.h"
 #include "sim/game_quality.h"
 #include "sim/task_calculators.h"
@@ -143,13 +144,17 @@ TrafficLight ProjectScreen::light(int area) const { return trafficLight(qualityC
 
 std::vector<ProjectButton> ProjectScreen::buttons() const {
     return {
-        {"Publisher deals", false, "Publisher deals come with the publishers of a later version"},
+        {"Publisher deals", true, {}},
         {"Advertising", false, "Advertising comes with the publishers of a later version"},
         {"Assign employees to this task", true, {}},
         {"Details", false, "The project status comes with the release of finished products"},
         {"Preview game", false, "Previews come with the game reviews of a later version"},
         {"Close", true, {}},
     };
+}
+
+void ProjectScreen::publisherDeals(Player& p) {
+    if (valid()) ShowPublisherOffers(g_, p, task_);
 }
 
 void ProjectScreen::assignEmployees(Player& p) {

@@ -66,6 +66,8 @@ public:
 
     std::vector<ProjectButton> buttons() const;
     // "Assign employees to this task": the staff screen for this project.
+    // "Publisher deals": the publisher list for this game.
+    void publisherDeals(Player& p);
     void assignEmployees(Player& p);
 
     // The whole screen as lines of text, for the headless driver.

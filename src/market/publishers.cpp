@@ -1,9 +1,163 @@
 #include "market/publishers.h"
 
-namespace cw {
+#include <algorithm>
+#include <utility>
 
-// Filled by the issue that brings the publisher list; until then no
-// publisher offers a deal.
-int ShowPublisherOffers(Game&, Player&, int) { return 0; }
+#include "sim/tasks.h"
+
+namespace cw {
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+// The game task whose list is on the screen; the week opens one at a time.
+int g_openTask = 0;
+
+int titlesOf(const Game& g, int listRow, int fromYear, int toYear) {
+    const auto& image = g.tables();
+    int count = 0;
+    for (int y = std::max(fromYear, 1977); y <= std::min(toYear, 2015); ++y) {
+        const int n = std::min(image.titlesPerYear[y], 3500);
+        for (int k = 1; k <= n; ++k)
+            if (!image.gameTitles[y][k].title.blank() && image.gameTitles[y][k].companyRow == listRow) ++count;
+    }
+    return count;
+}
+
+}  // namespace
+
+int PublisherSize(const Game& g, int i) {
+    const Company& c = g.tables().companies[i];
+    if (c.money <= 500000) return 5;
+    return std::clamp(5 + c.money / 500000, 5, 25);
+}
+
+int AdvertisingLevel(const Game& g, int i) {
+    int level = PublisherSize(g, i);
+    if (i > 5) ++level;
+    if (i > 15) ++level;
+    if (i > 25) --level;
+    if (i > 75) ++level;
+    if (i > 125) ++level;
+    if (i > 200) --level;
+    if (i % 2 == 0) ++level;
+    if (i % 3 == 0) ++level;
+    if (i % 5 == 0) --level;
+    if (i % 8 == 0) ++level;
+    return level;
+}
+
+std::string AdvertisingWord(int level) {
+    if (level < 12) return "Low";
+    if (level <= 16) return "fair";
+    if (level <= 21) return "high";
+    return "Superb";
+}
+
+int PublisherOutput(const Game& g, int i) {
+    int s = 0;
+    if (i > 50) ++s;
+    if (i > 100) ++s;
+    if (i > 200) --s;
+    if (i > 250) ++s;
+    if (i > 300) ++s;
+    if (i > 400) --s;
+    if (i % 2 == 0) ++s;
+    if (i % 3 == 0) --s;
+    if (i % 4 == 0) ++s;
+    if (i % 5 == 0) ++s;
+    return (PublisherSize(g, i) + s) / 2 * 2000;
+}
+
+int PublisherShare(const Game& g, int i) {
+    const World& w = g.world();
+    int b = PublisherSize(g, i);
+    if (b > 16) {
+        if (w.gamesImage >= 70)
+            b = b - w.gamesImage / 10;
+        else if (w.publisherNegotiationDept > 0)
+            b = b - w.gamesImage / 8;
+    }
+    return std::max(b, 5) + w.gameLevel;
+}
+
+std::vector<PublisherOffer> publisherOffers(const Game& g) {
+    std::vector<PublisherOffer> out;
+    const auto& companies = g.tables().companies;
+    const int year = g.currentYear;
+    for (int i = 1; i <= 500; ++i) {
+        const Company& c = companies[i];
+        if (c.name.blank() || c.firstYear > year) continue;
+        if (titlesOf(g, c.listRow, year, year + 3) > 0 || titlesOf(g, c.listRow, 1978, year - 1) > 0)
+            out.push_back({c.name.str(), PublisherShare(g, i), PublisherOutput(g, i),
+                           AdvertisingWord(AdvertisingLevel(g, i)), i});
+    }
+    return out;
+}
+
+std::string publisherDealText(const PublisherOffer& o, bool withAdvertising) {
+    const int share = withAdvertising ? o.share : o.share / 2;
+    std::string text = "Publisher : " + o.name + kCrLf + "They want : " + std::to_string(share) + " % of the sales" +
+                       kCrLf + "Weekly max Output : " + std::to_string(o.output) + " copys" + kCrLf +
+                       "Advertising Amount : " + (withAdvertising ? o.advertisingWord : std::string("None")) + kCrLf +
+                       "Do you want do make a deal with this publiher ?";
+    if (withAdvertising) text += std::string(kCrLf) + "Note : press no if you want an offer without advertising";
+    return text;
+}
+
+bool signPublisherDeal(Game& g, Player& p, int task, const PublisherOffer& o, bool withAdvertising) {
+    auto& tasks = g.tables().tasks;
+    if (!tasks.inRange(task) || tasks[task].taskType != kTaskGame) return false;
+    GameTitle& game = tasks[task].game;
+    if (game.companyRow != 0) {
+        p.notify("You have a publisher deal", "You already have a publisher deal for this game", 2000);
+        return false;
+    }
+    game.companyRow = o.id;
+    game.weeklyOutput = o.output;
+    if (withAdvertising) {
+        // The share is the one shown; a byte field cannot hold more anyway.
+        game.publisherShare = static_cast<u8>(std::clamp(o.share, 0, 255));
+        game.advertising = AdvertisingLevel(g, o.id);
+        game.hype += g.rng.randomInt(5) - 5 + 3 * game.advertising;
+    } else {
+        game.publisherShare = static_cast<u8>(std::clamp(o.share / 2, 0, 255));
+        game.advertising = 1;
+        game.hype += 1;
+    }
+    return true;
+}
+
+void OfferDeal(Game& g, Player& p, int task, int row) {
+    const std::vector<PublisherOffer> offers = publisherOffers(g);
+    if (row < 0 || row >= static_cast<int>(offers.size())) return;
+    const PublisherOffer& o = offers[static_cast<std::size_t>(row)];
+    auto& tasks = g.tables().tasks;
+    if (!tasks.inRange(task)) return;
+    if (tasks[task].game.companyRow != 0) {
+        signPublisherDeal(g, p, task, o, true);  // refuses with its notification
+        return;
+    }
+    if (p.askDialog("Publisher Deal", publisherDealText(o, true), true, true)) {
+        signPublisherDeal(g, p, task, o, true);
+        return;
+    }
+    if (p.askDialog("Publisher Deal", publisherDealText(o, false), true, true)) signPublisherDeal(g, p, task, o, false);
+}
+
+int openPublisherTask() { return g_openTask; }
+
+int ShowPublisherOffers(Game& g, Player& p, int task) {
+    const int count = static_cast<int>(publisherOffers(g).size());
+    const int previous = std::exchange(g_openTask, task);
+    p.showModal(ScreenId::PublisherChoice);
+    g_openTask = previous;
+    return count;
+}
+
+bool signDefaultPublisher(Game& g, Player& p, int task) {
+    const std::vector<PublisherOffer> offers = publisherOffers(g);
+    if (offers.empty()) return false;
+    return signPublisherDeal(g, p, task, offers.front(), true);
+}
 
 }  // namespace cw

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "dev/release.h"
 #include "state/calendar.h"
 #include "state/inbox.h"
 #include "state/shared_ops.h"
@@ -101,16 +102,15 @@ MainScreenModel buildMainScreenModel(const Game& g) {
         m.tasks.push_back({i, t.name.str(), taskTypeText(t.taskType), taskPercent(t)});
     }
 
-    // The company's own games with the score they finished with, and its
-    // engines, as soon as they exist.
-    const auto& titles = g.tables().gameTitles;
-    for (int i = 1; i <= 3500; ++i) {
+    // The company's own games with their score and state, so a finished game
+    // says what it waits for, and its engines as soon as they exist.
+    for (int i = w.products.first; i <= w.products.last; ++i) {
         const ProductEntry& p = w.products[i];
         if (productFree(p)) continue;
-        if (p.kind == ProductGame && titles.inRange(p.refA) && titles[p.refA].inRange(p.refB)) {
-            const GameTitle& t = titles[p.refA][p.refB];
-            if (t.title.blank()) continue;
-            m.games.push_back({i, t.title.str() + "  (score " + std::to_string(t.reviewScore) + ")"});
+        if (p.kind == ProductGame) {
+            if (const GameTitle* title = productTitle(g, i); title && !title->title.blank())
+                m.games.push_back({i, title->title.str() + "  (score " + std::to_string(title->reviewScore) + ") - " +
+                                          productStateText(g, i)});
         } else if (p.kind == ProductEngine && w.ownEngines.inRange(p.refA) && w.ownEngines[p.refA].inRange(p.refB)) {
             const EngineSlot& e = w.ownEngines[p.refA][p.refB];
             if (e.name.empty()) continue;

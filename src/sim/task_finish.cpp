@@ -106,10 +106,10 @@ void finishGame(Game& g, Player& p, int ti) {
         if (g.rng.randomInt(10) > 3 && person->programming > 2) person->platformExperience = t.game.platform;
     }
 
-    // The player cannot leave either choice without making it; a choice
-    // that cannot be offered at all must not hold the week forever.
-    while (t.game.companyRow == 0)
-        if (ShowPublisherOffers(g, p, ti) == 0) break;
+    // A publisher list closed without a deal must not hold the week: the
+    // game goes to the first publisher, with advertising.
+    if (t.game.companyRow == 0 && ShowPublisherOffers(g, p, ti) > 0 && t.game.companyRow == 0)
+        signDefaultPublisher(g, p, ti);
     while (!t.game.inUS && !t.game.inEU && !t.game.inAsia)
         if (!distributionDialog(g, p, ti)) break;
 

@@ -8,7 +8,7 @@ const char* screenName(ScreenId id) {
         case ScreenId::EndScreen: return "Tform_end_screen";
         case ScreenId::BoardMeeting: return "TForm_boardmeeting";
         case ScreenId::Expo: return "TForm_E3";
-        case ScreenId::Distribution: return "TForm_project_finished";
+        case ScreenId::Distribution: return "Tform_releasegame";
         case ScreenId::PublisherChoice: return "TForm_GamePublisher";
         case ScreenId::RecallOffer: return "TForm_product_status";
     }

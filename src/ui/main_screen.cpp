@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -23,6 +24,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "dev/release.h"
 #include "setup/game_clock.h"
 #include "setup/main_screen_model.h"
 #include "state/game.h"
@@ -524,7 +526,10 @@ void TForm_main::refresh() {
                                 QStringLiteral("No platforms yet")};
     for (int i = 0; i < 3; ++i) {
         productLists_[i]->clear();
-        for (const ProductRow& r : *lists[i]) productLists_[i]->addItem(qs(r.name));
+        for (const ProductRow& r : *lists[i]) {
+            auto* item = new QListWidgetItem(qs(r.name), productLists_[i]);
+            item->setData(Qt::UserRole, r.slot);
+        }
         if (lists[i]->empty()) {
             auto* item = new QListWidgetItem(empties[i], productLists_[i]);
             item->setFlags(Qt::NoItemFlags);

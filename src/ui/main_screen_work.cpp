@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -13,6 +14,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dev/release.h"
 #include "people/staff_management.h"
 #include "sim/task_panel.h"
 #include "state/game.h"
@@ -125,6 +127,18 @@ QWidget* TForm_main::buildWorkPanel() {
         productLists_[i]->setFocusPolicy(Qt::NoFocus);
         productTabs_->addTab(productLists_[i], tabNames[i]);
     }
+    // "Release Product" on a ready game of the list.
+    productLists_[0]->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(productLists_[0], &QListWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QListWidgetItem* item = productLists_[0]->itemAt(at);
+        if (!item || item->data(Qt::UserRole).toInt() == 0) return;
+        QMenu menu(this);
+        QAction* release = menu.addAction(QStringLiteral("Release Product"));
+        if (menu.exec(productLists_[0]->viewport()->mapToGlobal(at)) != release) return;
+        const std::string refusal = releaseProduct(game_, player_, item->data(Qt::UserRole).toInt());
+        if (!refusal.empty()) player_.messageBox("Release Product", refusal, false);
+        refresh();
+    });
     productsBody->addWidget(productTabs_);
     products->setMinimumHeight(120);
     col->addWidget(products, 2);

@@ -165,6 +165,11 @@ TDevelopment::TDevelopment(Game& g, Player& p, QWidget* parent) : QDialog(parent
         if (i + 1 == captions.size()) buttons->addStretch(1);
         buttons->addWidget(b);
     }
+    connect(buttons_[0], &QPushButton::clicked, this, [this] {
+        ProjectScreen screen(game_, task_);
+        screen.publisherDeals(player_);
+        refresh();
+    });
     connect(buttons_[2], &QPushButton::clicked, this, [this] {
         ProjectScreen screen(game_, task_);
         screen.assignEmployees(player_);

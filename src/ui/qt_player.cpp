@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "dev/product_finish.h"
+#include "market/publishers.h"
 #include "setup/main_screen_model.h"
 #include "state/game.h"
 #include "ui/bank_screen.h"
@@ -19,6 +21,7 @@
 #include "ui/notification_window.h"
 #include "ui/placeholder_screens.h"
 #include "ui/progress_window.h"
+#include "ui/release_screens.h"
 #include "ui/staff_dialogs.h"
 #include "ui/staff_screen.h"
 
@@ -83,6 +86,16 @@ void QtPlayer::showModal(ScreenId screen) {
         QObject::connect(&end, &Tform_end_screen::reportsRequested, &end,
                          [&end] { runScreenPlaceholder(&end, QStringLiteral("Final annual reports")); });
         end.exec();
+        return;
+    }
+    if (game_ && screen == ScreenId::PublisherChoice) {
+        TForm_GamePublisher list(*game_, *this, openPublisherTask(), dialogParent());
+        list.exec();
+        return;
+    }
+    if (game_ && screen == ScreenId::Distribution) {
+        Tform_releasegame dialog(*game_, openDistributionTask(), dialogParent());
+        dialog.exec();
         return;
     }
     runScreenPlaceholder(dialogParent(), QString::fromLatin1(screenName(screen)));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "dev/release.h"
+
 #include <climits>
 
 #include "fakes/recording_player.h"
@@ -298,7 +300,7 @@ TEST(MainScreenProducts, OwnGamesWithTheirScoreAndEngines) {
     const MainScreenModel m = buildMainScreenModel(g);
     ASSERT_EQ(m.games.size(), 1u);
     EXPECT_EQ(m.games[0].slot, game);
-    EXPECT_EQ(m.games[0].name, "Space Duel  (score 61)");
+    EXPECT_EQ(m.games[0].name, "Space Duel  (score 61) - " + productStateText(g, game));
     ASSERT_EQ(m.engines.size(), 1u);
     EXPECT_EQ(m.engines[0].name, "Apple II Action  (rating 12)");
 }

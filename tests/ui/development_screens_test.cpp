@@ -107,8 +107,9 @@ TEST_F(DevelopmentScreensTest, AGameIsStartedFromTheScreen) {
     EXPECT_EQ(project.shareSlider(1)->value() + project.shareSlider(2)->value(), 20);
     project.focusSlider(2)->setValue(1);
     EXPECT_EQ(g.tables().tasks[started].game.focusReplayability, 1);
-    EXPECT_FALSE(project.button(0)->isEnabled());
-    EXPECT_FALSE(project.button(0)->toolTip().isEmpty());
+    EXPECT_TRUE(project.button(0)->isEnabled());  // "Publisher deals"
+    EXPECT_FALSE(project.button(1)->isEnabled());
+    EXPECT_FALSE(project.button(1)->toolTip().isEmpty());
     EXPECT_TRUE(project.button(5)->isEnabled());
     EXPECT_EQ(project.button(5)->text(), QStringLiteral("Close"));
     shoot(project, "project.png");

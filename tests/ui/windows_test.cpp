@@ -15,6 +15,7 @@
 #include "refdata/reference_tables.h"
 #include "setup/new_game.h"
 #include "state/game.h"
+#include "ui/advertising_screen.h"
 #include "ui/app_style.h"
 #include "ui/bank_screen.h"
 #include "ui/board_meeting_screen.h"
@@ -33,6 +34,7 @@
 #include "ui/project_screen.h"
 #include "ui/qt_player.h"
 #include "ui/staff_dialogs.h"
+#include "ui/release_screens.h"
 #include "ui/staff_screen.h"
 #include "ui/stock_screen.h"
 #include "ui/view_engines_screen.h"
@@ -73,6 +75,9 @@ protected:
             {"TForm_development", [&] { return new TForm_development(g, p); }},
             {"TDevelopment", [&] { return new TDevelopment(g, p); }},
             {"TForm_view_engines", [&] { return new TForm_view_engines(g); }},
+            {"TForm_GamePublisher", [&] { return new TForm_GamePublisher(g, p, 1); }},
+            {"Tform_releasegame", [&] { return new Tform_releasegame(g, 1); }},
+            {"Tform_advertising", [&] { return new Tform_advertising(g, p, 1); }},
         };
     }
     Game g;

@@ -1,0 +1,150 @@
+#include "dev/release.h"
+
+#include <algorithm>
+
+#include "sim/tasks.h"
+#include "state/shared_ops.h"
+
+namespace cw {
+
+int distributionShare(const Game& g, int task, Regions r) {
+    const int level = g.world().gameLevel;
+    int share = g.tables().tasks.inRange(task) ? g.tables().tasks[task].game.publisherShare : 0;
+    if (r.us) share += level;
+    if (r.eu) share += level;
+    if (r.asia) share += level;
+    return share;
+}
+
+i32 distributionCost(const Game& g, Regions r) {
+    const i32 level = g.world().gameLevel;
+    i32 cost = 0;
+    if (r.us) cost += 50000 * level;
+    if (r.eu) cost += 40000 * level;
+    if (r.asia) cost += 30000 * level;
+    return cost;
+}
+
+Regions defaultRegions(const Game& g) {
+    const i32 money = g.world().money;
+    Regions r;
+    r.us = distributionCost(g, {true, false, false}) <= money;
+    r.eu = distributionCost(g, {r.us, true, false}) <= money;
+    r.asia = distributionCost(g, {r.us, r.eu, true}) <= money;
+    if (!r.any()) r.us = true;
+    return r;
+}
+
+std::string chooseDistribution(Game& g, int task, Regions r) {
+    auto& tasks = g.tables().tasks;
+    if (!tasks.inRange(task) || tasks[task].taskType != kTaskGame) return "There is no game to distribute";
+    if (!r.any()) return "Choose at least one region";
+    const int share = distributionShare(g, task, r);
+    const i32 cost = distributionCost(g, r);
+    GameTitle& game = tasks[task].game;
+    game.publisherShare = static_cast<u8>(std::clamp(share, 0, 255));
+    game.inUS = r.us;
+    game.inEU = r.eu;
+    game.inAsia = r.asia;
+    g.world().money -= cost;
+    return {};
+}
+
+void nextWeekDate(const Game& g, int& year, int& week) {
+    year = g.currentYear;
+    week = g.currentWeek + 1;
+    if (week == 53) {
+        week = 1;
+        ++year;
+    }
+}
+
+const GameTitle* productTitle(const Game& g, int k) {
+    const auto& products = g.world().products;
+    if (!products.inRange(k)) return nullptr;
+    const ProductEntry& e = products[k];
+    if (e.kind != ProductGame || e.refB < 1) return nullptr;
+    const auto& image = g.tables();
+    if (!image.gameTitles.inRange(e.refA) || !image.gameTitles[e.refA].inRange(e.refB)) return nullptr;
+    return &image.gameTitles[e.refA][e.refB];
+}
+
+GameTitle* productTitle(Game& g, int k) {
+    return const_cast<GameTitle*>(productTitle(static_cast<const Game&>(g), k));
+}
+
+std::string releaseProduct(Game& g, Player& p, int k) {
+    auto& products = g.world().products;
+    if (!products.inRange(k) || products[k].kind == 0) return "There is no product " + std::to_string(k);
+    ProductEntry& e = products[k];
+    if (e.kind != ProductGame) return "Only games can be released from here yet";
+    if (e.released) return "The product is already released";
+    GameTitle* held = productTitle(g, k);
+    if (!held) return "The product has no game record";
+    int y = 0;
+    int w = 0;
+    nextWeekDate(g, y, w);
+    auto& image = g.tables();
+    // A full year has no index left for the copy; releasing would overwrite
+    // somebody else's title.
+    if (!image.gameTitles.inRange(y) || image.titlesPerYear[y] >= image.gameTitles[y].last)
+        return "There is no room for more releases in " + std::to_string(y);
+    e.released = true;
+    p.notify("Game Released", "You have released the game " + held->title.str(), 2000);
+    held->released = true;
+    held->isPlayers = true;
+    image.titlesPerYear[y] = std::max(image.titlesPerYear[y], 0) + 1;
+    const int index = image.titlesPerYear[y];
+    GameTitle& copy = image.gameTitles[y][index];
+    copy = *held;
+    e.refA = y;
+    e.refB = index;
+    copy.releaseYear = y;
+    copy.releaseWeek = static_cast<u8>(w);
+    if (copy.price == 0) copy.price = 50;
+    p.refreshMainScreen();
+    return {};
+}
+
+}  // namespace cw
+
+namespace cw {
+
+bool gameProductPanel(const Game& g, int k, GameProductPanel& out) {
+    const GameTitle* t = productTitle(g, k);
+    if (!t) return false;
+    const auto& image = g.tables();
+    out.title = t->title.str();
+    out.paidToPartners = t->paidToPartners;
+    out.totalSales = t->totalSales;
+    out.net = t->totalSales - t->paidToPartners;
+    out.price = t->price;
+    out.priceMarked = t->price > 30 || t->price < 1;
+    const std::string publisher =
+        image.companies.inRange(t->companyRow) ? image.companies[t->companyRow].name.str() : std::string();
+    const std::string platform =
+        t->platform >= 1 && image.platforms.inRange(t->platform) ? image.platforms[t->platform].name.str() : "";
+    const std::string genre = t->genre >= 1 && image.genres.inRange(t->genre) ? image.genres[t->genre].name.str() : "";
+    out.info = std::string("Product Info\r\n") + "Publisher     :" + publisher + "\r\n" + "Platform      :" + platform +
+               "\r\n" + "Genre         :" + genre + "\r\n" + "\r\n";
+    return true;
+}
+
+int launchOpinion(const Game& g, int platform) {
+    const auto& platforms = g.tables().platforms;
+    if (!platforms.inRange(platform)) return 15;
+    i32 best = 600;
+    for (const Platform& q : platforms)
+        if (!q.name.blank() && q.released && !q.discontinued) best = std::max(best, q.cpuSpec);
+    const i32 spec = platforms[platform].cpuSpec;
+    if (spec >= best) return 30;
+    return std::max(30 - (best - spec) / 20, 15);
+}
+
+std::string productStateText(const Game& g, int k) {
+    const auto& products = g.world().products;
+    if (!products.inRange(k) || products[k].kind == 0) return {};
+    return products[k].released ? "released" : "ready for release";
+}
+
+}  // namespace cw

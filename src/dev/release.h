@@ -1,0 +1,68 @@
+// A finished game on its way to the shops: the regions it is distributed in
+// and its release from the product list.
+#pragma once
+
+#include <string>
+
+#include "state/game.h"
+#include "state/player.h"
+
+namespace cw {
+
+struct Regions {
+    bool us = false;
+    bool eu = false;
+    bool asia = false;
+    bool any() const { return us || eu || asia; }
+};
+
+// The publisher's share once the chosen regions are added, and what the
+// distribution costs the company.
+int distributionShare(const Game& g, int task, Regions r);
+i32 distributionCost(const Game& g, Regions r);
+
+// Every region the company can pay for, USA first; USA alone when it can pay
+// for none, because a game must reach some shop.
+Regions defaultRegions(const Game& g);
+
+// "OK" of the distribution dialog; refuses (returns the reason) while no
+// region is chosen or the task holds no game.
+std::string chooseDistribution(Game& g, int task, Regions r);
+
+// The week after this one: week + 1, or week 1 of next year after week 52.
+void nextWeekDate(const Game& g, int& year, int& week);
+
+// "Release Product" on entry k of the product list. Returns the refusal, or
+// an empty text when the product was released.
+std::string releaseProduct(Game& g, Player& p, int k);
+
+// The catalogue title a game product entry points at, or null.
+GameTitle* productTitle(Game& g, int k);
+const GameTitle* productTitle(const Game& g, int k);
+
+}  // namespace cw
+
+namespace cw {
+
+// The product panel of a game product: the money figures and the
+// "Product Info" text.
+struct GameProductPanel {
+    std::string title;
+    i32 paidToPartners = 0;
+    i32 totalSales = 0;
+    i32 net = 0;  // totalSales - paidToPartners
+    i32 price = 0;
+    bool priceMarked = false;  // above 30 or below 1
+    std::string info;
+};
+bool gameProductPanel(const Game& g, int k, GameProductPanel& out);
+
+// The opinion a console of the player starts with: 30 when it matches the
+// best released console (at least 600), less by one for each 20 it lags,
+// never below 15.
+int launchOpinion(const Game& g, int platform);
+
+// "ready for release" or "released" for entry k.
+std::string productStateText(const Game& g, int k);
+
+}  // namespace cw

@@ -1,0 +1,88 @@
+// The publisher list and the distribution dialog on a small world.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "fakes/recording_player.h"
+#include "sim/tasks.h"
+#include "state/game.h"
+#include "market/advertising.h"
+#include "ui/advertising_screen.h"
+#include "ui/release_screens.h"
+
+namespace cw::ui {
+namespace {
+
+struct ReleaseScreens : ::testing::Test {
+    ReleaseScreens() {
+        g.world().gameLevel = 2;
+        g.world().money = 1000000;
+        Company& c = g.tables().companies[3];
+        c.name = "Three Soft";
+        c.listRow = 5;
+        g.tables().titlesPerYear[1980] = 1;
+        g.tables().gameTitles[1980][1].title = "Old Game";
+        g.tables().gameTitles[1980][1].companyRow = 5;
+        Task& t = g.tables().tasks[1];
+        t.name = "Quest";
+        t.taskType = kTaskGame;
+        t.game.publisherShare = 10;
+    }
+    Game g;
+    test::RecordingPlayer p;
+};
+
+TEST_F(ReleaseScreens, ThePublisherListSignsTheClickedRow) {
+    TForm_GamePublisher list(g, p, 1);
+    ASSERT_EQ(list.table()->rowCount(), 1);
+    EXPECT_EQ(list.table()->horizontalHeaderItem(2)->text(), QStringLiteral("Weekly OutPut"));
+    EXPECT_EQ(list.table()->item(0, 0)->text(), QStringLiteral("Three Soft"));
+    EXPECT_EQ(list.table()->item(0, 4)->text(), QStringLiteral("3"));
+    list.offerRow(0);
+    EXPECT_EQ(g.tables().tasks[1].game.companyRow, 3);
+    EXPECT_EQ(p.only("dialog").size(), 1u);
+}
+
+TEST_F(ReleaseScreens, DistributionShowsShareAndCostAndNeedsARegion) {
+    Tform_releasegame d(g, 1);
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Distribution"));
+    EXPECT_FALSE(d.okButton()->isEnabled());
+    d.region(1)->setChecked(true);
+    d.region(3)->setChecked(true);
+    EXPECT_TRUE(d.okButton()->isEnabled());
+    EXPECT_EQ(d.shareLabel()->text(), QStringLiteral("14%"));
+    EXPECT_EQ(d.costLabel()->text(), QStringLiteral("160000$"));
+    d.okButton()->click();
+    const GameTitle& game = g.tables().tasks[1].game;
+    EXPECT_TRUE(game.inUS && !game.inEU && game.inAsia);
+    EXPECT_EQ(g.world().money, 840000);
+}
+
+TEST_F(ReleaseScreens, ACampaignStartsFromThePricePanel) {
+    g.world().money = 60000;
+    Tform_advertising ads(g, p, 1);
+    EXPECT_EQ(ads.windowTitle(), QStringLiteral("Advertising"));
+    EXPECT_EQ(ads.statusLabel(2)->text(), QStringLiteral("(Ready)"));
+    ads.campaignLink(2)->click();
+    EXPECT_FALSE(ads.pricePanel()->isHidden());
+    EXPECT_EQ(ads.priceLabel()->text(), QStringLiteral("20000"));
+    ads.areaBox()->setCurrentIndex(2);  // 60,000: still affordable
+    EXPECT_EQ(ads.priceLabel()->text(), QStringLiteral("60000"));
+    ads.startButton()->click();
+    EXPECT_EQ(campaignWeeks(g.tables().tasks[1], 2), 60);
+    EXPECT_EQ(g.world().money, 0);
+    EXPECT_FALSE(ads.campaignLink(2)->isEnabled());
+    EXPECT_EQ(ads.statusLabel(2)->text(), QStringLiteral("(In progress)"));
+    ads.campaignLink(1)->click();  // nothing left to pay with
+    EXPECT_TRUE(ads.pricePanel()->isHidden());
+    ASSERT_EQ(p.only("notify").size(), 1u);
+    EXPECT_EQ(p.only("notify")[0].a, "Not enough Cash");
+}
+
+}  // namespace
+}  // namespace cw::ui
