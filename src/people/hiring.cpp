@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "people/labour_market.h"
+#include "people/list_sort.h"
 #include "state/money.h"
 
 namespace cw {
@@ -31,24 +32,6 @@ const std::array<const char*, 3> kAcceptAnswers = {"You have a deal. When can I 
                                                    "We have an agreement. Where do I sign"};
 const std::array<const char*, 3> kRefuseAnswers = {"I don''t think so.", "I am not interrested.",
                                                    "Under these circumstances im not interrested."};
-
-std::optional<i32> wholeNumber(const std::string& text) {
-    i32 v = 0;
-    if (!parseWholeNumber(text, v)) return std::nullopt;
-    return v;
-}
-
-int compareText(const std::string& a, const std::string& b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const int ca = std::tolower(static_cast<unsigned char>(a[i]));
-        const int cb = std::tolower(static_cast<unsigned char>(b[i]));
-        if (ca != cb) return ca < cb ? -1 : 1;
-    }
-    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
-    const int exact = a.compare(b);
-    return exact < 0 ? -1 : (exact > 0 ? 1 : 0);
-}
 
 std::string employerName(const Game& g, const ReferenceTables* ref, i32 company) {
     if (company < 1) return {};
@@ -196,16 +179,7 @@ void HiringScreen::rebuild() {
                      std::to_string(p.overallRating), std::to_string(i)};
         rows_.push_back(std::move(row));
     }
-    if (sortColumn_ < 0 || rows_.size() < 2) return;
-    const auto c = static_cast<std::size_t>(sortColumn_);
-    const bool numeric = wholeNumber(rows_[0].cells[c]).has_value();
-    const bool ascending = sortAscending_;
-    auto key = [c](const CandidateRow& r) { return wholeNumber(r.cells[c]).value_or(0); };
-    std::stable_sort(rows_.begin(), rows_.end(), [&](const CandidateRow& a, const CandidateRow& b) {
-        const int cmp =
-            numeric ? (key(a) < key(b) ? -1 : (key(a) > key(b) ? 1 : 0)) : compareText(a.cells[c], b.cells[c]);
-        return ascending ? cmp < 0 : cmp > 0;
-    });
+    sortRowsByColumn(rows_, sortColumn_, sortAscending_);
 }
 
 void HiringScreen::sortBy(int column) {

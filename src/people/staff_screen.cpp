@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "people/labour_market.h"
+#include "people/list_sort.h"
 #include "sim/tasks.h"
 
 namespace cw {
@@ -17,29 +18,6 @@ namespace {
 
 using People = decltype(SaveImage::people);
 using Tasks = decltype(SaveImage::tasks);
-
-std::optional<long long> wholeNumber(const std::string& text) {
-    if (text.empty()) return std::nullopt;
-    long long v = 0;
-    const char* b = text.data() + (text[0] == '+' ? 1 : 0);
-    const auto r = std::from_chars(b, text.data() + text.size(), v);
-    if (r.ec != std::errc() || r.ptr != text.data() + text.size()) return std::nullopt;
-    return v;
-}
-
-// Case-blind first, then exact, so that equal names in other cases keep a
-// fixed order.
-int compareText(const std::string& a, const std::string& b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const int ca = std::tolower(static_cast<unsigned char>(a[i]));
-        const int cb = std::tolower(static_cast<unsigned char>(b[i]));
-        if (ca != cb) return ca < cb ? -1 : 1;
-    }
-    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
-    const int exact = a.compare(b);
-    return exact < 0 ? -1 : (exact > 0 ? 1 : 0);
-}
 
 // The platform a person knows best, or "None" before it is on the market.
 std::string expertPlatform(const Game& g, const Person& p) {
@@ -161,16 +139,7 @@ void StaffScreen::rebuild() {
     }
     // A person who left the list (fired, poached) is no longer chosen.
     if (selected_ > 0 && !isStaffMember(g_, selected_)) selected_ = 0;
-    if (sortColumn_ < 0 || rows_.size() < 2) return;
-    const auto c = static_cast<std::size_t>(sortColumn_);
-    const bool numeric = wholeNumber(rows_[0].cells[c]).has_value();
-    const bool ascending = sortAscending_;
-    auto key = [c](const StaffRow& r) { return wholeNumber(r.cells[c]).value_or(0); };
-    std::stable_sort(rows_.begin(), rows_.end(), [&](const StaffRow& a, const StaffRow& b) {
-        const int cmp =
-            numeric ? (key(a) < key(b) ? -1 : (key(a) > key(b) ? 1 : 0)) : compareText(a.cells[c], b.cells[c]);
-        return ascending ? cmp < 0 : cmp > 0;
-    });
+    sortRowsByColumn(rows_, sortColumn_, sortAscending_);
 }
 
 void StaffScreen::sortBy(int column) {
