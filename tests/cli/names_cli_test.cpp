@@ -10,6 +10,7 @@
 #include <string>
 
 #include "cli/driver.h"
+#include "fakes/cli_session.h"
 #include "cli/script.h"
 #include "setup/new_game.h"
 #include "state/save_file.h"
@@ -19,27 +20,8 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::string_literals;
 
-class NamesCliTest : public ::testing::Test {
+class NamesCliTest : public test::CliSessionTest {
 protected:
-    fs::path dir = [] {
-        std::random_device rd;
-        fs::path d = fs::temp_directory_path() / ("cw_names_" + std::to_string(rd()) + std::to_string(rd()));
-        fs::create_directories(d);
-        return d;
-    }();
-    std::ostringstream out;
-    Session s{out, dir.string()};
-
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-    int run(const std::string& script) {
-        out.str("");
-        std::istringstream in(script);
-        return runScript(s, in, "t");
-    }
-    bool printed(const std::string& text) const { return out.str().find(text) != std::string::npos; }
     bool anySave() const { return fs::exists(dir / "savegame") && !fs::is_empty(dir / "savegame"); }
 };
 

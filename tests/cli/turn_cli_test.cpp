@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli/driver.h"
+#include "fakes/cli_session.h"
 #include "fakes/tiny_data.h"
 #include "state/shared_ops.h"
 
@@ -14,31 +15,9 @@ namespace cw::cli {
 namespace {
 namespace fs = std::filesystem;
 
-fs::path makeTempDir() {
-    std::random_device rd;
-    fs::path dir = fs::temp_directory_path() / ("cw_turn_" + std::to_string(rd()) + std::to_string(rd()));
-    fs::create_directories(dir);
-    return dir;
-}
-
-class TurnCliTest : public ::testing::Test {
+class TurnCliTest : public test::CliSessionTest {
 protected:
-    fs::path dir = makeTempDir();
-    std::ostringstream out;
-    Session s{out, dir.string()};
-
     void SetUp() override { test::writeTinyDataArchive(dir); }
-
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-    int run(const std::string& script) {
-        out.str("");
-        std::istringstream in(script);
-        return runScript(s, in, "t");
-    }
-    bool printed(const std::string& text) const { return out.str().find(text) != std::string::npos; }
 };
 
 TEST_F(TurnCliTest, APlayedOutGameEndsWithTheEndYearDialogAndExitCodeZero) {

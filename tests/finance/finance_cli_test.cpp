@@ -6,37 +6,19 @@
 #include <sstream>
 
 #include "cli/driver.h"
+#include "fakes/cli_session.h"
 #include "fakes/tiny_data.h"
 
 namespace cw::cli {
 namespace {
 namespace fs = std::filesystem;
 
-class FinanceCliTest : public ::testing::Test {
+class FinanceCliTest : public test::CliSessionTest {
 protected:
-    fs::path dir = [] {
-        std::random_device rd;
-        fs::path d = fs::temp_directory_path() / ("cw_fcli_" + std::to_string(rd()) + std::to_string(rd()));
-        fs::create_directories(d);
-        return d;
-    }();
-    std::ostringstream out;
-    Session s{out, dir.string()};
-
     void SetUp() override {
         test::writeTinyDataArchive(dir);
         ASSERT_EQ(run("new-game company=\"Acme\" player=\"Ann\" level=1 board=on\n"), 0);
     }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-    int run(const std::string& script) {
-        out.str("");
-        std::istringstream in(script);
-        return runScript(s, in, "t");
-    }
-    bool printed(const std::string& text) const { return out.str().find(text) != std::string::npos; }
 };
 
 TEST_F(FinanceCliTest, BankBorrowAndRepayWithTheirRefusalsInOrder) {
