@@ -149,9 +149,13 @@ Tform_bank::Tform_bank(Game& g, Player& p, QWidget* parent) : QDialog(parent), g
         row->addWidget(down);
         row->addWidget(box, 1);
         row->addWidget(up);
-        row->addSpacing(8);
-        row->addWidget(button);
         b->addLayout(row);
+        // The button gets a line of its own: beside the amount it squeezed
+        // the box until the two overlapped on narrow screens.
+        auto* action = new QHBoxLayout;
+        action->addStretch(1);
+        action->addWidget(button);
+        b->addLayout(action);
         right->addWidget(f);
     };
     addAction(QStringLiteral("Borrow"), borrowBox_, borrowButton_, QStringLiteral("borrowBox"),

@@ -82,12 +82,12 @@ Tform_stock::Tform_stock(Game& g, Player& p, QWidget* parent) : QDialog(parent),
     grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int c = 1; c < 4; ++c) {
         grid_->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Fixed);
-        grid_->setColumnWidth(c, c == 1 ? 96 : 124);
+        grid_->setColumnWidth(c, c == 1 ? 96 : 118);
     }
     grid_->horizontalHeader()->setMinimumHeight(44);
     grid_->verticalHeader()->setDefaultSectionSize(24);
-    grid_->setMinimumWidth(470);
-    body->addWidget(grid_, 11);
+    grid_->setMinimumWidth(570);
+    body->addWidget(grid_, 3);
 
     auto* right = new QVBoxLayout;
     right->setSpacing(10);
@@ -121,7 +121,7 @@ Tform_stock::Tform_stock(Game& g, Player& p, QWidget* parent) : QDialog(parent),
     chartView_ = new QChartView(chart, this);
     chartView_->setObjectName(QStringLiteral("shareChart"));
     chartView_->setRenderHint(QPainter::Antialiasing);
-    chartView_->setMinimumSize(380, 300);
+    chartView_->setMinimumSize(290, 280);
     chartView_->setStyleSheet(QStringLiteral("background: transparent;"));
     right->addWidget(chartView_, 1);
 
@@ -138,7 +138,7 @@ Tform_stock::Tform_stock(Game& g, Player& p, QWidget* parent) : QDialog(parent),
     trade->addWidget(buyButton_);
     trade->addStretch(1);
     right->addLayout(trade);
-    body->addLayout(right, 9);
+    body->addLayout(right, 2);
     outer->addLayout(body, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -204,7 +204,7 @@ void Tform_stock::refresh() {
 
 void Tform_stock::refreshChart() {
     const ExchangeScreen e = exchangeScreen(game_);
-    chartView_->chart()->setTitle(toQ(e.chartTitle).replace(QStringLiteral("\r\n \r\n"), QStringLiteral(" - ")));
+    chartView_->chart()->setTitle(toQ(e.chartTitle).replace(QStringLiteral("\r\n \r\n"), QStringLiteral("<br>")));
     QList<QPointF> points;
     for (int i = 0; i < 105; ++i) points.append(QPointF(i, e.history[static_cast<std::size_t>(i)]));
     series_->replace(points);
