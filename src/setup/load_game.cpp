@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "market/sales.h"
 #include "setup/world_init.h"
 #include "sim/week_tick.h"
 #include "state/calendar.h"
@@ -48,6 +49,7 @@ bool loadChosenGame(Game& g, Player& p, const std::function<std::string()>& begi
             return false;
         }
     }
+    forgetSalesWeek(g);  // the loaded game's own weeks are not in the save
     applySaveImage(g, *image, p);
     deriveFromGameLevel(g);
     if (finish) finish();
