@@ -41,7 +41,7 @@ std::string cmdWhyScore(Session& s, const Command& cmd) {
     printLines(s.out, w.lines, w.total);
     for (const WhyBar& b : w.qualities) s.out << b.sentence << '\n';
     for (const WhyBar& b : w.team) s.out << b.sentence << '\n';
-    if (w.changes.empty()) s.out << "No single change would have raised the score.\n";
+    if (w.changes.empty()) s.out << noChangeText(w) << '\n';
     for (const WhyLine& c : w.changes) s.out << c.sentence << '\n';
     if (!w.note.empty()) s.out << w.note << '\n';
     return {};

@@ -53,10 +53,10 @@ std::vector<WhyLine> scoreLines(const Game& g, const GameTitle& game, const Scor
     const i32 quality[3] = {game.qualityGameplay, game.qualityComplexity, game.qualityReplayability};
     std::string fit;
     for (std::size_t a = 0; a < 3; ++a)
-        fit += (a ? ", " : "") + std::string(kQualityNames[a]) + " " + num(quality[a]) + " of " +
-               num(10 * demand[a]);
+        fit += (a ? ", " : "") + std::string(kQualityNames[a]) + " " + num(quality[a]) + " (asks " +
+               num(10 * demand[a]) + ")";
     out.push_back({"genre demands", s.demands,
-                   fit + " asked by " + genreName(g, game.genre) +
+                   genreName(g, game.genre) + ": " + fit +
                        ". Every 30 points above a demand earn up to 10, every 10 points short cost one; a quarter "
                        "of the sum counts."});
     out.push_back({"experience", s.experience,
@@ -208,6 +208,14 @@ WhyScore whyScoreOfProduct(const Game& g, int product) {
     w.changes = bestChanges(g, game, setting, now);
     w.note = "Finished games keep no team; the experience line shows what the team gathered.";
     return w;
+}
+
+std::string noChangeText(const WhyScore& w) {
+    for (const WhyLine& l : w.lines)
+        if (l.key == "minimum" && l.value > 0)
+            return "The game is " + num(l.value) + " points below the minimum of 55 that every game gets, so no "
+                   "single change would have lifted it above 55; the additions show where the points are missing.";
+    return "No single change would have raised the score.";
 }
 
 int regionFromKey(const std::string& key) {

@@ -70,6 +70,9 @@ struct WhySales {
 // The last computed week of game product `product` in `region` (1..3).
 WhySales whySales(const Game& g, int product, int region);
 
+// What to say when no single change would have raised the score.
+std::string noChangeText(const WhyScore& w);
+
 // "us", "eu", "asia" to 1..3; 0 for anything else.
 int regionFromKey(const std::string& key);
 
