@@ -45,7 +45,7 @@ struct PostMortemScreens : ::testing::Test, test::MarketWorld {
         }
     }
     void picture(QWidget& w, const char* name) {
-        for (const QSize size : {QSize(1024, 700), QSize(1366, 768)}) {
+        for (const QSize size : {QSize(1024, 700), QSize(1366, 768), QSize(1920, 1080)}) {
             w.resize(size.width() - 40, size.height() - 60);
             if (const char* dir = std::getenv("CW_SCREENSHOT_DIR"))
                 w.grab().save(QString::fromLatin1(dir) + "/" + name + "_" + QString::number(size.width()) + ".png");
