@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QChartView>
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -92,6 +94,22 @@ TEST_F(PostMortemScreens, NothingYetIsSaidInWords) {
     EXPECT_TRUE(message->text().contains(QStringLiteral("available from the next week")));
     TForm_whyscore none(g, 0, 9);
     EXPECT_EQ(none.model().unavailable, "Product 9 is no game.");
+}
+
+TEST_F(PostMortemScreens, OpenedOverTheMainWindowAndClosedWithEscOrClose) {
+    QWidget main;
+    main.resize(1024, 700);
+    main.show();
+    TForm_whysales* sales = openWhySales(&main, g, 1);
+    EXPECT_TRUE(sales->isVisible());
+    EXPECT_TRUE(sales->isWindow());
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(sales, &esc);
+    EXPECT_FALSE(sales->isVisible());
+    TForm_whyscore* score = openWhyScoreOfProduct(&main, g, 1);
+    EXPECT_TRUE(score->isVisible());
+    score->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
+    EXPECT_FALSE(score->isVisible());
 }
 
 TEST_F(PostMortemScreens, TheProjectScreenOffersTheScoreIfFinishedNow) {
