@@ -1,6 +1,7 @@
 #include "dev/post_mortem.h"
 
 #include <algorithm>
+#include <map>
 #include <utility>
 
 #include "dev/release.h"
@@ -144,7 +145,36 @@ std::vector<WhyLine> bestChanges(const Game& g, const GameTitle& game, const Sco
     return gains;
 }
 
+struct ScoredGame {
+    GameTitle game;
+    ScoreSetting setting;
+};
+
+std::map<const Game*, std::map<int, ScoredGame>>& finishedScores() {
+    static std::map<const Game*, std::map<int, ScoredGame>> kept;
+    return kept;
+}
+
+// The finish of product `product` as it was scored, when this program saw
+// it and the entry still holds that game.
+const ScoredGame* finishedScore(const Game& g, int product, const GameTitle& now) {
+    const auto& kept = finishedScores();
+    const auto game = kept.find(&g);
+    if (game == kept.end()) return nullptr;
+    const auto entry = game->second.find(product);
+    if (entry == game->second.end()) return nullptr;
+    const ScoredGame& s = entry->second;
+    if (s.game.title.view() != now.title.view() || gameScoreIn(g, s.game, s.setting) != now.reviewScore) return nullptr;
+    return &s;
+}
+
 }  // namespace
+
+void rememberFinishedScore(const Game& g, int product, const GameTitle& game, const ScoreSetting& setting) {
+    if (product > 0) finishedScores()[&g][product] = {game, setting};
+}
+
+void forgetFinishedScores(const Game& g) { finishedScores().erase(&g); }
 
 WhyScore whyScoreOfTask(const Game& g, int task) {
     WhyScore w;
@@ -185,14 +215,18 @@ WhyScore whyScoreOfProduct(const Game& g, int product) {
     const GameTitle& game = *found;
     w.title = game.title.str();
     w.finished = true;
-    // Scored as the finished game stands, with the sound studio it was
-    // finished with and the year it came out.
+    // The game as it was scored when it was finished; when that is not
+    // known (a loaded game), as the finished game stands, with the sound
+    // studio it was finished with and the year it came out.
+    const ScoredGame* finish = finishedScore(g, product, game);
     ScoreSetting setting = scoreSetting(g, game, 0);
     setting.soundStudioLevel = game.soundStudioAtFinish;
     if (game.released && game.releaseYear > 0) setting.year = game.releaseYear;
+    const GameTitle& scored = finish ? finish->game : game;
+    if (finish) setting = finish->setting;
     ScoreBreakdown s;
-    const i32 now = gameScoreIn(g, game, setting, &s);
-    w.lines = scoreLines(g, game, setting, s);
+    const i32 now = gameScoreIn(g, scored, setting, &s);
+    w.lines = scoreLines(g, scored, setting, s);
     const i32 finishScore = game.reviewScore;
     w.lines.push_back(
         {"since finished", finishScore - now,
@@ -204,8 +238,8 @@ WhyScore whyScoreOfProduct(const Game& g, int product) {
                        "On sale the score loses a point in about three weeks of ten, and stronger games of the same "
                        "genre pull it down; below 51 the game stops selling."});
     w.total = game.salesScore;
-    w.qualities = qualityBars(g, game);
-    w.changes = bestChanges(g, game, setting, now);
+    w.qualities = qualityBars(g, scored);
+    w.changes = bestChanges(g, scored, setting, now);
     w.note = "Finished games keep no team; the experience line shows what the team gathered.";
     return w;
 }

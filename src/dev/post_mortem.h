@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/game_quality.h"
 #include "state/game.h"
 
 namespace cw {
@@ -40,6 +41,12 @@ struct WhyScore {
     std::vector<WhyLine> changes;   // the one or two changes that would have raised the score most
     std::string note;
 };
+
+// The record and setting a game was scored with when it was finished, kept
+// in memory for its product entry (never saved; a new game or a load starts
+// over), so its post-mortem is the very score it got.
+void rememberFinishedScore(const Game& g, int product, const GameTitle& game, const ScoreSetting& setting);
+void forgetFinishedScores(const Game& g);
 
 // The score the game of task `task` would get if it were finished now.
 WhyScore whyScoreOfTask(const Game& g, int task);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "dev/post_mortem.h"
 #include "market/sales.h"
 #include "setup/world_init.h"
 #include "sim/week_tick.h"
@@ -50,6 +51,7 @@ bool loadChosenGame(Game& g, Player& p, const std::function<std::string()>& begi
         }
     }
     forgetSalesWeek(g);  // the loaded game's own weeks are not in the save
+    forgetFinishedScores(g);
     applySaveImage(g, *image, p);
     deriveFromGameLevel(g);
     if (finish) finish();

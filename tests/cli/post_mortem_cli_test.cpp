@@ -88,6 +88,8 @@ TEST(PostMortemCliTest, ComponentsAddUpForManySeededGamesAndWeeks) {
         }
         ASSERT_TRUE(m.finish()) << "seed " << seed;
         expectScoreAddsUp(m.g(), 1);
+        // Scored as it was finished: nothing to reconcile.
+        EXPECT_EQ(whyScoreOfProduct(m.g(), 1).lines[9].value, 0);
         m.run("release 1\n");
         for (int week = 0; week < 12; ++week) {
             // A first game of one person soon falls below 51 and stops

@@ -230,6 +230,27 @@ TEST_F(PostMortemScoreTest, HypeSentenceAndTheBestChangesComeFromTheScoreItself)
     EXPECT_EQ(w.qualities[1].asked, 40);
 }
 
+TEST_F(PostMortemScoreTest, AGameFinishedInThisProgramIsTakenApartAsItWasScored) {
+    GameTitle& t = game();
+    GameTitle atFinish = t;
+    atFinish.hype = 60;  // the deal after the finish took hype away again
+    ScoreSetting s = scoreSetting(g, atFinish, 0);
+    s.soundStudioLevel = 1;
+    t.reviewScore = static_cast<u8>(gameScoreIn(g, atFinish, s));
+    t.salesScore = t.reviewScore;
+    rememberFinishedScore(g, 1, atFinish, s);
+    WhyScore w = whyScoreOfProduct(g, 1);
+    EXPECT_EQ(w.lines[2].value, 12);
+    EXPECT_EQ(w.lines[9].value, 0);
+    EXPECT_EQ(sum(w.lines), t.salesScore);
+    // Another game in the entry, or a load, leaves only the record.
+    forgetFinishedScores(g);
+    w = whyScoreOfProduct(g, 1);
+    EXPECT_EQ(w.lines[2].value, 4);
+    EXPECT_EQ(w.lines[9].value, 8);
+    EXPECT_EQ(sum(w.lines), t.salesScore);
+}
+
 TEST_F(PostMortemScoreTest, AScoreChangedSinceTheFinishIsReconciledNotHidden) {
     GameTitle& t = game();
     t.reviewScore = 90;  // finished with more hype than it has now
