@@ -43,7 +43,8 @@ std::vector<WhyLine> scoreLines(const Game& g, const GameTitle& game, const Scor
                        "actor and a voice actor add 4 each (this game has " + num(people) + ")."});
     out.push_back({"hype", s.hype,
                    game.hype > 0 ? "A hype of " + num(game.hype) +
-                                       " counts a fifth; advertising and a sequel's fans raise it."
+                                       " counts a fifth; advertising and a sequel's fans raise it." +
+                                       (game.hype / 5 < 7 ? " A title with no hype at all would get 7." : "")
                                  : "A new title without hype gets 7; advertising and a sequel's fans raise it."});
     out.push_back({"engine", s.engine,
                    setting.engineRating > 0
