@@ -4,6 +4,7 @@
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "market/company_list.h"
@@ -51,17 +52,25 @@ private:
     std::array<u8, 256> known_{};
 };
 
+// The side table of the last sales week, by game: program memory only, so
+// neither a save nor the generator sees it.
+std::map<const Game*, SalesWeekRecord>& keptWeeks() {
+    static std::map<const Game*, SalesWeekRecord> kept;
+    return kept;
+}
+
 struct Pass {
     Game& g;
     Player& p;
     ChartScan reference;
     SalesChart chart;
     RegionPreferences prefs;
+    SalesWeekRecord& kept;
 };
 
 // Copies the publisher cannot make are not sold: the regions are served in
 // the order US, Europe, Asia, each as far as the copies left reach.
-void applyPublisherCapacity(Pass& pass, GameTitle& t) {
+void applyPublisherCapacity(Pass& pass, GameTitle& t, TitleSalesRecord* why) {
     const i32 unit = std::max<i32>(t.price, 1);  // a damaged price must not divide by zero
     i32 left = t.weeklyOutput;
     auto serve = [&](i32& sales) {
@@ -82,6 +91,7 @@ void applyPublisherCapacity(Pass& pass, GameTitle& t) {
         serve(t.weekSalesAsia);
     else
         t.weekSalesAsia = 0;
+    if (why) why->capacityUsedUp = left <= 0;
     if (left <= 0)
         postLetter(pass.g, pass.p, "Insufficient copies",
                    "Your Publisher cannot produce enough copies for the demand of you game" + t.title.str() +
@@ -96,7 +106,7 @@ void addCompanyIncome(Game& g, i64 amount) {
 
 // Copy protection, image boost, publisher capacity, the player's income,
 // the chart, fans and public image.
-void sellPlayersTitle(Pass& pass, GameTitle& t, int year, int index, int k) {
+void sellPlayersTitle(Pass& pass, GameTitle& t, int year, int index, int k, TitleSalesRecord* why) {
     Game& g = pass.g;
     World& w = g.world();
     ProtectionState& protection = w.platformProtection[t.platform];
@@ -114,7 +124,15 @@ void sellPlayersTitle(Pass& pass, GameTitle& t, int year, int index, int k) {
             week = fit(week + (static_cast<i64>(week) * w.gamesImage / 100) / 2);
         }
     }
-    applyPublisherCapacity(pass, t);
+    if (why) {
+        why->earnsPlayer = true;
+        why->gamesImage = w.gamesImage;
+        why->weeklyOutput = t.weeklyOutput;
+        for (int r = 1; r <= 3; ++r) why->region[r].after[RegionSalesSteps::PublicImage] = weekField(t, r);
+    }
+    applyPublisherCapacity(pass, t, why);
+    if (why)
+        for (int r = 1; r <= 3; ++r) why->region[r].after[RegionSalesSteps::PublisherCapacity] = weekField(t, r);
 
     i64 income = static_cast<i64>(t.weekSalesUS) + t.weekSalesEU + t.weekSalesAsia;
     addTo(t.totalSales, income);
@@ -125,6 +143,14 @@ void sellPlayersTitle(Pass& pass, GameTitle& t, int year, int index, int k) {
     addTo(t.paidToPartners, partner);
     income -= partner;
     addCompanyIncome(g, income);
+    if (why) {
+        why->revenue = publisher + partner + income;
+        why->publisherPercent = t.publisherShare;
+        why->publisherShare = publisher;
+        why->partnerPercent = t.partnerShare;
+        why->partnerShare = partner;
+        why->toPlayer = income;
+    }
 
     const i32 sum = weekSalesSum(t);
     const int pos = pass.reference ? pass.reference(g, year, index) : pass.chart.positionNow(k, sum);
@@ -150,22 +176,33 @@ void sellTitle(Pass& pass, GameTitle& t, int year, int index, int k) {
     else if (t.isPlayers && t.hype > 10)
         --t.hype;
     t.weekSalesUS = t.weekSalesEU = t.weekSalesAsia = 0;
+    const bool players = t.isPlayers != 0;
+    TitleSalesRecord* why = nullptr;
+    if (players) {
+        why = &pass.kept.titles.emplace_back();
+        why->year = year;
+        why->index = index;
+        why->salesScore = t.salesScore;
+        why->weeksOnSale = t.weeksOnSale;
+    }
     if (!t.released || t.salesScore <= 50) return;
     // A title without a platform or genre slot has no market to sell in.
     if (t.platform == 0 || t.genre == 0) return;
+    if (why) why->sold = true;
 
-    const bool players = t.isPlayers != 0;
     const i32 company = players ? 0 : companyOfRow(g, t.companyRow);
     for (int r = 1; r <= 3; ++r) {
         if (!distributedIn(t, r)) continue;
-        const i32 v = regionRevenue(g, t, r, pass.prefs.preferred(t.platform, r));
+        RegionSalesSteps* steps = why ? &why->region[r] : nullptr;
+        const i32 v = regionRevenue(g, t, r, pass.prefs.preferred(t.platform, r), steps);
+        if (steps) steps->after[RegionSalesSteps::PublicImage] = steps->after[RegionSalesSteps::PublisherCapacity] = v;
         weekField(t, r) = v;
         if (company > 0) addTo(g.tables().companies[company].money, v);
         if (!players) addTo(t.totalSales, v);
     }
 
     if (players) {
-        if (t.releaseYear > 1979) sellPlayersTitle(pass, t, year, index, k);
+        if (t.releaseYear > 1979) sellPlayersTitle(pass, t, year, index, k, why);
     } else if (pass.reference) {
         storeChartPos(t, pass.reference(g, year, index));
     } else {
@@ -186,7 +223,7 @@ void sellTitle(Pass& pass, GameTitle& t, int year, int index, int k) {
 
 }  // namespace
 
-i32 regionRevenue(Game& g, const GameTitle& t, int region, bool preferred) {
+i32 regionRevenue(Game& g, const GameTitle& t, int region, bool preferred, RegionSalesSteps* why) {
     const SaveImage& tables = g.tables();
     const World& w = g.world();
     const Platform& p = tables.platforms[t.platform];
@@ -194,22 +231,56 @@ i32 regionRevenue(Game& g, const GameTitle& t, int region, bool preferred) {
     const i64 level = w.gameLevel;
     const i64 score = t.salesScore;
 
-    i64 v = (60 + g.rng.randomInt(10)) * (score - 48) * 5;
+    using S = RegionSalesSteps;
+    const i32 draw = g.rng.randomInt(10);
+    i64 v = (60 + draw) * (score - 48) * 5;
+    if (why) why->after[S::Score] = v;
     i64 base = p.soldUnits / 100;
     if (score < 65) base = score * base / 100;
     v = ((v + base) / 2) * 2;
+    if (why) why->after[S::InstalledBase] = v;
     v = (v / 100) * (100 - 10 * level);
-    if (t.isPlayers && w.platformProtection[t.platform].strength <= 0) v = (v / 100) * (100 - p.piracyPercent);
+    if (why) why->after[S::GameLevel] = v;
+    const bool piracy = t.isPlayers && w.platformProtection[t.platform].strength <= 0;
+    if (piracy) v = (v / 100) * (100 - p.piracyPercent);
+    if (why) why->after[S::Piracy] = v;
     v = (v / 100) * p.stillInUsePercent;
+    if (why) why->after[S::StillInUse] = v;
     if (t.isPlayers && t.price < 30) v = v / 2;
+    if (why) why->after[S::Price] = v;
     v = (v / 100) * (genre.interest + 30 - 10 * level);
+    if (why) why->after[S::GenreInterest] = v;
     v = (v / 100) * 2 * (w.regionDemand[region] - 10 * level);
+    if (why) why->after[S::RegionalDemand] = v;
     if (preferred) v = v + (v / 100) * 50;
+    if (why) why->after[S::PreferredPlatform] = v;
     if (score < 70) v = v * score / 100;
-    v = v * SeasonFactor[std::clamp(salesPeriod(g.currentWeek), 1, 13)] / 60;
+    if (why) why->after[S::LowScore] = v;
+    const i32 season = SeasonFactor[std::clamp(salesPeriod(g.currentWeek), 1, 13)];
+    v = v * season / 60;
+    if (why) why->after[S::Season] = v;
     // The launch weeks sell more; a damaged week count must not divide by zero.
     if (t.weeksOnSale < 5 && t.weeksOnSale + 4 > 0) v = v * 10 / (t.weeksOnSale + 4);
-    return fit(v);
+    const i32 result = fit(v);
+    if (why) {
+        // The limit of the 32-bit field, if ever reached, shows in the last rule.
+        why->after[S::LaunchWeeks] = result;
+        why->distributed = true;
+        why->draw = draw;
+        why->salesScore = t.salesScore;
+        why->soldUnits = p.soldUnits;
+        why->gameLevel = w.gameLevel;
+        why->piracyApplies = piracy;
+        why->piracyPercent = p.piracyPercent;
+        why->stillInUsePercent = p.stillInUsePercent;
+        why->price = t.price;
+        why->genreInterest = genre.interest;
+        why->regionDemand = w.regionDemand[region];
+        why->preferred = preferred;
+        why->seasonFactor = season;
+        why->weeksOnSale = t.weeksOnSale;
+    }
+    return result;
 }
 
 void UpdateWeeklySales(Game& g, Player& p, ChartScan reference) {
@@ -220,9 +291,14 @@ void UpdateWeeklySales(Game& g, Player& p, ChartScan reference) {
 
     const int firstYear = std::max(g.currentYear - 3, decltype(SaveImage::titlesPerYear)::first);
     const int lastYear = std::min(g.currentYear, decltype(SaveImage::titlesPerYear)::last);
+    SalesWeekRecord& kept = keptWeeks()[&g];
+    kept.clear();
+    kept.computed = true;
+    kept.year = g.currentYear;
+    kept.week = g.currentWeek;
     if (firstYear > lastYear) return;
     SaveImage& tables = g.tables();
-    Pass pass{g, p, reference, {}, RegionPreferences(tables)};
+    Pass pass{g, p, reference, {}, RegionPreferences(tables), kept};
     if (!reference) pass.chart.begin(g, firstYear, lastYear);
 
     int k = 0;
@@ -240,6 +316,15 @@ void UpdateWeeklySales(Game& g, Player& p, ChartScan reference) {
     }
     if (!reference) pass.chart.finish();
 }
+
+const SalesWeekRecord& lastSalesWeek(const Game& g) {
+    static const SalesWeekRecord none;
+    const auto& kept = keptWeeks();
+    const auto it = kept.find(&g);
+    return it == kept.end() ? none : it->second;
+}
+
+void forgetSalesWeek(const Game& g) { keptWeeks().erase(&g); }
 
 bool sellingThisWeek(const Game& g, int year, const GameTitle& t) {
     return t.released && t.salesScore > 50 && year >= g.currentYear - 3 && year <= g.currentYear;

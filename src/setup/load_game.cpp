@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "dev/post_mortem.h"
+#include "market/sales.h"
 #include "setup/world_init.h"
 #include "sim/week_tick.h"
 #include "state/calendar.h"
@@ -48,6 +50,8 @@ bool loadChosenGame(Game& g, Player& p, const std::function<std::string()>& begi
             return false;
         }
     }
+    forgetSalesWeek(g);  // the loaded game's own weeks are not in the save
+    forgetFinishedScores(g);
     applySaveImage(g, *image, p);
     deriveFromGameLevel(g);
     if (finish) finish();

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <vector>
 
+#include "dev/post_mortem.h"
+#include "market/sales.h"
 #include "refdata/import.h"
 #include "setup/game_clock.h"
 #include "setup/main_screen_model.h"
@@ -195,6 +197,10 @@ StarterDefaults loadStarterDefaults(const std::string& folder) {
 
 std::string beginNewGame(Game& g, Player& p, ReferenceTables& ref, const NewGameOptions& o, const PlayerBonus& bonus,
                          const NewGameHooks& hooks) {
+    // The sales week and the finished scores kept in memory belonged to
+    // the game before.
+    forgetSalesWeek(g);
+    forgetFinishedScores(g);
     const bool loading = g.session.loadingSavedGame;
     // A load takes the names and every choice from its save file, so what
     // the screen holds can neither refuse nor change it.

@@ -110,19 +110,19 @@ Triple effectiveSkill(const Game& g, const Task& t) {
     return skill;
 }
 
-void updateGameQuality(Game& g, Task& t) {
-    GameTitle& game = t.game;
+std::array<QualityPull, 3> qualityPull(const Game& g, const Task& t) {
+    const GameTitle& game = t.game;
     const Triple skill = effectiveSkill(g, t);
-    const i32 level = eraLevel(g.currentYear);
     // Complexity is fed by the same programming and design as gameplay, not
     // by design and graphics; the game has always balanced it that way.
     const Triple sums{skill[0] + skill[1], skill[0] + skill[1], skill[2] + skill[1]};
     const i32 base = g.world().gameLevel * 20 + (g.currentYear - 1977) * 8;
     const Triple demand = genreDemands(g, game.genre);
-    i32* quality[3] = {&game.qualityGameplay, &game.qualityComplexity, &game.qualityReplayability};
+    const i32 quality[3] = {game.qualityGameplay, game.qualityComplexity, game.qualityReplayability};
     const u8 focus[3] = {game.focusGameplay, game.focusComplexity, game.focusReplayability};
+    std::array<QualityPull, 3> pull;
     for (std::size_t a = 0; a < 3; ++a) {
-        i32& q = *quality[a];
+        const i32 q = quality[a];
         // The bar is lower while the game is short of the genre's demand and
         // higher once it has passed it.
         i32 target = base;
@@ -133,11 +133,23 @@ void updateGameQuality(Game& g, Task& t) {
             const i32 d = std::min(50, (q - 10 * demand[a]) / 2);
             target = target * (100 + d) / 100;
         }
-        const i32 v = sums[a] * focus[a] / 100;
+        pull[a] = {sums[a] * focus[a] / 100, target};
+    }
+    return pull;
+}
+
+void updateGameQuality(Game& g, Task& t) {
+    GameTitle& game = t.game;
+    const i32 level = eraLevel(g.currentYear);
+    const std::array<QualityPull, 3> pull = qualityPull(g, t);
+    i32* quality[3] = {&game.qualityGameplay, &game.qualityComplexity, &game.qualityReplayability};
+    for (std::size_t a = 0; a < 3; ++a) {
+        i32& q = *quality[a];
+        const i32 v = pull[a].weighted;
         // A weighted skill above 100 that still misses the target raises
         // the quality a little: the loss formula turns into a gain there.
-        if (v > target)
-            q += (v - target) / 10;
+        if (v > pull[a].target)
+            q += (v - pull[a].target) / 10;
         else
             q -= (100 - v) / 10;
         q = std::max(q, 0);
@@ -157,9 +169,24 @@ void updateGameQuality(Game& g, Task& t) {
     for (i32 member : t.staff) gather(member);
 }
 
-int gameScore(const Game& g, const Task& t, int platformOverride, ScoreBreakdown* why) {
-    const GameTitle& game = t.game;
+ScoreSetting scoreSetting(const Game& g, const GameTitle& game, int platformOverride) {
     const World& w = g.world();
+    ScoreSetting s;
+    s.year = g.currentYear;
+    s.gameLevel = w.gameLevel;
+    s.soundStudioLevel = w.soundStudioLevel;
+    s.otherPlatform = platformOverride != 0;
+    const int platform = platformOverride != 0 ? platformOverride : game.platform;
+    if (decltype(World::ownEngines)::inRange(platform) && EngineRow::inRange(game.genre))
+        s.engineRating = w.ownEngines[platform][game.genre].rating;
+    return s;
+}
+
+int gameScore(const Game& g, const Task& t, int platformOverride, ScoreBreakdown* why) {
+    return gameScoreIn(g, t.game, scoreSetting(g, t.game, platformOverride), why);
+}
+
+int gameScoreIn(const Game& g, const GameTitle& game, const ScoreSetting& setting, ScoreBreakdown* why) {
     ScoreBreakdown s;
 
     if (game.extrasScore > 0) s.extras = game.extrasScore / 3;
@@ -171,12 +198,9 @@ int gameScore(const Game& g, const Task& t, int platformOverride, ScoreBreakdown
 
     s.hype = game.hype > 0 ? game.hype / 5 : 7;
 
-    const int platform = platformOverride != 0 ? platformOverride : game.platform;
-    if (decltype(World::ownEngines)::inRange(platform) && EngineRow::inRange(game.genre)) {
-        i32 r = w.ownEngines[platform][game.genre].rating;
-        if (r > 0) r = platformOverride != 0 ? r / 3 : r / 4;
-        s.engine = r;
-    }
+    i32 r = setting.engineRating;
+    if (r > 0) r = setting.otherPlatform ? r / 3 : r / 4;
+    s.engine = r;
 
     const Triple demand = genreDemands(g, game.genre);
     const i32 quality[3] = {game.qualityGameplay, game.qualityComplexity, game.qualityReplayability};
@@ -195,16 +219,16 @@ int gameScore(const Game& g, const Task& t, int platformOverride, ScoreBreakdown
     s.experience = exp / 5;
 
     i32 sound = game.partnerShare > 0 ? 10 * game.partnerShare : 1;
-    const u8 studio = static_cast<u8>(w.soundStudioLevel);
+    const u8 studio = static_cast<u8>(setting.soundStudioLevel);
     if (studio > 0) sound += 8 * studio;
     s.sound = sound / 8;
 
-    if (w.gameLevel < 3) {
+    if (setting.gameLevel < 3) {
         // A level of 0 only comes from a damaged world; it counts as 1
         // rather than dividing by zero.
-        const i32 bonus = 4 / std::max<i32>(w.gameLevel, 1);
+        const i32 bonus = 4 / std::max<i32>(setting.gameLevel, 1);
         for (int year : {1982, 1984, 1986})
-            if (g.currentYear <= year) s.earlyYears += bonus;
+            if (setting.year <= year) s.earlyYears += bonus;
     }
 
     const i32 before = s.total();

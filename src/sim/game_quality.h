@@ -5,6 +5,8 @@
 // and the post-mortem all see the numbers the week itself uses.
 #pragma once
 
+#include <array>
+
 #include "sim/tasks.h"
 #include "state/game.h"
 
@@ -25,6 +27,15 @@ Triple genreWeights(const Game& g, int genre);
 // week: the leader always counts, a member only in the areas where his
 // skill reaches the threshold of the era and the game's present quality.
 Triple effectiveSkill(const Game& g, const Task& t);
+
+// What moves one quality this week: the team's skill weighted by the
+// project's focus against the bar the era, the game level and the quality
+// already reached set. The quality rises when `weighted` beats `target`.
+struct QualityPull {
+    i32 weighted = 0;
+    i32 target = 0;
+};
+std::array<QualityPull, 3> qualityPull(const Game& g, const Task& t);
 
 // The weekly quality and experience step of a game task in its core phase.
 void updateGameQuality(Game& g, Task& t);
@@ -47,10 +58,27 @@ struct ScoreBreakdown {
 
 inline constexpr i32 kMinimumScore = 55;
 
+// What a score takes from the world besides the game record: the date, the
+// game level, the sound studio and the engine the version is built on.
+struct ScoreSetting {
+    i32 year = 0;
+    i32 gameLevel = 0;
+    i32 soundStudioLevel = 0;
+    i32 engineRating = 0;       // the player's engine for the platform and genre, 0 for none
+    bool otherPlatform = false; // a version for a platform other than the project's own
+};
+
+// The setting the world gives the game record `game` right now.
+ScoreSetting scoreSetting(const Game& g, const GameTitle& game, int platformOverride);
+
 // The score of the game of task t, for its own platform or, when
 // `platformOverride` is not 0, for that platform's version. The sound studio
 // level it counts is the world's, which the caller records in the game's
 // soundStudioAtFinish when the score is final.
 int gameScore(const Game& g, const Task& t, int platformOverride, ScoreBreakdown* why = nullptr);
+
+// The same score for a game record in a given setting; the post-mortem asks
+// it about finished games and about changed copies ("what if").
+int gameScoreIn(const Game& g, const GameTitle& game, const ScoreSetting& setting, ScoreBreakdown* why = nullptr);
 
 }  // namespace cw

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "dev/post_mortem.h"
 #include "dev/product_finish.h"
 #include "market/publishers.h"
 #include "market/reviews.h"
@@ -32,6 +33,10 @@ void addYearly(Arr<i32, 1980, 2015>& table, int year, i32 amount) {
 
 void storeVersion(Game& g, Player& p, Task& t, int ti, int platformOverride, int count) {
     const int score = scoreFinishedGame(g, t, platformOverride);
+    // What the score was made of, for the post-mortem: the deal signed
+    // next changes the hype the record keeps.
+    const GameTitle scored = t.game;
+    const ScoreSetting setting = scoreSetting(g, t.game, platformOverride);
     const GameTitle& game = t.game;
     GenerateReview(g, p,
                    {game.title.str(), game.platform, game.genre, false, game.researchDesign, game.researchGraphics,
@@ -41,7 +46,7 @@ void storeVersion(Game& g, Player& p, Task& t, int ti, int platformOverride, int
         writeLog("WARNING: no free catalogue slot for the finished game " + game.title.str());
         return;
     }
-    addProduct(g, 0, kHoldingYear, slot, ProductGame, false);
+    rememberFinishedScore(g, addProduct(g, 0, kHoldingYear, slot, ProductGame, false), scored, setting);
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "state/game.h"
 #include "ui/main_screen.h"
 #include "ui/main_screen_parts.h"
+#include "ui/post_mortem_screens.h"
 #include "ui/qt_player.h"
 
 namespace cw::ui {
@@ -134,7 +135,12 @@ QWidget* TForm_main::buildWorkPanel() {
         if (!item || item->data(Qt::UserRole).toInt() == 0) return;
         QMenu menu(this);
         QAction* release = menu.addAction(QStringLiteral("Release Product"));
-        if (menu.exec(productLists_[0]->viewport()->mapToGlobal(at)) != release) return;
+        QAction* whyScore = menu.addAction(QStringLiteral("Why this score"));
+        QAction* whySold = menu.addAction(QStringLiteral("Why it sold"));
+        QAction* chosen = menu.exec(productLists_[0]->viewport()->mapToGlobal(at));
+        if (chosen == whyScore) openWhyScoreOfProduct(this, game_, item->data(Qt::UserRole).toInt());
+        if (chosen == whySold) openWhySales(this, game_, item->data(Qt::UserRole).toInt());
+        if (chosen != release) return;
         const std::string refusal = releaseProduct(game_, player_, item->data(Qt::UserRole).toInt());
         if (!refusal.empty()) player_.messageBox("Release Product", refusal, false);
         refresh();

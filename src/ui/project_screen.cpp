@@ -16,6 +16,7 @@
 #include "state/game.h"
 #include "state/text_format.h"
 #include "ui/dev_look.h"
+#include "ui/post_mortem_screens.h"
 #include "ui/shared_widgets.h"
 #include "ui/qt_player.h"
 
@@ -162,9 +163,18 @@ TDevelopment::TDevelopment(Game& g, Player& p, QWidget* parent) : QDialog(parent
         b->setObjectName(QString::fromLatin1(kNames[i]));
         b->setAutoDefault(false);
         buttons_[i] = b;
-        if (i + 1 == captions.size()) buttons->addStretch(1);
+        if (i + 1 == captions.size()) {
+            // The score the game would get if it were finished now.
+            whyScore_ = new QPushButton(QStringLiteral("Why this score"), this);
+            whyScore_->setObjectName(QStringLiteral("Button_whyscore"));
+            whyScore_->setAutoDefault(false);
+            whyScore_->setToolTip(QStringLiteral("What the game would score if it were finished now, and why"));
+            buttons->addWidget(whyScore_);
+            buttons->addStretch(1);
+        }
         buttons->addWidget(b);
     }
+    connect(whyScore_, &QPushButton::clicked, this, [this] { openWhyScoreOfTask(this, game_, task_); });
     connect(buttons_[0], &QPushButton::clicked, this, [this] {
         ProjectScreen screen(game_, task_);
         screen.publisherDeals(player_);
@@ -204,6 +214,7 @@ void TDevelopment::refresh() {
     empty_->setVisible(!shown);
     project_->setEnabled(!tasks.empty());
     for (std::size_t i = 0; i + 1 < buttons_.size(); ++i) buttons_[i]->setEnabled(false);
+    whyScore_->setEnabled(shown);
     if (!shown) {
         title_->setText(QStringLiteral("No game in development"));
         filling_ = false;

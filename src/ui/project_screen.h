@@ -50,6 +50,7 @@ public:
     // The light shown, 0 red, 1 yellow, 2 green.
     int lightShown(int area) const { return lightState_[static_cast<std::size_t>(area)]; }
     QPushButton* button(int i) const { return buttons_[static_cast<std::size_t>(i)]; }
+    QPushButton* whyScoreButton() const { return whyScore_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -76,6 +77,7 @@ private:
     std::array<QLabel*, 3> lights_{};
     std::array<int, 3> lightState_{};
     std::array<QPushButton*, 6> buttons_{};
+    QPushButton* whyScore_ = nullptr;
 };
 
 }  // namespace cw::ui
