@@ -67,7 +67,7 @@ TEST_F(FinishCliTest, TheDialogClosesByItselfAndTakesAQueuedImprovement) {
     EXPECT_TRUE(printed("  refused: The improvement runs for 8 more week(s)\n"));
 
     ASSERT_EQ(run("project-status 9\n"), 0);
-    EXPECT_EQ(out.str(), "project-status 9: no task in this slot\n");
+    EXPECT_EQ(out.str(), "task 9: no task in this slot\n");
     EXPECT_EQ(run("project-status\n"), 2);
     EXPECT_EQ(run("answer upgrade\n"), 2);
 }

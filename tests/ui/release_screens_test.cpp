@@ -1,4 +1,5 @@
-// The publisher list and the distribution dialog on a small world.
+// The publisher list, the distribution dialog, the advertising screen and
+// the project status dialog on a small world.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <cstdlib>
 
 #include "fakes/recording_player.h"
 #include "sim/tasks.h"
@@ -96,6 +98,19 @@ TEST_F(ReleaseScreens, TheStatusDialogOfAFinishedConsoleImprovesOrFinishesIt) {
     t.platform.cpuSpec = 900;
     {
         TForm_project_finished d(g, p, 2);
+        // With CW_SCREENSHOT_DIR set: the dialog as it opens and over the two
+        // smaller main window sizes.
+        if (const char* dir = std::getenv("CW_SCREENSHOT_DIR")) {
+            for (const QSize size : {d.size(), QSize(1024, 700), QSize(1366, 768)}) {
+                d.resize(size);
+                d.show();
+                d.grab().save(QStringLiteral("%1/project_finished_%2x%3.png")
+                                  .arg(QString::fromLocal8Bit(dir))
+                                  .arg(size.width())
+                                  .arg(size.height()));
+                d.hide();
+            }
+        }
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Product development status"));
         EXPECT_EQ(d.valueLabel(0)->text(), QStringLiteral("Nova 64"));
         EXPECT_EQ(d.valueLabel(4)->text(), QStringLiteral("up-to-date (910)"));
