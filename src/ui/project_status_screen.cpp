@@ -21,7 +21,10 @@ TForm_project_finished::TForm_project_finished(Game& g, Player& p, int task, QWi
     setObjectName(QStringLiteral("TForm_project_finished"));
     setWindowTitle(QString::fromLatin1(ProjectStatusDialog::kCaption));
     setModal(true);
+    // A dialog of a few lines: it keeps its size over any main window
+    // instead of spreading them over the screen.
     setMinimumSize(560, 470);
+    setMaximumSize(760, 600);
     resize(620, 500);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 14);
