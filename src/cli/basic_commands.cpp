@@ -36,6 +36,10 @@ std::string cmdAnswer(Session& s, const Command& cmd) {
             s.player.queue({Answer::Text, a.value});
             continue;
         }
+        if (a.value == "improve" || a.value == "finish" || a.value == "close") {
+            s.answerProjectStatus = a.value;
+            continue;
+        }
         if (a.value == "yes") s.player.queue({Answer::Yes, {}});
         else if (a.value == "no") s.player.queue({Answer::No, {}});
         else if (a.value == "ok") s.player.queue({Answer::Ok, {}});
@@ -122,7 +126,10 @@ std::string cmdHelp(Session& s, const Command&) {
 }  // namespace
 
 void registerBasicCommands(CommandTable& t) {
-    t.add({"answer", "answer yes|no|ok|cancel|\"TEXT\"|publisher=N|advertising=yes|no|regions=us,eu,asia ...", "queue answers for the next dialogs and prompts", cmdAnswer});
+    t.add(
+        {"answer",
+         "answer yes|no|ok|cancel|\"TEXT\"|improve|finish|close|publisher=N|advertising=yes|no|regions=us,eu,asia ...",
+         "queue answers for the next dialogs and prompts", cmdAnswer});
     t.add({"status", "status", "print the game date and finances as key: value lines", cmdStatus});
     t.add({"quit", "quit", "end the script", cmdQuit});
     t.add({"echo", "echo TEXT ...", "print the text (for marking places in a transcript)", cmdEcho});

@@ -38,6 +38,9 @@ struct Session {
     int answerPublisher = 0;
     bool answerAdvertising = true;
     std::string answerRegions;
+    // The queued button of the next project status dialog: "improve",
+    // "finish" or "close" (empty: Close).
+    std::string answerProjectStatus;
     // The game task of the last "publishers task=N".
     int publisherTask = 0;
 };

@@ -10,6 +10,7 @@
 #include "market/advertising.h"
 #include "market/publishers.h"
 #include "sim/tasks.h"
+#include "state/shared_ops.h"
 
 namespace cw::cli {
 namespace {
@@ -168,9 +169,26 @@ std::string cmdRelease(Session& s, const Command& cmd) {
         return {};
     }
     const ProductEntry& e = s.game->world().products[static_cast<int>(k)];
-    s.out << "released: product " << k << " is title " << e.refA << '/' << e.refB << ", on sale from week "
-          << int(s.game->tables().gameTitles[e.refA][e.refB].releaseWeek) << ' ' << e.refA << '\n';
+    if (!e.released) {
+        s.out << "not released: product " << k << " stays ready for release\n";
+    } else if (e.kind == ProductPlatform && e.refB < 1) {
+        const Platform& pf = s.game->tables().platforms[e.refA];
+        s.out << "released: product " << k << " is platform " << e.refA << " (" << pf.name.str()
+              << "), on the market from week " << int(pf.releaseWeek) << ' ' << pf.releaseYear << ": market share "
+              << int(pf.marketShare) << ", opinion " << pf.opinion << ", hype " << pf.hype << ", bug cooldown "
+              << int(pf.bugCooldown) << " weeks\n";
+    } else {
+        s.out << "released: product " << k << " is title " << e.refA << '/' << e.refB << ", on sale from week "
+              << int(s.game->tables().gameTitles[e.refA][e.refB].releaseWeek) << ' ' << e.refA << '\n';
+    }
     return {};
+}
+
+void printCampaigns(std::ostream& out, const Task& t) {
+    out << "Advertising: " << t.name.view() << " (hype " << projectHype(t) << ")\n";
+    for (int k = 1; k <= 7; ++k)
+        out << "  " << k << " | " << campaignCaption(k) << " " << campaignStatus(t, k) << " | " << campaignWeeks(t, k)
+            << " units\n";
 }
 
 std::string cmdCampaigns(Session& s, const Command& cmd) {
@@ -178,10 +196,7 @@ std::string cmdCampaigns(Session& s, const Command& cmd) {
     if (std::string err = needInt(cmd, 0, 1, 500, task); !err.empty()) return err;
     const Task& t = s.game->tables().tasks[static_cast<int>(task)];
     if (t.name.blank()) return "there is no task " + std::to_string(task);
-    s.out << "Advertising: " << t.name.view() << " (hype " << t.hype << ")\n";
-    for (int k = 1; k <= 7; ++k)
-        s.out << "  " << k << " | " << campaignCaption(k) << " " << campaignStatus(t, k) << " | "
-              << campaignWeeks(t, k) << " units\n";
+    printCampaigns(s.out, t);
     return {};
 }
 
@@ -196,15 +211,64 @@ std::string cmdAdvertise(Session& s, const Command& cmd) {
         else if (*a == "world") area = 3;
         else return "area= takes national, continent or world";
     }
-    const Task& t = s.game->tables().tasks[static_cast<int>(task)];
-    if (t.name.blank()) return "there is no task " + std::to_string(task);
-    // The screen is reached only from a platform project in development.
-    if (t.taskType != kTaskPlatform || t.taskSubtype != 0)
-        return "task " + std::to_string(task) + " is not a platform project in development";
+    // The screen is reached only from a project in development.
+    if (std::string refusal = advertisingRefusal(*s.game, static_cast<int>(task)); !refusal.empty()) {
+        s.out << "refused: " << refusal << '\n';
+        return {};
+    }
     const bool started =
         StartCampaign(*s.game, s.player, static_cast<int>(task), static_cast<int>(type), area);
     s.out << (started ? "started: " : "not started: ") << campaignCaption(static_cast<int>(type)) << ", "
           << campaignAreaText(area) << ", Price : " << campaignPrice(static_cast<int>(type), area) << '\n';
+    return {};
+}
+
+void printProjectStatus(std::ostream& out, const ProjectStatusDialog& d) {
+    out << "TForm_project_finished: " << ProjectStatusDialog::kCaption << " (task " << d.task << ")\n";
+    for (std::size_t i = 0; i < d.values.size(); ++i)
+        out << "  " << ProjectStatusDialog::kLabels[i] << ' ' << d.values[i] << '\n';
+    if (!d.platformsText.empty()) out << "  " << oneLine(d.platformsText) << '\n';
+    out << "  status: " << (d.statusText.empty() ? std::string("(none)") : oneLine(d.statusText)) << '\n';
+    out << "  buttons: [" << ProjectStatusDialog::kImprove << (d.improveEnabled ? "]" : " (disabled)]") << " ["
+        << ProjectStatusDialog::kFinish << (d.finishEnabled ? "]" : " (disabled)]") << " ["
+        << ProjectStatusDialog::kClose << "]\n";
+}
+
+// The status dialog the week or a command opened: it prints what it shows
+// and presses the queued button; with nothing queued it closes, so the
+// week never waits.
+void runProjectStatusScreen(Session& s, std::ostream& out) {
+    Game& g = *s.game;
+    const ProjectStatusDialog d = projectStatusDialog(g, openProjectStatusTask());
+    printProjectStatus(out, d);
+    const std::string choice = std::exchange(s.answerProjectStatus, {});
+    if (choice.empty() || choice == "close") {
+        out << "  " << (choice.empty() ? "nothing queued: " : "choice: ") << ProjectStatusDialog::kClose << '\n';
+        return;
+    }
+    if (choice == "improve") {
+        out << "  choice: " << ProjectStatusDialog::kImprove << '\n';
+        const std::string refusal = improveProduct(g, s.player, d.task);
+        if (!refusal.empty()) out << "  refused: " << refusal << '\n';
+        return;
+    }
+    out << "  choice: " << ProjectStatusDialog::kFinish << '\n';
+    const FinishOutcome o = finishProject(g, s.player, d.task);
+    if (o.finished)
+        out << "  finished: platform " << o.platform << ", product " << o.product << " (ready for release)\n";
+    else if (!o.refusal.empty())
+        out << "  refused: " << o.refusal << '\n';
+}
+
+std::string cmdProjectStatus(Session& s, const Command& cmd) {
+    long long task = 0;
+    if (std::string err = needInt(cmd, 0, 1, 500, task); !err.empty()) return err;
+    if (cmd.args.size() != 1) return "takes one task number";
+    if (s.game->tables().tasks[static_cast<int>(task)].name.empty()) {
+        s.out << "task " << task << ": no task in this slot\n";
+        return {};
+    }
+    showProjectStatus(*s.game, s.player, static_cast<int>(task));
     return {};
 }
 
@@ -274,6 +338,18 @@ bool runReleaseScreen(Session& s, ScreenId screen, std::ostream& out) {
         runDistributionScreen(s, out);
         return true;
     }
+    if (screen == ScreenId::ProjectStatus) {
+        runProjectStatusScreen(s, out);
+        return true;
+    }
+    if (screen == ScreenId::Advertising) {
+        const auto& tasks = s.game->tables().tasks;
+        if (tasks.inRange(openAdvertisingTask())) {
+            out << "Tform_advertising: ";
+            printCampaigns(out, tasks[openAdvertisingTask()]);
+        }
+        return true;
+    }
     return false;
 }
 
@@ -287,11 +363,17 @@ void registerReleaseCommands(CommandTable& t) {
     t.add({"campaigns", "campaigns TASK", "the advertising screen of a task: each campaign's status and units",
            cmdCampaigns, kNeedsGame});
     t.add({"advertise", "advertise TASK CAMPAIGN [area=national|continent|world]",
-           "start campaign 1..7 for a task (price type x 10,000 x area)", cmdAdvertise, kNeedsGame});
+           "start campaign 1..7 for a game or platform project in development (price type x 10,000 x area)",
+           cmdAdvertise, kNeedsGame});
+    t.add({"project-status", "project-status TASK",
+           "the project status dialog of task TASK (\"Product development status\"); its button takes a queued "
+           "answer improve|finish|close, Close when none is queued",
+           cmdProjectStatus, kNeedsGame});
     t.add({"products", "products", "the product list with state, week sales, total and chart position", cmdProducts,
            kNeedsGame});
     t.add({"product", "product N", "the product panel of product N", cmdProduct, kNeedsGame});
-    t.add({"release", "release N", "release ready product N (on sale from next week)", cmdRelease, kNeedsGame});
+    t.add({"release", "release N", "release ready product N, a game or a console (on sale from next week)", cmdRelease,
+           kNeedsGame});
 }
 
 }  // namespace cw::cli

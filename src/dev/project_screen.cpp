@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "dev/game_project.h"
+#include "dev/product_finish.h"
+#include "market/advertising.h"
 #include "market/publishers.h"
 #include "people/staff_management.h"
 #include "sim/game_quality.h"
@@ -65,7 +67,7 @@ bool ProjectScreen::valid() const {
 std::string ProjectScreen::name() const { return t().name.str(); }
 i32 ProjectScreen::progress() const { return t().progress; }
 i32 ProjectScreen::workTotal() const { return t().workTotal; }
-i32 ProjectScreen::hype() const { return std::clamp(t().hype, 0, 100); }
+i32 ProjectScreen::hype() const { return std::clamp(projectHype(t()), 0, 100); }
 
 i32 ProjectScreen::workLeft(int area) const {
     const GameTitle& game = t().game;
@@ -145,9 +147,9 @@ TrafficLight ProjectScreen::light(int area) const { return trafficLight(qualityC
 std::vector<ProjectButton> ProjectScreen::buttons() const {
     return {
         {"Publisher deals", true, {}},
-        {"Advertising", false, "Advertising comes with the publishers of a later version"},
+        {"Advertising", true, {}},
         {"Assign employees to this task", true, {}},
-        {"Details", false, "The project status comes with the release of finished products"},
+        {"Details", true, {}},
         {"Preview game", false, "Previews come with the game reviews of a later version"},
         {"Close", true, {}},
     };
@@ -155,6 +157,14 @@ std::vector<ProjectButton> ProjectScreen::buttons() const {
 
 void ProjectScreen::publisherDeals(Player& p) {
     if (valid()) ShowPublisherOffers(g_, p, task_);
+}
+
+void ProjectScreen::advertising(Player& p) {
+    if (valid()) ShowAdvertising(g_, p, task_);
+}
+
+void ProjectScreen::details(Player& p) {
+    if (valid()) showProjectStatus(g_, p, task_);
 }
 
 void ProjectScreen::assignEmployees(Player& p) {

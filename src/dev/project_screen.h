@@ -69,6 +69,10 @@ public:
     // "Publisher deals": the publisher list for this game.
     void publisherDeals(Player& p);
     void assignEmployees(Player& p);
+    // "Advertising": the campaigns of this game. "Details": its project
+    // status dialog.
+    void advertising(Player& p);
+    void details(Player& p);
 
     // The whole screen as lines of text, for the headless driver.
     std::vector<std::string> describe() const;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "hardware/platform_publishers.h"
+#include "hardware/warehouse.h"
 #include "sim/tasks.h"
 #include "state/shared_ops.h"
 
@@ -73,12 +75,60 @@ GameTitle* productTitle(Game& g, int k) {
     return const_cast<GameTitle*>(productTitle(static_cast<const Game&>(g), k));
 }
 
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+// The hype above each of these gives the new console a further opinion draw.
+constexpr i32 kHypeSteps[] = {7, 15, 20, 25, 30, 40, 45};
+
+std::string releaseConsole(Game& g, Player& p, ProductEntry& e) {
+    auto& platforms = g.tables().platforms;
+    if (!platforms.inRange(e.refA) || platforms[e.refA].name.blank()) return "The product has no platform record";
+    const int slot = e.refA;
+    if (stockOf(g, slot, 0, ProductPlatform) < 1) {
+        if (p.messageBox("No units in storage",
+                         std::string("You have no units of this product in your storage.") + kCrLf +
+                             "Before releaseing a product it is always a good idea to have some units in the storage" +
+                             kCrLf + "Setup product of product ?",
+                         true))
+            p.showModal(ScreenId::FactoryAssembly);
+    }
+    Platform& pf = platforms[slot];
+    if (!p.messageBox("Release Product", "Release Product :" + std::string(kCrLf) + pf.name.str() + " ?", true))
+        return {};
+    i32 share = 10;
+    e.released = 1;
+    if (pf.hype > 0) share += g.rng.randomInt(3) + 1 + pf.hype / 2;
+    // Popularity runs 1..100; a huge hype must not wrap the byte round.
+    pf.marketShare = static_cast<u8>(std::min(share, 100));
+    pf.bugCooldown = static_cast<u8>(g.rng.randomInt(8) + 8);
+    pf.opinion = launchOpinion(g, slot);
+    pf.launched = 1;
+    if (pf.hype > 0)
+        for (i32 step : kHypeSteps)
+            if (pf.hype > step) pf.opinion += g.rng.randomInt(2) + 2;
+    int y = 0;
+    int w = 0;
+    nextWeekDate(g, y, w);
+    pf.releaseYear = y;
+    pf.releaseWeek = static_cast<u8>(w);
+    weeklyPlatformDeals(g, p, slot);
+    p.refreshMainScreen();
+    return {};
+}
+
+}  // namespace
+
 std::string releaseProduct(Game& g, Player& p, int k) {
     auto& products = g.world().products;
     if (!products.inRange(k) || products[k].kind == 0) return "There is no product " + std::to_string(k);
     ProductEntry& e = products[k];
-    if (e.kind != ProductGame) return "Only games can be released from here yet";
+    if (e.kind != ProductGame && e.kind != ProductPlatform) return "Only games and consoles are released";
     if (e.released) return "The product is already released";
+    if (e.refB < 1) {
+        if (e.kind != ProductPlatform) return "The product has no game record";
+        return releaseConsole(g, p, e);
+    }
     GameTitle* held = productTitle(g, k);
     if (!held) return "The product has no game record";
     int y = 0;

@@ -32,8 +32,10 @@ std::string chooseDistribution(Game& g, int task, Regions r);
 // The week after this one: week + 1, or week 1 of next year after week 52.
 void nextWeekDate(const Game& g, int& year, int& week);
 
-// "Release Product" on entry k of the product list. Returns the refusal, or
-// an empty text when the product was released.
+// "Release Product" on entry k of the product list: a game goes into next
+// week's releases, a console (after its questions) on the market next week.
+// Returns the refusal, or an empty text when nothing was refused (a console
+// stays ready for release when the player answers No).
 std::string releaseProduct(Game& g, Player& p, int k);
 
 // The catalogue title a game product entry points at, or null.

@@ -70,5 +70,21 @@ std::string analysisScoreWord(i32 score) {
     return "NA";
 }
 
+std::string cpuSpecRatingText(i32 cpuSpec) {
+    struct Band {
+        i32 below;
+        const char* word;
+    };
+    static constexpr Band kBands[] = {
+        {500, "scrap ("},      {600, "out of date ("},      {850, "Previous generation ("},
+        {950, "up-to-date ("}, {1050, "Next generation ("}, {1200, "Super power ("}};
+    const char* word = "Revolutionary design (";
+    for (const Band& b : kBands)
+        if (cpuSpec < b.below) {
+            word = b.word;
+            break;
+        }
+    return word + std::to_string(cpuSpec) + ")";
+}
 
 }  // namespace cw

@@ -29,5 +29,8 @@ std::string cpuTypeText(int cpuType);
 // The word of a platform analysis score ("Very Bad" .. "Very good", "NA").
 std::string analysisScoreWord(i32 score);
 
+// The rating text of a platform's cpuSpec: "scrap (" .. "Revolutionary
+// design (", then the value and ")".
+std::string cpuSpecRatingText(i32 cpuSpec);
 
 }  // namespace cw

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
+
+#include "sim/tasks.h"
 
 namespace cw {
 namespace {
@@ -24,6 +27,10 @@ constexpr CampaignKind kKinds[8] = {
 };
 
 bool validType(int type) { return type >= 1 && type <= 7; }
+
+int g_openTask = 0;
+
+i32& hypeOf(Task& t) { return t.taskType == kTaskGame ? t.game.hype : t.hype; }
 
 // The seven counters follow the task's hype in the record, in the bytes
 // the record keeps after it.
@@ -61,6 +68,28 @@ std::string campaignStatus(const Task& t, int type) {
     return campaignWeeks(t, type) > 0 ? "(In progress)" : "(Ready)";
 }
 
+i32 projectHype(const Task& t) { return t.taskType == kTaskGame ? t.game.hype : t.hype; }
+
+std::string advertisingRefusal(const Game& g, int task) {
+    const auto& tasks = g.tables().tasks;
+    if (!tasks.inRange(task) || tasks[task].name.empty() || tasks[task].closedFlag)
+        return "There is no task " + std::to_string(task);
+    const Task& t = tasks[task];
+    if ((t.taskType != kTaskGame && t.taskType != kTaskPlatform) || t.taskSubtype != 0)
+        return "Task " + std::to_string(task) + " is not a game or platform project in development";
+    return {};
+}
+
+std::string ShowAdvertising(Game& g, Player& p, int task) {
+    if (std::string refusal = advertisingRefusal(g, task); !refusal.empty()) return refusal;
+    const int previous = std::exchange(g_openTask, task);
+    p.showModal(ScreenId::Advertising);
+    g_openTask = previous;
+    return {};
+}
+
+int openAdvertisingTask() { return g_openTask; }
+
 bool ChooseCampaign(Game& g, Player& p, int type, int area) {
     if (!validType(type) || area < 1 || area > 3) return false;
     if (g.world().money >= campaignPrice(type, area)) return true;
@@ -70,7 +99,7 @@ bool ChooseCampaign(Game& g, Player& p, int type, int area) {
 
 bool StartCampaign(Game& g, Player& p, int task, int type, int area) {
     auto& tasks = g.tables().tasks;
-    if (!tasks.inRange(task) || !validType(type) || area < 1 || area > 3) return false;
+    if (!advertisingRefusal(g, task).empty() || !validType(type) || area < 1 || area > 3) return false;
     World& w = g.world();
     Task& t = tasks[task];
     const i32 price = campaignPrice(type, area);
@@ -96,7 +125,7 @@ void RunCampaigns(Game& g, Player&) {
             const int n = std::min(units / 3 + 1, 5);
             for (int r = 0; r < n; ++r) {
                 --units;
-                if (g.rng.randomInt(kKinds[k].range) <= 5) t.hype += kKinds[k].gain;
+                if (g.rng.randomInt(kKinds[k].range) <= 5) hypeOf(t) += kKinds[k].gain;
             }
             setCampaignWeeks(t, k, units);
         }

@@ -20,6 +20,21 @@ void setCampaignWeeks(Task& t, int type, i32 units);
 // "(In progress)" or "(Ready)".
 std::string campaignStatus(const Task& t, int type);
 
+// The hype the campaigns of a task raise: a game's own hype (the one its
+// score and sales read), otherwise the task's.
+i32 projectHype(const Task& t);
+
+// Why task `task` cannot be advertised, or an empty text when it can: a game
+// or a console in new development.
+std::string advertisingRefusal(const Game& g, int task);
+
+// Opens the advertising screen for a project in development; returns the
+// refusal instead when it cannot be advertised.
+std::string ShowAdvertising(Game& g, Player& p, int task);
+
+// The task whose advertising screen is open, 0 when none is.
+int openAdvertisingTask();
+
 // A click on a campaign: true when the price panel may show; otherwise the
 // "Not enough Cash" notification.
 bool ChooseCampaign(Game& g, Player& p, int type, int area);

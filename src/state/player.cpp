@@ -11,6 +11,9 @@ const char* screenName(ScreenId id) {
         case ScreenId::Distribution: return "Tform_releasegame";
         case ScreenId::PublisherChoice: return "TForm_GamePublisher";
         case ScreenId::RecallOffer: return "TForm_product_status";
+        case ScreenId::ProjectStatus: return "TForm_project_finished";
+        case ScreenId::FactoryAssembly: return "TForm_factory_assembly";
+        case ScreenId::Advertising: return "Tform_advertising";
     }
     return "unknown";
 }

@@ -18,6 +18,9 @@ enum class ScreenId {
     Distribution,
     PublisherChoice,
     RecallOffer,
+    ProjectStatus,    // "Product development status" of a project
+    FactoryAssembly,  // the assembly lines, after a console is finished
+    Advertising,      // the campaigns of a project in development
 };
 
 const char* screenName(ScreenId id);

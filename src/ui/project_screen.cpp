@@ -180,6 +180,16 @@ TDevelopment::TDevelopment(Game& g, Player& p, QWidget* parent) : QDialog(parent
         screen.publisherDeals(player_);
         refresh();
     });
+    connect(buttons_[1], &QPushButton::clicked, this, [this] {
+        ProjectScreen screen(game_, task_);
+        screen.advertising(player_);
+        refresh();
+    });
+    connect(buttons_[3], &QPushButton::clicked, this, [this] {
+        ProjectScreen screen(game_, task_);
+        screen.details(player_);
+        refresh();
+    });
     connect(buttons_[2], &QPushButton::clicked, this, [this] {
         ProjectScreen screen(game_, task_);
         screen.assignEmployees(player_);

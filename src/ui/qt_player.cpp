@@ -10,10 +10,12 @@
 #include <QVBoxLayout>
 
 #include "dev/product_finish.h"
+#include "market/advertising.h"
 #include "market/publishers.h"
 #include "setup/main_screen_model.h"
 #include "state/game.h"
 #include "ui/bank_screen.h"
+#include "ui/advertising_screen.h"
 #include "ui/board_meeting_screen.h"
 #include "ui/end_screen.h"
 #include "ui/main_screen.h"
@@ -21,6 +23,7 @@
 #include "ui/notification_window.h"
 #include "ui/placeholder_screens.h"
 #include "ui/progress_window.h"
+#include "ui/project_status_screen.h"
 #include "ui/release_screens.h"
 #include "ui/staff_dialogs.h"
 #include "ui/staff_screen.h"
@@ -96,6 +99,18 @@ void QtPlayer::showModal(ScreenId screen) {
     if (game_ && screen == ScreenId::Distribution) {
         Tform_releasegame dialog(*game_, openDistributionTask(), dialogParent());
         dialog.exec();
+        return;
+    }
+    if (game_ && screen == ScreenId::ProjectStatus) {
+        TForm_project_finished dialog(*game_, *this, openProjectStatusTask(), dialogParent());
+        dialog.exec();
+        refreshMainScreen();
+        return;
+    }
+    if (game_ && screen == ScreenId::Advertising) {
+        Tform_advertising dialog(*game_, *this, openAdvertisingTask(), dialogParent());
+        dialog.exec();
+        refreshMainScreen();
         return;
     }
     runScreenPlaceholder(dialogParent(), QString::fromLatin1(screenName(screen)));

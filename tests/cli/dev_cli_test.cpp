@@ -56,7 +56,7 @@ TEST_F(DevCliTest, DevelopFillsTheScreenAndStartsTheGame) {
     EXPECT_TRUE(printed("Project properties: Game Space Duel (task 1)\nCurrent Progress: 0 of "));
     EXPECT_TRUE(printed("Development focus (%): Programming 50, Designing 30, Graphics 20\n"
                         "GamePlay 1, Complexity 1, replayability 98\n"));
-    EXPECT_TRUE(printed("[Publisher deals] [Advertising (disabled)]"));
+    EXPECT_TRUE(printed("[Publisher deals] [Advertising] [Assign employees to this task] [Details]"));
     EXPECT_EQ(run("project 1 shares=50,30,30\n"), 2);
     EXPECT_TRUE(printed("shares must be three values 1..98 that sum to 100"));
     ASSERT_EQ(run("project 2\n"), 0);

@@ -37,7 +37,10 @@ TEST_F(ProjectScreenTest, ShowsTheGameTaskAndOnlyIt) {
     for (int a = 0; a < 3; ++a) EXPECT_EQ(screen.weeksText(a), gameAreaEstimate(g, t, a).text() + " Weeks");
     g.tables().tasks[task].game.workLeftDesign = -40;  // the core phase may overshoot
     EXPECT_EQ(screen.workLeft(1), 0);
-    g.tables().tasks[task].hype = 130;
+    // A game's meter shows the game's own hype, the one its score and sales
+    // read and its campaigns raise.
+    g.tables().tasks[task].hype = 3;
+    g.tables().tasks[task].game.hype = 130;
     EXPECT_EQ(screen.hype(), 100);
 
     EXPECT_FALSE(ProjectScreen(g, 0).valid());

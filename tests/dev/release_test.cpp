@@ -7,6 +7,7 @@
 
 #include "dev/product_finish.h"
 #include "fakes/recording_player.h"
+#include "hardware/warehouse.h"
 #include "market/market_world.h"
 #include "market/publishers.h"
 #include "market/sales.h"
@@ -201,6 +202,147 @@ TEST_F(ProductReleaseTest, AFinishedGameClosingBothScreensGetsTheDefaults) {
     EXPECT_TRUE(held->inUS && !held->inEU && !held->inAsia);
     EXPECT_EQ(g.world().money, 10000);
     EXPECT_EQ(productStateText(g, k), "ready for release");
+}
+
+// A console of the player's as "Finish Project" leaves it: platform `slot`
+// designed in a test, listed as ready product `k`.
+class ConsoleReleaseTest : public ProductReleaseTest {
+protected:
+    Platform& readyConsole(int k, int slot, i32 cpuSpec, i32 hype) {
+        Platform& pf = platform(slot, "Nova 64");
+        pf.cpuSpec = cpuSpec;
+        pf.hype = hype;
+        pf.playerOwned = 1;
+        pf.marketShare = 0;
+        pf.opinion = 0;
+        ProductEntry& e = g.world().products[k];
+        e.kind = 4;
+        e.refA = slot;
+        e.refB = 0;
+        return pf;
+    }
+    void bestOnMarket(i32 cpuSpec) {
+        Platform& best = platform(3, "Best");
+        best.released = 1;
+        best.cpuSpec = cpuSpec;
+    }
+};
+
+TEST_F(ConsoleReleaseTest, WithoutHypeTheConsoleStartsFromTheBestOnTheMarket) {
+    bestOnMarket(1000);
+    Platform& pf = readyConsole(2, 7, 990, 0);
+    addStock(g, 7, 0, 4, 100);
+    Random replay = g.rng;
+    EXPECT_EQ(releaseProduct(g, p, 2), "");
+    EXPECT_TRUE(g.world().products[2].released);
+    EXPECT_EQ(pf.marketShare, 10);
+    EXPECT_EQ(pf.bugCooldown, replay.randomInt(8) + 8);  // the only draw
+    EXPECT_EQ(g.rng.seed, replay.seed);
+    EXPECT_EQ(pf.opinion, 30);
+    EXPECT_TRUE(pf.launched);
+    EXPECT_FALSE(pf.released);  // the market takes it next week
+    EXPECT_EQ(pf.releaseYear, 1980);
+    EXPECT_EQ(pf.releaseWeek, 46);
+    // Units in store: only the release question is asked.
+    ASSERT_EQ(p.only("message").size(), 1u);
+    EXPECT_EQ(p.only("message")[0].a, "Release Product");
+    EXPECT_EQ(p.only("message")[0].b, "Release Product :\r\nNova 64 ?");
+    EXPECT_EQ(p.refreshes, 1);
+    EXPECT_EQ(releaseProduct(g, p, 2), "The product is already released");
+
+    Platform& weaker = readyConsole(3, 8, 700, 0);
+    EXPECT_EQ(releaseProduct(g, p, 3), "");
+    EXPECT_EQ(weaker.opinion, 15);
+}
+
+TEST_F(ConsoleReleaseTest, HypeFortySixAddsSevenOpinionDrawsInOrder) {
+    bestOnMarket(1000);
+    Platform& pf = readyConsole(1, 7, 800, 46);
+    addStock(g, 7, 0, 4, 1);
+    Random replay = g.rng;
+    ASSERT_EQ(releaseProduct(g, p, 1), "");
+    const i32 share = 10 + replay.randomInt(3) + 1 + 46 / 2;
+    const i32 cooldown = replay.randomInt(8) + 8;
+    i32 opinion = 20;  // 30 - 200 div 20
+    i32 added = 0;
+    for (int k = 0; k < 7; ++k) {
+        const i32 d = replay.randomInt(2) + 2;
+        EXPECT_TRUE(d == 2 || d == 3);
+        added += d;
+    }
+    opinion += added;
+    EXPECT_EQ(pf.marketShare, share);
+    EXPECT_EQ(pf.bugCooldown, cooldown);
+    EXPECT_EQ(pf.opinion, opinion);
+    EXPECT_EQ(g.rng.seed, replay.seed);  // nothing drawn after the seven
+    EXPECT_GE(added, 14);
+    EXPECT_LE(added, 21);
+
+    // A hype of 7 exceeds no step; 8 exceeds the first one only.
+    for (const auto& [hype, draws] : {std::pair{7, 0}, std::pair{8, 1}, std::pair{45, 6}}) {
+        SCOPED_TRACE(hype);
+        Platform& q = readyConsole(5, 9, 800, hype);
+        g.world().products[5].released = 0;
+        Random r = g.rng;
+        ASSERT_EQ(releaseProduct(g, p, 5), "");
+        r.randomInt(3);
+        r.randomInt(8);
+        i32 sum = 20;
+        for (int k = 0; k < draws; ++k) sum += r.randomInt(2) + 2;
+        EXPECT_EQ(q.opinion, sum);
+        EXPECT_EQ(g.rng.seed, r.seed);
+    }
+}
+
+TEST_F(ConsoleReleaseTest, AReleaseInWeekFiftyTwoLaunchesInWeekOneOfNextYear) {
+    g.currentWeek = 52;
+    Platform& pf = readyConsole(1, 7, 900, 0);
+    addStock(g, 7, 0, 4, 10);
+    ASSERT_EQ(releaseProduct(g, p, 1), "");
+    EXPECT_EQ(pf.releaseYear, 1981);
+    EXPECT_EQ(pf.releaseWeek, 1);
+}
+
+TEST_F(ConsoleReleaseTest, AnEmptyStoreOffersTheAssemblyLinesAndNoKeepsItReady) {
+    Platform& pf = readyConsole(1, 7, 900, 5);
+    p.buttonAnswers = {true, false};  // open the assembly lines; do not release
+    const Random before = g.rng;
+    EXPECT_EQ(releaseProduct(g, p, 1), "");
+    const auto messages = p.only("message");
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].a, "No units in storage");
+    EXPECT_EQ(messages[0].b,
+              "You have no units of this product in your storage.\r\nBefore releaseing a product it is always a good "
+              "idea to have some units in the storage\r\nSetup product of product ?");
+    ASSERT_EQ(p.only("screen").size(), 1u);
+    EXPECT_EQ(p.only("screen")[0].a, "TForm_factory_assembly");
+    EXPECT_FALSE(g.world().products[1].released);
+    EXPECT_FALSE(pf.launched);
+    EXPECT_EQ(g.rng.seed, before.seed);
+
+    // No to the store question: the release goes on all the same.
+    p.calls.clear();
+    p.buttonAnswers = {false, true};
+    EXPECT_EQ(releaseProduct(g, p, 1), "");
+    EXPECT_TRUE(p.only("screen").empty());
+    EXPECT_TRUE(g.world().products[1].released);
+    EXPECT_TRUE(pf.launched);
+}
+
+TEST_F(ConsoleReleaseTest, AHugeHypeFillsThePopularityWithoutWrappingIt) {
+    Platform& pf = readyConsole(1, 7, 900, 400);
+    addStock(g, 7, 0, 4, 10);
+    ASSERT_EQ(releaseProduct(g, p, 1), "");
+    EXPECT_EQ(pf.marketShare, 100);
+
+    ProductEntry& orphan = g.world().products[2];
+    orphan.kind = 4;
+    orphan.refA = 44;  // a slot with no platform in it
+    EXPECT_EQ(releaseProduct(g, p, 2), "The product has no platform record");
+    ProductEntry& engine = g.world().products[3];
+    engine.kind = 2;
+    engine.refA = 1;
+    EXPECT_EQ(releaseProduct(g, p, 3), "Only games and consoles are released");
 }
 
 }  // namespace

@@ -340,6 +340,17 @@ TEST(FinishPlatform, WaitsForItsStatusDialogWithAPublisherReminder) {
     for (int d = 1; d <= 3; ++d) w.task(t).platform.deals[d].dealCompany = d;
     advanceTasks(w.g, w.p);
     EXPECT_EQ(w.p.only("dialog").size(), 2u);
+    // The status dialog opens every week, but not while an improvement runs.
+    const auto screens = w.p.only("screen");
+    ASSERT_EQ(screens.size(), 3u);
+    EXPECT_EQ(screens[2].a, "TForm_project_finished");
+    w.task(t).improving = 1;
+    w.task(t).improveWeeksLeft = 3;
+    advanceTasks(w.g, w.p);
+    EXPECT_EQ(w.p.only("screen").size(), 3u);
+    w.task(t).improveWeeksLeft = 0;
+    advanceTasks(w.g, w.p);
+    EXPECT_EQ(w.p.only("screen").size(), 4u);
 }
 
 }  // namespace

@@ -108,8 +108,15 @@ TEST_F(DevelopmentScreensTest, AGameIsStartedFromTheScreen) {
     project.focusSlider(2)->setValue(1);
     EXPECT_EQ(g.tables().tasks[started].game.focusReplayability, 1);
     EXPECT_TRUE(project.button(0)->isEnabled());  // "Publisher deals"
-    EXPECT_FALSE(project.button(1)->isEnabled());
-    EXPECT_FALSE(project.button(1)->toolTip().isEmpty());
+    // "Advertising" and "Details" open the game's campaigns and its status.
+    ASSERT_TRUE(project.button(1)->isEnabled());
+    ASSERT_TRUE(project.button(3)->isEnabled());
+    project.button(1)->click();
+    project.button(3)->click();
+    const auto screens = p.only("screen");
+    ASSERT_EQ(screens.size(), 2u);
+    EXPECT_EQ(screens[0].a, "Tform_advertising");
+    EXPECT_EQ(screens[1].a, "TForm_project_finished");
     EXPECT_TRUE(project.button(5)->isEnabled());
     EXPECT_EQ(project.button(5)->text(), QStringLiteral("Close"));
     shoot(project, "project.png");

@@ -1,4 +1,5 @@
-// The publisher list and the distribution dialog on a small world.
+// The publisher list, the distribution dialog, the advertising screen and
+// the project status dialog on a small world.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -7,12 +8,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <cstdlib>
 
 #include "fakes/recording_player.h"
 #include "sim/tasks.h"
 #include "state/game.h"
 #include "market/advertising.h"
 #include "ui/advertising_screen.h"
+#include "ui/project_status_screen.h"
 #include "ui/release_screens.h"
 
 namespace cw::ui {
@@ -82,6 +85,67 @@ TEST_F(ReleaseScreens, ACampaignStartsFromThePricePanel) {
     EXPECT_TRUE(ads.pricePanel()->isHidden());
     ASSERT_EQ(p.only("notify").size(), 1u);
     EXPECT_EQ(p.only("notify")[0].a, "Not enough Cash");
+}
+
+TEST_F(ReleaseScreens, TheStatusDialogOfAFinishedConsoleImprovesOrFinishesIt) {
+    Task& t = g.tables().tasks[2];
+    t.name = "New platform";
+    t.taskType = kTaskPlatform;
+    t.workTotal = 1000;
+    t.progress = 1000;
+    t.improvementPoints = 10;
+    t.platform.name = "Nova 64";
+    t.platform.cpuSpec = 900;
+    {
+        TForm_project_finished d(g, p, 2);
+        // With CW_SCREENSHOT_DIR set: the dialog as it opens and over the two
+        // smaller main window sizes.
+        if (const char* dir = std::getenv("CW_SCREENSHOT_DIR")) {
+            for (const QSize size : {d.size(), QSize(1024, 700), QSize(1366, 768)}) {
+                d.resize(size);
+                d.show();
+                d.grab().save(QStringLiteral("%1/project_finished_%2x%3.png")
+                                  .arg(QString::fromLocal8Bit(dir))
+                                  .arg(size.width())
+                                  .arg(size.height()));
+                d.hide();
+            }
+        }
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Product development status"));
+        EXPECT_EQ(d.valueLabel(0)->text(), QStringLiteral("Nova 64"));
+        EXPECT_EQ(d.valueLabel(4)->text(), QStringLiteral("up-to-date (910)"));
+        EXPECT_TRUE(d.statusLabel()->text().contains(QStringLiteral("has been finished.\nWhat would you like")));
+        EXPECT_TRUE(d.platformsLabel()->isHidden());
+        ASSERT_TRUE(d.improveButton()->isEnabled());
+        ASSERT_TRUE(d.finishButton()->isEnabled());
+        d.improveButton()->click();
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+        EXPECT_TRUE(t.improving);
+        EXPECT_EQ(t.platform.cpuSpec, 910);
+    }
+    {
+        TForm_project_finished d(g, p, 2);
+        EXPECT_FALSE(d.improveButton()->isEnabled());  // the eight weeks run
+        EXPECT_FALSE(d.improveButton()->toolTip().isEmpty());
+        p.buttonAnswers = {false};  // not yet
+        d.finishButton()->click();
+        EXPECT_NE(d.result(), QDialog::Accepted);
+        d.finishButton()->click();
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+    }
+    EXPECT_TRUE(t.name.empty());
+    EXPECT_EQ(g.tables().platforms[1].name.str(), "Nova 64");
+
+    // A game's dialog tells, and leaves finishing to the game itself.
+    g.tables().platforms[2].name = "Zed";
+    Task& game = g.tables().tasks[1];
+    game.platformList = "1;2;";
+    game.workTotal = 100;
+    TForm_project_finished d(g, p, 1);
+    EXPECT_EQ(d.platformsLabel()->text(),
+              QStringLiteral("Will be developed for the following platforms :\nNova 64 . Zed . "));
+    EXPECT_FALSE(d.improveButton()->isEnabled());
+    EXPECT_FALSE(d.finishButton()->isEnabled());
 }
 
 }  // namespace

@@ -32,6 +32,7 @@
 #include "ui/platforms_screen.h"
 #include "ui/progress_window.h"
 #include "ui/project_screen.h"
+#include "ui/project_status_screen.h"
 #include "ui/qt_player.h"
 #include "ui/staff_dialogs.h"
 #include "ui/release_screens.h"
@@ -78,6 +79,7 @@ protected:
             {"TForm_GamePublisher", [&] { return new TForm_GamePublisher(g, p, 1); }},
             {"Tform_releasegame", [&] { return new Tform_releasegame(g, 1); }},
             {"Tform_advertising", [&] { return new Tform_advertising(g, p, 1); }},
+            {"TForm_project_finished", [&] { return new TForm_project_finished(g, p, 1); }},
         };
     }
     Game g;
