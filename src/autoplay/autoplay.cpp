@@ -26,6 +26,7 @@ namespace {
 
 using i64 = std::int64_t;
 using People = decltype(SaveImage::people);
+using Tasks = decltype(SaveImage::tasks);
 
 // The first whole number after `marker` in a dialog's text; -1 when there is none.
 i32 numberAfter(std::string_view text, std::string_view marker) {
@@ -59,6 +60,7 @@ public:
     int autoTeam = 0;         // how many idle employees a new leader takes (-1: as many as he can)
     bool replaceEngine = false;
     bool advertisingDeal = true;
+    bool fireConfirmed = false;
 
     std::string lastEndingCaption;
     std::string lastEndingText;
@@ -118,6 +120,7 @@ private:
     void releaseReadyGames();
     void manageMoney();
     void hireStaff();
+    void cutStaff();
     bool tryHire(HiringScreen& screen, i32 person);
     void startEngine();
     void upgradeEngines();
@@ -185,7 +188,8 @@ bool AutoPlayer::messageBox(std::string_view caption, std::string_view text, boo
     if (caption == "Engine already exist") return replaceEngine;
     if (caption == "Team Leader progamming abilities ") return false;
     if (caption.starts_with("Assign to project") || caption.starts_with("Assign a leader")) return true;
-    if (caption == "Intensified Study" || caption == "Fire employee") return false;
+    if (caption == "Fire employee") return fireConfirmed;
+    if (caption == "Intensified Study") return false;
     brain_.unknownDialog(caption);
     return true;
 }
@@ -380,11 +384,41 @@ void Autoplayer::manageMoney() {
         }
         return;
     }
+    if (w.money < 0 && availableCredit(g_) <= kBankStep) {
+        cutStaff();
+        return;
+    }
     const bool boardWantsLess = w.boardGoalType == GoalLoan && w.loan >= w.boardGoalAmount;
     const i32 spare = w.money - (boardWantsLess ? keep : 3 * keep);
     if (w.loan >= kBankStep && w.money >= kBankStep && spare >= kBankStep) {
         i32 done = 0;
         if (!repay(g_, hands_, std::min(spare, w.loan), &done) && done > 0) say("repays " + std::to_string(done));
+    }
+}
+
+// With the cash gone and the bank lending no more, the wages go first: the
+// employee who brings least for his wage is let go, one a week, before the
+// bank takes the company. A team leader is not fired while he leads.
+void Autoplayer::cutStaff() {
+    i32 worst = 0;
+    i64 worstValue = 0;
+    for (i32 i = People::first; i <= People::last; ++i) {
+        const Person& p = g_.tables().people[i];
+        if (p.name.empty() || !p.employed || isOwnPerson(g_, i) || p.salary <= 0) continue;
+        if (Tasks::inRange(p.currentTask) && g_.tables().tasks[p.currentTask].leader == i) continue;
+        const i64 value = (p.programming + p.design + p.graphics) * 1000000LL / p.salary;
+        if (worst == 0 || value < worstValue) {
+            worst = i;
+            worstValue = value;
+        }
+    }
+    if (worst == 0) return;
+    hands_.fireConfirmed = true;
+    const bool refused = fireEmployee(g_, hands_, worst).has_value();
+    hands_.fireConfirmed = false;
+    if (!refused && !g_.tables().people[worst].employed) {
+        ++report_.fired;
+        say("fires #" + std::to_string(worst) + " to save his wage");
     }
 }
 

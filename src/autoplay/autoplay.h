@@ -42,6 +42,7 @@ struct AutoplayReport {
     std::vector<AutoplayYear> years;
     int weeksPlayed = 0;
     int hires = 0;
+    int fired = 0;  // to save wages when the money ran out
     int gamesStarted = 0;
     int gamesReleased = 0;
     int enginesStarted = 0;
