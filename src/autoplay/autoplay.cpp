@@ -12,6 +12,7 @@
 #include "finance/bank.h"
 #include "finance/board.h"
 #include "finance/end_game.h"
+#include "finance/shares.h"
 #include "market/publishers.h"
 #include "people/hiring.h"
 #include "people/labour_market.h"
@@ -61,6 +62,7 @@ public:
     bool replaceEngine = false;
     bool advertisingDeal = true;
     bool fireConfirmed = false;
+    bool sellShares = false;
 
     std::string lastEndingCaption;
     std::string lastEndingText;
@@ -175,7 +177,7 @@ bool AutoPlayer::askDialog(std::string_view caption, std::string_view text, bool
         return cost >= 0 && brain_.payForBugHelp(cost);
     }
     if (caption == "Assign a team leader" || caption == "Choose a Team Leader") return true;
-    if (caption == "Are you sure") return false;  // no share trading
+    if (caption == "Are you sure") return sellShares;  // only a packet it means to sell
     if (caption == "New Cpu released") return false;
     brain_.unknownDialog(caption);
     return true;
@@ -385,6 +387,20 @@ void Autoplayer::manageMoney() {
         return;
     }
     if (w.money < 0 && availableCredit(g_) <= kBankStep) {
+        // From level 2 a packet of shares goes first, while the owner keeps
+        // well ahead of any rival's holding (an equal one takes the company).
+        i32 rival = 0;
+        for (const Company& c : g_.tables().companies) rival = std::max(rival, c.playerSharesHeld);
+        if (level_ >= 2 && w.sharesOwnedPercent - 5 >= rival + 5 + 10) {
+            const i32 before = w.money;
+            hands_.sellShares = true;
+            issueShares(g_, hands_);
+            hands_.sellShares = false;
+            if (w.money > before) {
+                say("sells 5% of the shares for " + std::to_string(w.money - before));
+                return;
+            }
+        }
         cutStaff();
         return;
     }
@@ -482,12 +498,11 @@ void Autoplayer::startEngine() {
     if (level_ < 2 || enginesInDevelopment() > 0) return;
     // Two engines on platforms on the market are enough; a new one comes
     // once a year at most, as the old ones fall behind.
-    const int current = usableEngines();
-    const int weeksNow = g_.currentYear * 52 + g_.currentWeek;
-    if (current >= 2 && weeksNow - lastEngineWeek_ < 52) return;
     std::vector<i32> idle = idleStaff();
     if (idle.size() < 2 && gamesInDevelopment() == 0) return;  // the game comes first
     if (idle.empty()) return;
+    const int weeksNow = g_.currentYear * 52 + g_.currentWeek;
+    if (weeksNow - lastEngineWeek_ < 52 && usableEngines() >= 2) return;
     // The best programmer who is not the best leader: he leads the games.
     const i32 gameLeader = *std::max_element(idle.begin(), idle.end(), [&](i32 a, i32 b) {
         return g_.tables().people[a].leadership < g_.tables().people[b].leadership;
@@ -660,6 +675,9 @@ void Autoplayer::startGame() {
     }
     if (screen.shownTotal() > weeksTarget)
         for (int a = 0; a < 3; ++a) screen.moveResearch(a, 25);
+    // Still too big: the extras go, the biggest first.
+    for (const Extra e : {Extra::Mmo, Extra::Network, Extra::Multiplayer, Extra::ModEditor, Extra::GameEditor})
+        if (screen.shownTotal() > weeksTarget) screen.setExtra(e, false);
     screen.setName("Auto Game " + std::to_string(++gameNumber_));
     hands_.engineBudget = canBuy ? spare : 0;
     hands_.autoTeam = -1;
