@@ -14,8 +14,9 @@ jobs=${JOBS:-2}
 aplevel=${AUTOPLAY_LEVEL:-2}
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${OUT:-$root/docs/balance.md}
-cli=$root/$build/game/crestwork-cli
-data=$root/$build/game/data.zip
+case "$build" in /*) ;; *) build=$root/$build ;; esac
+cli=$build/game/crestwork-cli
+data=$build/game/data.zip
 [ -x "$cli" ] || { echo "balance: $cli is missing; build crestwork-cli first" >&2; exit 1; }
 [ -f "$data" ] || { echo "balance: $data is missing; build cw_data first" >&2; exit 1; }
 
