@@ -51,7 +51,7 @@ for level in 1 2 3; do
                 ending = line; sub(/ in week .*/, "", ending)
                 week = line; sub(/.* in week /, "", week); sub(/,.*/, "", week)
                 year = line; sub(/^[^;]*, /, "", year); sub(/;.*/, "", year)
-                games = line; sub(/.* started, /, "", games); sub(/ released.*/, "", games)
+                games = line; sub(/ released.*/, "", games); sub(/.* /, "", games)
                 best = line; sub(/.*best chart /, "", best); sub(/,.*/, "", best)
                 score = line; sub(/.*score /, "", score); sub(/,.*/, "", score)
                 gsub(/ /, "_", ending)
@@ -102,9 +102,6 @@ done >"$work/results.txt"
             print ""
             print "Endings:"
             print ""
-            print "| game level | " ; hdr = ""
-            for (k in kinds) hdr = hdr k " | "
-            printf "%s", ""
             line = "| game level |"; sep = "|---|"
             for (k in kinds) { line = line " " k " |"; sep = sep "---|" }
             print line; print sep
@@ -134,6 +131,6 @@ done >"$work/results.txt"
                 print ""
             }
         }
-    ' "$work/results.txt" | sed 's/^| game level | $//' | awk 'NF || prev_nf { print } { prev_nf = NF }'
+    ' "$work/results.txt"
 } >"$out"
 echo "balance: wrote $out ($((3 * seeds)) games in ${elapsed} s)"
