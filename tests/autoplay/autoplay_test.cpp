@@ -11,6 +11,8 @@
 #include <sstream>
 
 #include "autoplay/autoplay.h"
+#include "finance/bank.h"
+#include "people/labour_market.h"
 #include "fakes/cli_session.h"
 #include "fakes/recording_player.h"
 #include "setup/new_game.h"
@@ -115,6 +117,36 @@ TEST_F(AutoplayTest, TheCommandPrintsTheYearsAndRefusesBadOptions) {
     EXPECT_EQ(run("autoplay until=1979\n"), 2);
     EXPECT_EQ(run("autoplay fast\n"), 2);
     EXPECT_EQ(run("autoplay log=maybe\n"), 2);
+}
+
+// Out of cash with the bank lending no more: level 1 lets the weakest
+// employee go, week by week; level 2 first sells a packet of shares.
+TEST_F(AutoplayTest, WithoutCashOrCreditItCutsWagesOrSellsShares) {
+    for (const int level : {1, 2}) {
+        SCOPED_TRACE("level " + std::to_string(level));
+        play(5, 1980, level);
+        World& w = s.game->world();
+        const i32 staff = employeeCount(*s.game);
+        ASSERT_GT(staff, 1);
+        w.loan = maxCredit(*s.game);
+        w.money = -60000;
+        const i32 sharesBefore = w.sharesOwnedPercent;
+        std::ostringstream log;
+        test::RecordingPlayer shown;
+        AutoplayOptions o;
+        o.untilYear = 1981;
+        o.level = level;
+        o.log = &log;
+        const AutoplayReport r = autoplay(*s.game, shown, o);
+        if (level == 1) {
+            EXPECT_GE(r.fired, 1) << log.str();
+            EXPECT_NE(log.str().find("1981 w1: fires #"), std::string::npos) << log.str();
+            EXPECT_EQ(w.sharesOwnedPercent, sharesBefore);
+        } else {
+            EXPECT_NE(log.str().find("1981 w1: sells 5% of the shares for "), std::string::npos) << log.str();
+            EXPECT_EQ(w.sharesOwnedPercent, sharesBefore - 5);
+        }
+    }
 }
 
 TEST_F(AutoplayTest, NeedsAGame) {
