@@ -540,6 +540,24 @@ void Autoplayer::startEngine() {
                 break;
             }
         }
+    // An engine without a function would be no work at all; the smallest
+    // one is the least an engine is made of.
+    if (screen.work() == 0) {
+        int bestList = -1, bestItem = 0;
+        i32 smallest = 0;
+        for (int l = 0; l < 3; ++l)
+            for (std::size_t i = 0; i < screen.functions()[static_cast<std::size_t>(l)].size(); ++i) {
+                screen.tick(l, static_cast<int>(i), true);
+                if (bestList < 0 || screen.work() < smallest) {
+                    smallest = screen.work();
+                    bestList = l;
+                    bestItem = static_cast<int>(i);
+                }
+                screen.tick(l, static_cast<int>(i), false);
+            }
+        if (bestList < 0) return;
+        screen.tick(bestList, bestItem, true);
+    }
     for (const EngineOption opt : {EngineOption::ArtificialIntelligence, EngineOption::Testing}) {
         screen.setOption(opt, true);
         if (screen.estimate().weeks > 26) screen.setOption(opt, false);
