@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 
-.PHONY: all setup configure build run test bench sanitize fuzz fuzz-corpus clean format
+.PHONY: all setup configure build run test bench sanitize soak balance fuzz fuzz-corpus clean format
 
 all: build
 
@@ -36,6 +36,22 @@ sanitize: setup
 	cmake --build build-asan -j $(JOBS) --target crestwork_tests crestwork_ui_tests
 	cd build-asan && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
+
+# Ten whole games of the computer player on the same sanitizer build, each
+# saved and loaded every four years (scripts/soak.sh); any finding fails.
+SOAK_GAMES ?= 10
+soak: setup
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -O1"
+	cmake --build build-asan -j $(JOBS) --target crestwork-cli cw_data
+	JOBS=$(JOBS) bash scripts/soak.sh build-asan $(SOAK_GAMES)
+
+# The balance report docs/balance.md: the computer player on BALANCE_SEEDS
+# seeds at each game level (scripts/balance.sh).
+BALANCE_SEEDS ?= 20
+balance: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target crestwork-cli cw_data
+	JOBS=$(JOBS) bash scripts/balance.sh $(BALANCE_SEEDS) $(BUILD_DIR)
 
 # The libFuzzer targets of fuzz/ in their own clang build, each run for
 # FUZZ_SECONDS on a copy of its stored corpus (fuzz/run.sh). The save target

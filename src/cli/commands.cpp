@@ -18,6 +18,7 @@ void registerCommands(CommandTable& table) {
     registerFinanceCommands(table);
     registerReleaseCommands(table);
     registerPostMortemCommands(table);
+    registerAutoplayCommands(table);
 }
 
 }  // namespace cw::cli

@@ -29,9 +29,10 @@ void registerEngineCommands(CommandTable& table);   // engine-functions, new-eng
 void registerStaffCommands(CommandTable& table);    // staff, employee, assign, unassign, manager, study, fire, ...
 void registerTaskCommands(CommandTable& table);     // tasks, task
 void registerMarketCommands(CommandTable& table);   // titles, title, companies
-void registerFinanceCommands(CommandTable& table);
+void registerFinanceCommands(CommandTable& table);  // bank, borrow, repay, exchange, issue-shares, buy-shares, board
 void registerPostMortemCommands(CommandTable& table);  // why-score, why-sales
-void registerReleaseCommands(CommandTable& table);  // publishers, sign, products, product, release, distribute  // bank, borrow, repay, exchange, issue-shares, buy-shares, board
+void registerReleaseCommands(CommandTable& table);  // publishers, sign, products, product, release, distribute
+void registerAutoplayCommands(CommandTable& table);  // autoplay
 
 // What a modal screen the game opens shows, as transcript lines.
 void printModalScreen(Session& s, ScreenId screen, std::ostream& out);

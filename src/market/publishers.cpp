@@ -1,6 +1,7 @@
 #include "market/publishers.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <utility>
 
 #include "sim/tasks.h"
@@ -12,15 +13,16 @@ constexpr const char* kCrLf = "\r\n";
 // The game task whose list is on the screen; the week opens one at a time.
 int g_openTask = 0;
 
-int titlesOf(const Game& g, int listRow, int fromYear, int toYear) {
+// The company list rows that have a title in the years fromYear..toYear.
+std::unordered_set<int> rowsWithTitles(const Game& g, int fromYear, int toYear) {
     const auto& image = g.tables();
-    int count = 0;
+    std::unordered_set<int> rows;
     for (int y = std::max(fromYear, 1977); y <= std::min(toYear, 2015); ++y) {
         const int n = std::min(image.titlesPerYear[y], 3500);
         for (int k = 1; k <= n; ++k)
-            if (!image.gameTitles[y][k].title.blank() && image.gameTitles[y][k].companyRow == listRow) ++count;
+            if (!image.gameTitles[y][k].title.blank()) rows.insert(image.gameTitles[y][k].companyRow);
     }
-    return count;
+    return rows;
 }
 
 }  // namespace
@@ -84,10 +86,15 @@ std::vector<PublisherOffer> publisherOffers(const Game& g) {
     std::vector<PublisherOffer> out;
     const auto& companies = g.tables().companies;
     const int year = g.currentYear;
+    // The list rows with a title in the two year ranges, from one walk of
+    // the catalogue each: counting every company's titles by itself walked
+    // the whole catalogue once per company.
+    const std::unordered_set<int> upcoming = rowsWithTitles(g, year, year + 3);
+    const std::unordered_set<int> earlier = rowsWithTitles(g, 1978, year - 1);
     for (int i = 1; i <= 500; ++i) {
         const Company& c = companies[i];
         if (c.name.blank() || c.firstYear > year) continue;
-        if (titlesOf(g, c.listRow, year, year + 3) > 0 || titlesOf(g, c.listRow, 1978, year - 1) > 0)
+        if (upcoming.contains(c.listRow) || earlier.contains(c.listRow))
             out.push_back({c.name.str(), PublisherShare(g, i), PublisherOutput(g, i),
                            AdvertisingWord(AdvertisingLevel(g, i)), i});
     }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string>
+#include <unordered_map>
 
 namespace cw {
 
@@ -50,7 +52,15 @@ const std::string& regionPreferenceList(int region) {
 }
 
 bool preferredInRegion(std::string_view platformName, int region) {
-    return nameInList(regionPreferenceList(region), platformName);
+    // Every week's sales ask this for every platform and region, and the
+    // answer depends on the name alone: the lists are searched once per name.
+    if (region < 1 || region > 3) return false;
+    static std::unordered_map<std::string, u8> known;
+    auto [it, added] = known.try_emplace(std::string(platformName), u8{0});
+    if (added)
+        for (int r = 1; r <= 3; ++r)
+            if (nameInList(regionPreferenceList(r), platformName)) it->second = static_cast<u8>(it->second | (1 << r));
+    return (it->second & (1 << region)) != 0;
 }
 
 u8 platformKindOf(std::string_view name) {

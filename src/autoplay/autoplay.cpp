@@ -1,0 +1,807 @@
+#include "autoplay/autoplay.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <sstream>
+
+#include "dev/game_project.h"
+#include "dev/product_finish.h"
+#include "dev/release.h"
+#include "engines/engine_catalogue.h"
+#include "engines/engine_project.h"
+#include "finance/bank.h"
+#include "finance/board.h"
+#include "finance/end_game.h"
+#include "finance/shares.h"
+#include "market/publishers.h"
+#include "people/hiring.h"
+#include "people/labour_market.h"
+#include "people/staff_management.h"
+#include "people/staff_screen.h"
+#include "setup/game_clock.h"
+#include "sim/tasks.h"
+#include "state/shared_ops.h"
+
+namespace cw {
+namespace {
+
+using i64 = std::int64_t;
+using People = decltype(SaveImage::people);
+using Tasks = decltype(SaveImage::tasks);
+
+// The first whole number after `marker` in a dialog's text; -1 when there is none.
+i32 numberAfter(std::string_view text, std::string_view marker) {
+    const auto at = text.find(marker);
+    if (at == std::string_view::npos) return -1;
+    std::size_t i = at + marker.size();
+    while (i < text.size() && (text[i] < '0' || text[i] > '9')) ++i;
+    long long n = 0;
+    bool any = false;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9' && n < 2000000000LL) {
+        n = n * 10 + (text[i++] - '0');
+        any = true;
+    }
+    return any ? static_cast<i32>(n) : -1;
+}
+
+bool contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
+
+class Autoplayer;
+
+// The computer's hands and eyes: it answers what the game asks in the
+// middle of a step, by the plans the strategy has set, and passes on what a
+// watching person would see.
+class AutoPlayer : public SilentPlayer {
+public:
+    AutoPlayer(Game& g, Player& shown, Autoplayer& brain) : g_(g), shown_(shown), brain_(brain) {}
+
+    // Plans for the questions the next action will ask.
+    i32 engineBudget = 0;     // the most a "No Engine" offer may cost
+    int leaderToPick = 0;     // the staff screen's click in manager mode
+    int autoTeam = 0;         // how many idle employees a new leader takes (-1: as many as he can)
+    bool replaceEngine = false;
+    bool advertisingDeal = true;
+    bool fireConfirmed = false;
+    bool sellShares = false;
+
+    std::string lastEndingCaption;
+    std::string lastEndingText;
+
+    void notify(std::string_view title, std::string_view text, int ms) override { shown_.notify(title, text, ms); }
+    bool askDialog(std::string_view caption, std::string_view text, bool yesNo, bool second) override;
+    bool messageBox(std::string_view caption, std::string_view text, bool yesNo) override;
+    void showModal(ScreenId screen) override;
+    void letterPosted(std::string_view subject, std::string_view body) override { shown_.letterPosted(subject, body); }
+    void processEvents() override { shown_.processEvents(); }
+    void chooseStaff(StaffScreen& screen) override;
+    int chooseAutoTeam(const AutoTeamOffer& offer) override {
+        return autoTeam < 0 ? offer.capacity : std::min(autoTeam, offer.capacity);
+    }
+
+private:
+    Game& g_;
+    Player& shown_;
+    Autoplayer& brain_;
+};
+
+class Autoplayer {
+public:
+    Autoplayer(Game& g, Player& shown, const AutoplayOptions& o)
+        : g_(g), o_(o), level_(std::clamp(o.level, 1, 3)), hands_(g, shown, *this) {}
+
+    AutoplayReport run(Player& shown);
+
+    // Called by the hands.
+    void choosePublisher();
+    void chooseRegions();
+    void sortOutDebt();
+    bool payForBugHelp(i32 cost) const { return level_ >= 2 && g_.world().money - cost > 2 * reserve(); }
+    void unknownDialog(std::string_view caption) {
+        ++report_.unknownDialogs;
+        say("no rule for the dialog \"" + std::string(caption) + "\": first button");
+    }
+    void say(const std::string& line) const {
+        if (o_.log) *o_.log << g_.currentYear << " w" << g_.currentWeek << ": " << line << '\n';
+    }
+    AutoplayReport& report() { return report_; }
+
+private:
+    // --- what the computer looks at ---
+    i32 payrollPerWeek() const;
+    i32 reserve() const;
+    bool isIdle(i32 person) const;
+    std::vector<i32> idleStaff() const;
+    int gamesInDevelopment() const;
+    int enginesInDevelopment() const;
+    bool engineTaskFor(int platform, int genre) const;
+    i64 platformStrength(int platform) const;
+    bool platformUsable(int platform) const;
+
+    // --- one turn ---
+    void turn();
+    void releaseReadyGames();
+    void manageMoney();
+    void hireStaff();
+    void cutStaff();
+    bool tryHire(HiringScreen& screen, i32 person);
+    void startEngine();
+    void upgradeEngines();
+    struct GamePlan {
+        int row = 0;  // in the genre list
+        int genre = 0;
+        std::vector<int> platforms;
+    };
+    GamePlan planGame(DevelopmentScreen& screen, bool canBuy, int ownRating) const;
+    int usableEngines() const;
+    void startGame();
+    void fillTeams();
+    void noteYear(i32 year);
+
+    Game& g_;
+    AutoplayOptions o_;
+    int level_;
+    AutoPlayer hands_;
+    AutoplayReport report_;
+    int gameNumber_ = 0;
+    int engineNumber_ = 0;
+    int releasedThisYear_ = 0;
+    int lastEngineWeek_ = 0;
+};
+
+// --- the hands --------------------------------------------------------------
+
+bool AutoPlayer::askDialog(std::string_view caption, std::string_view text, bool yesNo, bool second) {
+    if (!yesNo || !second) {
+        // One button: a message to read. The last one before the end screen
+        // says how the game ended.
+        lastEndingCaption = caption;
+        lastEndingText = text;
+        return true;
+    }
+    if (caption == "No Engine") {
+        const i32 price = numberAfter(text, "offer for an engine for ");
+        const bool buy = price >= 0 && price <= engineBudget;
+        if (buy) ++brain_.report().enginesBought;
+        brain_.say(std::string(buy ? "buys" : "declines") + " an engine for " + std::to_string(price));
+        return buy;
+    }
+    if (caption == "Publisher Deal") {
+        // The first question is the offer with advertising; a "No" brings the
+        // one without, which is then taken.
+        if (contains(text, "Note : press no")) return advertisingDeal;
+        return true;
+    }
+    if (caption == "Celebrity Contract" || caption == "Voice") return false;  // never ticked
+    if (caption == "Bug!" || caption == "BUG!") {
+        const i32 cost = numberAfter(text, "will cost you $");
+        return cost >= 0 && brain_.payForBugHelp(cost);
+    }
+    if (caption == "Assign a team leader" || caption == "Choose a Team Leader") return true;
+    if (caption == "Are you sure") return sellShares;  // only a packet it means to sell
+    if (caption == "New Cpu released") return false;
+    brain_.unknownDialog(caption);
+    return true;
+}
+
+bool AutoPlayer::messageBox(std::string_view caption, std::string_view text, bool yesNo) {
+    if (!yesNo) return false;
+    (void)text;
+    if (caption == "Job offer") return true;  // keep the employee at the higher wage
+    if (caption == "Engine already exist") return replaceEngine;
+    if (caption == "Team Leader progamming abilities ") return false;
+    if (caption.starts_with("Assign to project") || caption.starts_with("Assign a leader")) return true;
+    if (caption == "Fire employee") return fireConfirmed;
+    if (caption == "Intensified Study") return false;
+    brain_.unknownDialog(caption);
+    return true;
+}
+
+void AutoPlayer::showModal(ScreenId screen) {
+    switch (screen) {
+        case ScreenId::PublisherChoice: brain_.choosePublisher(); break;
+        case ScreenId::Distribution: brain_.chooseRegions(); break;
+        case ScreenId::Bank: brain_.sortOutDebt(); break;
+        case ScreenId::EndScreen:
+        case ScreenId::BoardMeeting: shown_.showModal(screen); break;
+        default: break;  // read and closed
+    }
+}
+
+void AutoPlayer::chooseStaff(StaffScreen& screen) {
+    if (screen.mode() == StaffMode::Manager) {
+        if (leaderToPick > 0) screen.pick(*this, leaderToPick);
+        return;
+    }
+    // Members: the idle employees, until the team is full. A click rebuilds
+    // the list, so the people are taken from it first.
+    std::vector<i32> listed;
+    for (const StaffRow& row : screen.rows()) listed.push_back(row.person);
+    const i32 task = screen.targetTask();
+    for (const i32 person : listed) {
+        if (screen.closeRequested() || !taskTakesStaff(g_, task)) break;
+        if (filledStaffSlots(g_.tables().tasks[task]) >= taskCapacity(g_, task)) break;
+        if (g_.tables().people[person].currentTask < 1) screen.pick(*this, person);
+    }
+}
+
+// --- what the computer looks at --------------------------------------------
+
+i32 Autoplayer::payrollPerWeek() const {
+    i64 sum = 0;
+    for (const Person& p : g_.tables().people)
+        if (p.employed && !p.name.empty()) sum += p.salary / 4;
+    for (const Task& t : g_.tables().tasks)
+        if (!t.name.empty() && t.freelancers > 0) sum += 500LL * t.freelancers;
+    return static_cast<i32>(std::min<i64>(sum, 100000000));
+}
+
+// The cash the computer keeps for bad weeks: half a year of wages, and never
+// less than the distribution of a game.
+i32 Autoplayer::reserve() const {
+    const i32 level = std::clamp<i32>(g_.world().gameLevel, 1, 3);
+    return std::max(26 * payrollPerWeek(), 150000 * level);
+}
+
+bool Autoplayer::isIdle(i32 person) const {
+    const Person& p = g_.tables().people[person];
+    return !p.name.empty() && p.employed && p.currentTask < 1;
+}
+
+std::vector<i32> Autoplayer::idleStaff() const {
+    std::vector<i32> out;
+    for (i32 i = People::first; i <= People::last; ++i)
+        if (isIdle(i)) out.push_back(i);
+    return out;
+}
+
+// Engines on platforms still on the market.
+int Autoplayer::usableEngines() const {
+    int n = 0;
+    for (const auto& [p, gn] : ownEngineCells(g_))
+        if (platformUsable(p) && g_.world().ownEngines[p][gn].codeLevel > 0) ++n;
+    return n;
+}
+
+int Autoplayer::gamesInDevelopment() const {
+    int n = 0;
+    for (const Task& t : g_.tables().tasks)
+        if (!t.name.empty() && !t.closedFlag && t.taskType == kTaskGame) ++n;
+    return n;
+}
+
+int Autoplayer::enginesInDevelopment() const {
+    int n = 0;
+    for (const Task& t : g_.tables().tasks)
+        if (!t.name.empty() && !t.closedFlag && t.taskType == kTaskEngine) ++n;
+    return n;
+}
+
+bool Autoplayer::engineTaskFor(int platform, int genre) const {
+    for (const Task& t : g_.tables().tasks)
+        if (!t.name.empty() && t.taskType == kTaskEngine && t.engine.platform == platform && t.engine.genre == genre)
+            return true;
+    return false;
+}
+
+// How many machines a game for the platform can reach: the units sold that
+// are still in use, less the copies pirates take.
+i64 Autoplayer::platformStrength(int platform) const {
+    const Platform& p = g_.tables().platforms[platform];
+    i64 base = p.soldUnits / 100;
+    base = base * p.stillInUsePercent / 100;
+    base = base * (100 - p.piracyPercent) / 100;
+    return std::max<i64>(base, 0) * (p.marketShare + 10);
+}
+
+bool Autoplayer::platformUsable(int platform) const {
+    const Platform& p = g_.tables().platforms[platform];
+    return !p.name.empty() && p.released && !p.discontinued && engineCellInRange(platform, 1);
+}
+
+// --- the hands' choices ----------------------------------------------------
+
+// The publisher that leaves the most of a game's money: the share it takes,
+// the hype its advertising brings and the copies it can ship a week.
+void Autoplayer::choosePublisher() {
+    const int task = openPublisherTask();
+    const std::vector<PublisherOffer> offers = publisherOffers(g_);
+    int bestRow = -1;
+    bool bestAdvertising = true;
+    i64 bestValue = -1;
+    for (std::size_t r = 0; r < offers.size(); ++r) {
+        const PublisherOffer& o = offers[r];
+        const i64 output = std::min(o.output, 12000);
+        for (const bool ad : {true, false}) {
+            const i64 kept = 100 - (ad ? o.share : o.share / 2);
+            const i64 hype = ad ? 3 * AdvertisingLevel(g_, o.id) - 3 : 1;
+            const i64 value = kept * (100 + 2 * std::max<i64>(hype, 0)) * output;
+            if (value > bestValue) {
+                bestValue = value;
+                bestRow = static_cast<int>(r);
+                bestAdvertising = ad;
+            }
+        }
+    }
+    if (bestRow < 0) return;  // nobody publishes: the game takes the default
+    hands_.advertisingDeal = bestAdvertising;
+    OfferDeal(g_, hands_, task, bestRow);
+    hands_.advertisingDeal = true;
+    say("signs " + offers[static_cast<std::size_t>(bestRow)].name + (bestAdvertising ? " with" : " without") +
+        " advertising");
+}
+
+// Every region the company can pay for and still keep its reserve; the USA
+// alone when it cannot.
+void Autoplayer::chooseRegions() {
+    const int task = openDistributionTask();
+    const i32 spare = g_.world().money - reserve();
+    Regions r{true, false, false};
+    for (const Regions& candidate : {Regions{true, true, true}, Regions{true, true, false}})
+        if (distributionCost(g_, candidate) <= spare) {
+            r = candidate;
+            break;
+        }
+    chooseDistribution(g_, task, r);
+    say(std::string("distributes in ") + (r.us ? "USA " : "") + (r.eu ? "Europe " : "") + (r.asia ? "Asia" : ""));
+}
+
+// The bank opened by a debt warning: borrow back above zero when it lends.
+void Autoplayer::sortOutDebt() {
+    World& w = g_.world();
+    const i32 need = std::max<i32>(0, reserve() - w.money);
+    if (need <= 0 || availableCredit(g_) <= kBankStep) return;
+    i32 done = 0;
+    if (!borrow(g_, hands_, need, &done) && done > 0) {
+        ++report_.borrowed;
+        say("borrows " + std::to_string(done) + " in the debt warning");
+    }
+}
+
+// --- one turn ----------------------------------------------------------------
+
+void Autoplayer::releaseReadyGames() {
+    const auto& products = g_.world().products;
+    for (int k = products.first; k <= products.last; ++k) {
+        const ProductEntry& e = products[k];
+        if (e.kind != ProductGame || e.released) continue;
+        if (releaseProduct(g_, hands_, k).empty()) {
+            ++report_.gamesReleased;
+            ++releasedThisYear_;
+            const GameTitle* t = productTitle(g_, k);
+            say("releases product " + std::to_string(k) + ", score " + std::to_string(t ? t->salesScore : 0));
+        }
+    }
+}
+
+// Borrow before the cash runs below the reserve; pay the loan back once the
+// cash is well above it. A board that asks for a lower loan gets it sooner.
+void Autoplayer::manageMoney() {
+    World& w = g_.world();
+    const i32 keep = reserve();
+    if (w.money < keep && availableCredit(g_) > kBankStep) {
+        i32 done = 0;
+        if (!borrow(g_, hands_, 2 * keep - w.money, &done) && done > 0) {
+            ++report_.borrowed;
+            say("borrows " + std::to_string(done));
+        }
+        return;
+    }
+    if (w.money < 0 && availableCredit(g_) <= kBankStep) {
+        // From level 2 a packet of shares goes first, while the owner keeps
+        // well ahead of any rival's holding (an equal one takes the company).
+        i32 rival = 0;
+        for (const Company& c : g_.tables().companies) rival = std::max(rival, c.playerSharesHeld);
+        if (level_ >= 2 && w.sharesOwnedPercent - 5 >= rival + 5 + 10) {
+            const i32 before = w.money;
+            hands_.sellShares = true;
+            issueShares(g_, hands_);
+            hands_.sellShares = false;
+            if (w.money > before) {
+                say("sells 5% of the shares for " + std::to_string(w.money - before));
+                return;
+            }
+        }
+        cutStaff();
+        return;
+    }
+    const bool boardWantsLess = w.boardGoalType == GoalLoan && w.loan >= w.boardGoalAmount;
+    const i32 spare = w.money - (boardWantsLess ? keep : 3 * keep);
+    if (w.loan >= kBankStep && w.money >= kBankStep && spare >= kBankStep) {
+        i32 done = 0;
+        if (!repay(g_, hands_, std::min(spare, w.loan), &done) && done > 0) say("repays " + std::to_string(done));
+    }
+}
+
+// With the cash gone and the bank lending no more, the wages go first: the
+// employee who brings least for his wage is let go, one a week, before the
+// bank takes the company. A team leader is not fired while he leads.
+void Autoplayer::cutStaff() {
+    i32 worst = 0;
+    i64 worstValue = 0;
+    for (i32 i = People::first; i <= People::last; ++i) {
+        const Person& p = g_.tables().people[i];
+        if (p.name.empty() || !p.employed || isOwnPerson(g_, i) || p.salary <= 0) continue;
+        if (Tasks::inRange(p.currentTask) && g_.tables().tasks[p.currentTask].leader == i) continue;
+        const i64 value = (p.programming + p.design + p.graphics) * 1000000LL / p.salary;
+        if (worst == 0 || value < worstValue) {
+            worst = i;
+            worstValue = value;
+        }
+    }
+    if (worst == 0) return;
+    hands_.fireConfirmed = true;
+    const bool refused = fireEmployee(g_, hands_, worst).has_value();
+    hands_.fireConfirmed = false;
+    if (!refused && !g_.tables().people[worst].employed) {
+        ++report_.fired;
+        say("fires #" + std::to_string(worst) + " to save his wage");
+    }
+}
+
+// Fills the office with software people while a year of their wages is
+// covered, the cheapest skills first.
+void Autoplayer::hireStaff() {
+    if (employeeCount(g_) >= officeCapacity(g_)) return;
+    if (g_.currentWeek % 4 != 1) return;  // a look at the market once a month
+    HiringScreen screen(g_);
+    screen.open();
+    screen.setWorkArea(1);
+    const i32 reach = companyReach(g_);
+    const i32 appeal = companyAppeal(g_);
+    i32 best = 0;
+    i64 bestValue = 0;
+    for (const CandidateRow& row : screen.rows()) {
+        const Person& p = g_.tables().people[row.person];
+        if (p.overallRating > reach || p.neverAgain || p.interviewCooldown > 0) continue;
+        const i32 asking = p.employerCompany > 0 ? p.salary + p.salary / 3 : p.salary;
+        const i32 offer = std::max(minimumWage(g_), asking + asking / 2 - appeal + 1);
+        const i64 skills = p.programming + p.design + p.graphics;
+        const i64 value = skills * 1000000 / std::max(offer, 1);
+        if (value > bestValue) {
+            bestValue = value;
+            best = row.person;
+        }
+    }
+    if (best == 0) return;
+    const Person& p = g_.tables().people[best];
+    const i32 asking = p.employerCompany > 0 ? p.salary + p.salary / 3 : p.salary;
+    const i32 offer = std::max(minimumWage(g_), asking + asking / 2 - appeal + 1);
+    // A year of the wages with the newcomer, on top of the reserve.
+    const i64 yearly = 52LL * (payrollPerWeek() + offer / 4);
+    if (static_cast<i64>(g_.world().money) - reserve() < yearly) return;
+    if (tryHire(screen, best)) ++report_.hires;
+}
+
+bool Autoplayer::tryHire(HiringScreen& screen, i32 person) {
+    screen.select(person);
+    screen.moveToInterest();
+    if (!screen.hireEnabled() || screen.hire(hands_)) return false;
+    const Interview& iv = screen.interview();
+    if (!iv.open || !iv.offerEnabled) {
+        screen.cancel();
+        return false;
+    }
+    const i32 offer =
+        std::max(minimumWage(g_), iv.askingWage + iv.askingWage / 2 - iv.companyAppeal + 1);
+    if (screen.suggest(hands_, std::to_string(offer), "0") || !iv.hireEnabled) {
+        screen.cancel();
+        return false;
+    }
+    const bool hired = screen.confirmHire(hands_);
+    if (hired) say("hires #" + std::to_string(person) + " for " + std::to_string(offer));
+    return hired;
+}
+
+// An engine of its own for the strongest platform and the genre most in
+// demand, when nobody is needed for a game and nothing else is built.
+void Autoplayer::startEngine() {
+    if (level_ < 2 || enginesInDevelopment() > 0) return;
+    // Two engines on platforms on the market are enough; a new one comes
+    // once a year at most, as the old ones fall behind.
+    std::vector<i32> idle = idleStaff();
+    if (idle.size() < 2 && gamesInDevelopment() == 0) return;  // the game comes first
+    if (idle.empty()) return;
+    const int weeksNow = g_.currentYear * 52 + g_.currentWeek;
+    if (weeksNow - lastEngineWeek_ < 52 && usableEngines() >= 2) return;
+    // The best programmer who is not the best leader: he leads the games.
+    const i32 gameLeader = *std::max_element(idle.begin(), idle.end(), [&](i32 a, i32 b) {
+        return g_.tables().people[a].leadership < g_.tables().people[b].leadership;
+    });
+    i32 leader = 0;
+    for (const i32 c : idle)
+        if ((c != gameLeader || gamesInDevelopment() > 0) &&
+            (leader == 0 || g_.tables().people[c].programming > g_.tables().people[leader].programming))
+            leader = c;
+    if (leader == 0) return;
+    // The engine for the game the company would make if it had every engine.
+    DevelopmentScreen plans(g_);
+    plans.open();
+    const GamePlan plan = planGame(plans, false, 90);
+    if (plan.platforms.empty()) return;
+    const int bestPlatform = plan.platforms.front();
+    const int bestGenre = plan.genre;
+    const EngineSlot& existing = g_.world().ownEngines[bestPlatform][bestGenre];
+    if (existing.codeLevel > 0 || engineTaskFor(bestPlatform, bestGenre)) return;
+    NewEngineScreen screen(g_);
+    screen.open();
+    if (bestPlatform == 0 || !screen.choosePlatform(bestPlatform) || !screen.chooseGenre(bestGenre)) return;
+    if (screen.setLeader(leader)) return;
+    screen.setFreelancers(screen.freelancersMax());
+    // The newest functions raise the core the most; older ones are added
+    // while the engine stays a half-year's work.
+    for (int l = 0; l < 3; ++l)
+        for (std::size_t i = 0; i < screen.functions()[static_cast<std::size_t>(l)].size(); ++i)
+            screen.tick(l, static_cast<int>(i), false);
+    for (int l = 2; l >= 0; --l)
+        for (std::size_t i = 0; i < screen.functions()[static_cast<std::size_t>(l)].size(); ++i) {
+            screen.tick(l, static_cast<int>(i), true);
+            if (screen.estimate().weeks > 26) {
+                screen.tick(l, static_cast<int>(i), false);
+                break;
+            }
+        }
+    // An engine without a function would be no work at all; the smallest
+    // one is the least an engine is made of.
+    if (screen.work() == 0) {
+        int bestList = -1, bestItem = 0;
+        i32 smallest = 0;
+        for (int l = 0; l < 3; ++l)
+            for (std::size_t i = 0; i < screen.functions()[static_cast<std::size_t>(l)].size(); ++i) {
+                screen.tick(l, static_cast<int>(i), true);
+                if (bestList < 0 || screen.work() < smallest) {
+                    smallest = screen.work();
+                    bestList = l;
+                    bestItem = static_cast<int>(i);
+                }
+                screen.tick(l, static_cast<int>(i), false);
+            }
+        if (bestList < 0) return;
+        screen.tick(bestList, bestItem, true);
+    }
+    for (const EngineOption opt : {EngineOption::ArtificialIntelligence, EngineOption::Testing}) {
+        screen.setOption(opt, true);
+        if (screen.estimate().weeks > 26) screen.setOption(opt, false);
+    }
+    if (g_.world().money - screen.estimate().cost < 2 * reserve()) screen.setFreelancers(0);
+    screen.setName("Engine " + std::to_string(++engineNumber_));
+    hands_.replaceEngine = false;
+    if (!screen.startDevelopment(hands_)) {
+        ++report_.enginesStarted;
+        lastEngineWeek_ = weeksNow;
+        say("starts an engine for platform " + std::to_string(bestPlatform) + ", genre " + std::to_string(bestGenre) +
+            ", feature level " + std::to_string(screen.featureLevel()) + ", " +
+            std::to_string(screen.estimate().weeks) + " weeks");
+    }
+}
+
+// The best engine of all gets a better core once it is behind the market's.
+void Autoplayer::upgradeEngines() {
+    if (level_ < 3 || enginesInDevelopment() > 0 || g_.currentWeek % 13 != 0) return;
+    std::vector<i32> idle = idleStaff();
+    if (idle.empty()) return;
+    const World& w = g_.world();
+    for (const auto& [p, gn] : ownEngineCells(g_)) {
+        const EngineSlot& e = w.ownEngines[p][gn];
+        if (e.codeLevel == 0 || e.codeLevel > 9 || !platformUsable(p)) continue;
+        if (w.marketEngines[p][gn].rating <= e.rating) continue;
+        for (const i32 leader : idle) {
+            const Person& m = g_.tables().people[leader];
+            if (m.programming + (m.platformExperience == p ? 1 : 0) < e.codeLevel + 1) continue;
+            if (g_.world().money - 1000 * e.codeLevel * 50 < 2 * reserve()) return;
+            hands_.leaderToPick = leader;
+            hands_.autoTeam = 0;
+            int task = 0;
+            const bool started = !upgradeEngine(g_, hands_, p, gn, EngineUpgrade::Code, &task);
+            hands_.leaderToPick = 0;
+            if (started) {
+                ++report_.enginesStarted;
+                say("upgrades the engine of platform " + std::to_string(p) + ", genre " + std::to_string(gn));
+            }
+            return;
+        }
+    }
+}
+
+// The game worth making now: the genre most in demand, for its size, on the
+// strongest platforms with an engine. `buyPrice` > 0 lets a missing engine be
+// bought; `ownRating` > 0 counts every missing engine as one of that rating
+// (the plan an engine of one's own is made for).
+Autoplayer::GamePlan Autoplayer::planGame(DevelopmentScreen& screen, bool canBuy, int ownRating) const {
+    GamePlan plan;
+    i64 bestValue = 0;
+    const int maxPlatforms = level_ >= 3 ? 2 : 1;
+    for (std::size_t row = 1; row < screen.genres().size(); ++row) {
+        const int genre = screen.genres()[row].genre;
+        screen.chooseGenre(static_cast<int>(row));
+        // The platforms worth a game, best first.
+        std::vector<std::pair<i64, int>> ranked;
+        for (const auto& line : screen.platformLines()) {
+            if (line.platform <= 0 || !platformUsable(line.platform)) continue;
+            const bool own = line.rating > 0;
+            i64 rating = line.rating;
+            if (!own && ownRating > 0) rating = ownRating;
+            // An engine bought with the game costs half a million and rates
+            // less than one made at home; one still in the making is waited for.
+            else if (!own && canBuy && !engineTaskFor(line.platform, genre)) rating = 45;
+            if (rating <= 0) continue;
+            ranked.emplace_back(platformStrength(line.platform) * rating, line.platform);
+        }
+        std::sort(ranked.begin(), ranked.end(), std::greater<>());
+        if (ranked.empty()) continue;
+        const i64 interest = g_.tables().genres[genre].interest + 2 * g_.tables().genres[genre].trend;
+        // A genre whose games outgrow the team is worth less.
+        const i64 size = std::max<i64>(screen.shownTotal(), 1);
+        const i64 value = ranked.front().first * std::max<i64>(interest, 1) * 100 / std::max<i64>(size, 20);
+        if (value > bestValue) {
+            bestValue = value;
+            plan.row = static_cast<int>(row);
+            plan.genre = genre;
+            plan.platforms.clear();
+            for (std::size_t k = 0; k < ranked.size() && static_cast<int>(k) < maxPlatforms; ++k)
+                // A second platform only with an engine already there.
+                if (k == 0 || g_.world().ownEngines[ranked[k].second][genre].rating > 0)
+                    plan.platforms.push_back(ranked[k].second);
+        }
+    }
+    return plan;
+}
+
+// A game when none is in development: the genre most in demand on the
+// strongest platform the company has or can buy an engine for, led by the
+// idle employee with the most leadership.
+void Autoplayer::startGame() {
+    if (gamesInDevelopment() > 0) return;
+    std::vector<i32> idle = idleStaff();
+    if (idle.empty()) return;
+    const i32 leader = *std::max_element(idle.begin(), idle.end(), [&](i32 a, i32 b) {
+        return g_.tables().people[a].leadership < g_.tables().people[b].leadership;
+    });
+    DevelopmentScreen screen(g_);
+    screen.open();
+    const World& w = g_.world();
+    const i32 spare = w.money - 2 * reserve();
+    // An engine bought with the game costs up to 600,000. A company that
+    // makes its own engines buys one only while it has none to use.
+    bool canBuy = spare > 600000;
+    if (level_ >= 2 && (usableEngines() > 0 || enginesInDevelopment() > 0)) canBuy = false;
+    const GamePlan plan = planGame(screen, canBuy, 0);
+    const int bestRow = plan.row;
+    const std::vector<int>& bestPlatforms = plan.platforms;
+    if (bestRow == 0) return;
+    screen.chooseGenre(bestRow);
+    for (std::size_t i = 0; i < screen.platformLines().size(); ++i) screen.checkPlatform(static_cast<int>(i), false);
+    for (const int platform : bestPlatforms)
+        for (std::size_t i = 0; i < screen.platformLines().size(); ++i)
+            if (screen.platformLines()[i].platform == platform) screen.checkPlatform(static_cast<int>(i), true);
+    if (screen.setLeader(leader)) return;
+    // Freelancers fill the leader's team while the cash allows them.
+    const int team = static_cast<int>(idle.size()) - 1;
+    const int free = std::max(0, screen.freelancersMax() - team);
+    const i32 weeklyBudget = std::max<i32>(0, spare / 52);
+    screen.setFreelancers(std::min(free, static_cast<int>(weeklyBudget / 500)));
+    // Quality sells: the extras, the best music and as much research as
+    // keeps the game within the weeks a team of this size can do.
+    for (const Extra e : {Extra::GameEditor, Extra::ModEditor, Extra::Multiplayer, Extra::Network})
+        screen.setExtra(e, true);
+    if (g_.currentYear >= 1995) screen.setExtra(Extra::Mmo, true);
+    while (screen.music() != 4) screen.cycleMusic();
+    // The estimate's "man-weeks" are about the weeks a full team needs.
+    const i32 weeksTarget = 35;
+    for (i32 research = 100; research > 25; research -= 15) {
+        for (int a = 0; a < 3; ++a) screen.moveResearch(a, research);
+        if (screen.shownTotal() <= weeksTarget) break;
+    }
+    if (screen.shownTotal() > weeksTarget)
+        for (int a = 0; a < 3; ++a) screen.moveResearch(a, 25);
+    // Still too big: the extras go, the biggest first.
+    for (const Extra e : {Extra::Mmo, Extra::Network, Extra::Multiplayer, Extra::ModEditor, Extra::GameEditor})
+        if (screen.shownTotal() > weeksTarget) screen.setExtra(e, false);
+    screen.setName("Auto Game " + std::to_string(++gameNumber_));
+    hands_.engineBudget = canBuy ? spare : 0;
+    hands_.autoTeam = -1;
+    const ActionResult refused = screen.startDevelopment(hands_);
+    hands_.engineBudget = 0;
+    hands_.autoTeam = 0;
+    if (!refused) {
+        ++report_.gamesStarted;
+        const Task& t = g_.tables().tasks[screen.createdTask()];
+        say("starts " + screen.name() + ", genre " + std::to_string(screen.genre()) + ", platforms " +
+            t.platformList.str() + ", freelancers " + std::to_string(screen.freelancers()) + ", research " +
+            std::to_string(screen.research()[0]) + ", work " + std::to_string(screen.shownTotal()));
+    }
+}
+
+// Idle employees join the game in development.
+void Autoplayer::fillTeams() {
+    if (idleStaff().empty()) return;
+    const auto& tasks = g_.tables().tasks;
+    for (int ti = tasks.first; ti <= tasks.last; ++ti) {
+        const Task& t = tasks[ti];
+        if (t.name.empty() || t.closedFlag || t.taskType != kTaskGame) continue;
+        if (filledStaffSlots(t) >= taskCapacity(g_, ti)) continue;
+        StaffScreen screen(g_);
+        screen.openEmployees(ti);
+        hands_.chooseStaff(screen);
+    }
+}
+
+void Autoplayer::turn() {
+    releaseReadyGames();
+    manageMoney();
+    hireStaff();
+    // An engine due takes its programmer before the next game takes the rest.
+    startEngine();
+    startGame();
+    upgradeEngines();
+    fillTeams();
+}
+
+void Autoplayer::noteYear(i32 year) {
+    AutoplayYear y;
+    y.year = year;
+    y.cash = g_.world().money;
+    y.loan = g_.world().loan;
+    y.employees = employeeCount(g_);
+    y.gamesReleased = releasedThisYear_;
+    releasedThisYear_ = 0;
+    report_.years.push_back(y);
+}
+
+AutoplayReport Autoplayer::run(Player& shown) {
+    (void)shown;
+    // The computer never waits for a fast forward's stop, so it plays week by week.
+    while (!g_.gameOver && (o_.untilYear <= 0 || g_.currentYear <= o_.untilYear)) {
+        turn();
+        const i32 year = g_.currentYear;
+        nextWeek(g_, hands_);
+        ++report_.weeksPlayed;
+        if (g_.currentYear != year && !g_.gameOver) {
+            noteYear(year);
+            if (o_.yearEnd) o_.yearEnd(g_);
+        }
+    }
+    const auto& products = g_.world().products;
+    for (int k = products.first; k <= products.last; ++k)
+        if (const GameTitle* t = productTitle(g_, k); t && products[k].released && t->bestChartPos > 0)
+            report_.bestChartPos = std::min<int>(report_.bestChartPos, t->bestChartPos);
+    report_.gameOver = g_.gameOver;
+    report_.endYear = g_.currentYear;
+    report_.endWeek = g_.currentWeek;
+    report_.finalScore = g_.session.endScreenShown ? g_.session.finalScore : finalScore(g_);
+    if (!g_.gameOver) {
+        report_.ending = "stopped";
+    } else {
+        const std::string& c = hands_.lastEndingCaption;
+        const std::string& t = hands_.lastEndingText;
+        if (c == "GAME" && contains(t, "end year")) report_.ending = "end year";
+        else if (c == "GAME") report_.ending = "cheating";
+        else if (c == "Bankrupt") report_.ending = "bankrupt";
+        else if (c == "Financial" && contains(t, "buy you out")) report_.ending = "takeover";
+        else if (c == "Retirement") report_.ending = "retired";
+        else report_.ending = "quit";
+        // A game that ended during a year still shows that year's cash.
+        if (report_.ending != "end year" && (report_.years.empty() || report_.years.back().year < g_.currentYear))
+            noteYear(g_.currentYear);
+    }
+    return report_;
+}
+
+}  // namespace
+
+AutoplayReport autoplay(Game& g, Player& shown, const AutoplayOptions& options) {
+    Autoplayer brain(g, shown, options);
+    return brain.run(shown);
+}
+
+std::string autoplaySummary(const AutoplayReport& r) {
+    std::ostringstream out;
+    out << "autoplay: " << r.ending << " in week " << r.endWeek << ", " << r.endYear << "; " << r.weeksPlayed
+        << " weeks played, " << r.hires << " hired, " << r.gamesStarted << " games started, " << r.gamesReleased
+        << " released, " << r.enginesStarted << " engines started, " << r.enginesBought << " bought, best chart "
+        << (r.bestChartPos >= 255 ? std::string("none") : std::to_string(r.bestChartPos)) << ", score "
+        << r.finalScore;
+    if (r.unknownDialogs > 0) out << ", " << r.unknownDialogs << " dialogs without a rule";
+    return out.str();
+}
+
+}  // namespace cw
