@@ -30,7 +30,8 @@ void registerStaffCommands(CommandTable& table);    // staff, employee, assign, 
 void registerTaskCommands(CommandTable& table);     // tasks, task
 void registerMarketCommands(CommandTable& table);   // titles, title, companies
 void registerFinanceCommands(CommandTable& table);
-void registerReleaseCommands(CommandTable& table);  // publishers, sign, products, product, release, distribute  // bank, borrow, repay, exchange, issue-shares, buy-shares, board
+void registerReleaseCommands(CommandTable& table);  // publishers, sign, products, release, distribute
+void registerProductCommands(CommandTable& table);  // product, price  // bank, borrow, repay, exchange, issue-shares, buy-shares, board
 
 // What a modal screen the game opens shows, as transcript lines.
 void printModalScreen(Session& s, ScreenId screen, std::ostream& out);

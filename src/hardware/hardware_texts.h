@@ -29,5 +29,9 @@ std::string cpuTypeText(int cpuType);
 // The word of a platform analysis score ("Very Bad" .. "Very good", "NA").
 std::string analysisScoreWord(i32 score);
 
+// A review score as a word, "Poor" .. "Superb"; with the number, " (7/10)"
+// follows on a scale where 150 is 10 and every 10 points less is one less.
+std::string ratingWord(i32 score, bool withNumber);
+
 
 }  // namespace cw
