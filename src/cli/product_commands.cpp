@@ -79,12 +79,34 @@ std::string cmdPrice(Session& s, const Command& cmd) {
     return {};
 }
 
+std::string cmdBudgetPrice(Session& s, const Command& cmd) {
+    long long k = 0;
+    if (std::string err = needInt(cmd, 0, 1, 3500, k); !err.empty()) return err;
+    if (cmd.args.size() > 1) return "takes one product number (see products)";
+    ProductStatusScreen screen(*s.game);
+    if (!screen.open(static_cast<int>(k)) || !screen.isGame()) {
+        s.out << "product " << k << ": no game\n";
+        return {};
+    }
+    if (!screen.canBudgetPrice()) {
+        s.out << "budget-price: the buttons are disabled (only a released game priced above 25)\n";
+        return {};
+    }
+    const bool changed = screen.budgetPrice(s.player);
+    s.out << (changed ? "budget price: " : "unchanged: ") << screen.panel().name << " at " << screen.panel().priceText
+          << "\n";
+    return {};
+}
+
 }  // namespace
 
 void registerProductCommands(CommandTable& t) {
     t.add({"product", "product N",
            "the panel of product N (game, engine or console); an engine's product screen, a game's weekly history",
            cmdProduct, kNeedsGame});
+    t.add({"budget-price", "budget-price N",
+           "\"Switch to Budget game price\" for released game N (the Yes/No question takes a queued answer)",
+           cmdBudgetPrice, kNeedsGame});
     t.add({"price", "price N VALUE", "\"Set new price\" for console product N (kept within 50..3000)", cmdPrice,
            kNeedsGame});
 }

@@ -127,6 +127,23 @@ std::string ProductStatusScreen::release(Player& p) {
     return refusal;
 }
 
+bool ProductStatusScreen::canBudgetPrice() const {
+    const GameTitle* t = productTitle(g_, slot_);
+    return showsCurves() && t && t->price > 25 && !g_.gameOver;
+}
+
+bool ProductStatusScreen::budgetPrice(Player& p) {
+    if (!canBudgetPrice()) return false;
+    if (!p.messageBox("Switch to budget pricing", "Do you want to switch to budget pricing on this game", true))
+        return false;
+    GameTitle& t = *productTitle(g_, slot_);
+    t.price = 25;
+    // The score is a byte; a high review must not wrap it round to a low one.
+    t.salesScore = static_cast<u8>(std::min(255, t.salesScore + t.reviewScore / 6));
+    refresh();
+    return true;
+}
+
 std::string ProductStatusScreen::priceLabel() const {
     if (!isConsole()) return {};
     return "Price : " + panel_.priceText + "$";

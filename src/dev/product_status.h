@@ -83,6 +83,13 @@ public:
     bool canRelease() const { return panel_.canRelease; }
     std::string release(Player& p);
 
+    // "Switch to Budget game price" and "Budget pricing" (the same action):
+    // enabled for a released game priced above 25.
+    bool canBudgetPrice() const;
+    // Asks "Switch to budget pricing"; on Yes the price drops to 25 and the
+    // sales score gains a sixth of the review score. True when it changed.
+    bool budgetPrice(Player& p);
+
     // --- a console ---
     const std::string& priceField() const { return priceField_; }
     void setPriceField(std::string text) { priceField_ = std::move(text); }

@@ -227,6 +227,23 @@ QWidget* TForm_product_status::buildGame(QWidget* parent) {
                                   card));
         body->addStretch(1);
     }
+    if (model_.showsCurves()) {
+        // Both buttons of the screen switch to the budget price.
+        auto* row = new QHBoxLayout;
+        for (const QString& caption :
+             {QStringLiteral("Switch to Budget game price"), QStringLiteral("Budget pricing")}) {
+            auto* budget = new QPushButton(caption, card);
+            budget->setObjectName(QStringLiteral("budgetButton"));
+            budget->setEnabled(model_.canBudgetPrice());
+            budget->setToolTip(QStringLiteral("Price 25 $: more buyers for an older game"));
+            connect(budget, &QPushButton::clicked, this, [this] {
+                if (model_.budgetPrice(player_)) afterAction();
+            });
+            row->addWidget(budget);
+        }
+        row->addStretch(1);
+        body->addLayout(row);
+    }
     if (model_.canRelease()) {
         auto* row = new QHBoxLayout;
         release_ = new QPushButton(QStringLiteral("Release Game"), card);

@@ -263,5 +263,34 @@ TEST_F(ProductPanelTest, OneLicenceAttemptThenTheWaitBeforeTheNext) {
     EXPECT_EQ(g.session.engineSaleWait, 0);
 }
 
+TEST_F(ProductPanelTest, BudgetPricingOnceForAReleasedGameAboveTwentyFive) {
+    GameTitle& t = playersTitle(1980, 80, 1);
+    t.reviewScore = 100;
+    t.salesScore = 70;
+    t.price = 40;
+    ProductStatusScreen screen(g);
+    ASSERT_TRUE(screen.open(1));
+    EXPECT_FALSE(screen.canBudgetPrice());  // not released yet
+    g.world().products[1].released = 1;
+    screen.refresh();
+    ASSERT_TRUE(screen.canBudgetPrice());
+    p.buttonAnswers = {false};
+    EXPECT_FALSE(screen.budgetPrice(p));
+    EXPECT_EQ(t.price, 40);
+    p.buttonAnswers = {true};
+    EXPECT_TRUE(screen.budgetPrice(p));
+    EXPECT_EQ(t.price, 25);
+    EXPECT_EQ(t.salesScore, 86);  // 70 + 100 div 6
+    EXPECT_FALSE(screen.canBudgetPrice());
+    EXPECT_FALSE(screen.budgetPrice(p));
+    EXPECT_EQ(p.only("message").size(), 2u);
+    t.price = 30;
+    t.salesScore = 250;
+    t.reviewScore = 120;
+    p.buttonAnswers = {true};
+    EXPECT_TRUE(screen.budgetPrice(p));
+    EXPECT_EQ(t.salesScore, 255);  // kept in its byte
+}
+
 }  // namespace
 }  // namespace cw
