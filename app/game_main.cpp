@@ -18,6 +18,7 @@
 #include "ui/database_screen.h"
 #include "ui/development_screen.h"
 #include "ui/employees_screen.h"
+#include "ui/engine_deal_window.h"
 #include "ui/inbox_screen.h"
 #include "ui/load_screen.h"
 #include "ui/main_screen.h"
@@ -26,6 +27,7 @@
 #include "ui/platform_analysis_screen.h"
 #include "ui/platforms_screen.h"
 #include "ui/player_bonus_screen.h"
+#include "ui/product_status_screen.h"
 #include "ui/progress_window.h"
 #include "ui/project_screen.h"
 #include "ui/qt_player.h"
@@ -188,6 +190,29 @@ int programStart(QApplication& app, int argc, char** argv) {
             }
             money->hide();
             screen = money;
+        } else if (name == QLatin1String("TForm_product_status")) {
+            auto* product = new TForm_product_status(game, player, mainScreen.get());
+            product->setWindowFlag(Qt::Window);
+            product->hide();
+            QObject::connect(product, &TForm_product_status::productChanged, mainScreen.get(), &TForm_main::refresh);
+            // An open product screen follows the weeks played (the licence
+            // wait, the curves).
+            QObject::connect(mainScreen.get(), &TForm_main::turnPlayed, product, [product] {
+                if (product->isVisible()) product->refresh();
+            });
+            QObject::connect(mainScreen.get(), &TForm_main::productRequested, product,
+                             [product, &mainScreen](int slot) {
+                                 product->showProduct(slot);
+                                 mainScreen->presentWindow(product);
+                             });
+            screen = product;
+        } else if (name == QLatin1String("TForm_EngineDeal")) {
+            auto* deal = new TForm_EngineDeal(game, player, mainScreen.get());
+            deal->hide();
+            QObject::connect(deal, &TForm_EngineDeal::dealMade, mainScreen.get(), &TForm_main::refresh);
+            if (auto* product = screens.get<TForm_product_status>(QStringLiteral("TForm_product_status")))
+                product->setDealScreen(deal);
+            screen = deal;
         } else if (name == QLatin1String("TPasswordDlg")) {
             screen = new TPasswordDlg(mainScreen.get());
         } else {

@@ -19,6 +19,7 @@ void registerCommands(CommandTable& table) {
     registerReleaseCommands(table);
     registerPostMortemCommands(table);
     registerAutoplayCommands(table);
+    registerProductCommands(table);
 }
 
 }  // namespace cw::cli

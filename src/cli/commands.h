@@ -31,8 +31,9 @@ void registerTaskCommands(CommandTable& table);     // tasks, task
 void registerMarketCommands(CommandTable& table);   // titles, title, companies
 void registerFinanceCommands(CommandTable& table);  // bank, borrow, repay, exchange, issue-shares, buy-shares, board
 void registerPostMortemCommands(CommandTable& table);  // why-score, why-sales
-void registerReleaseCommands(CommandTable& table);  // publishers, sign, products, product, release, distribute
+void registerReleaseCommands(CommandTable& table);  // publishers, sign, products, release, distribute
 void registerAutoplayCommands(CommandTable& table);  // autoplay
+void registerProductCommands(CommandTable& table);  // product, price, budget-price
 
 // What a modal screen the game opens shows, as transcript lines.
 void printModalScreen(Session& s, ScreenId screen, std::ostream& out);

@@ -18,6 +18,11 @@
 namespace cw::cli {
 
 struct HiringCliState;  // the hiring screen between the people commands
+}  // namespace cw::cli
+namespace cw {
+class EngineDealScreen;  // engines/engine_deal_screen.h
+}
+namespace cw::cli {
 
 struct Session {
     Session(std::ostream& out, std::string gameFolder);
@@ -43,6 +48,12 @@ struct Session {
     std::string answerProjectStatus;
     // The game task of the last "publishers task=N".
     int publisherTask = 0;
+    // The licence deal screen "sell-engine" opened: for engine number
+    // engineDealNumber in the week engineDealWeek (year * 52 + week); a new
+    // week closes it.
+    std::shared_ptr<EngineDealScreen> engineDeal;
+    int engineDealNumber = 0;
+    int engineDealWeek = 0;
 };
 
 // A command returns an empty text when it worked, otherwise the reason it

@@ -6,7 +6,9 @@
 
 #include "cli/commands.h"
 #include "cli/driver.h"
+#include "dev/product_status.h"
 #include "engines/engine_deal.h"
+#include "engines/engine_deal_screen.h"
 #include "engines/engine_market.h"
 #include "engines/engine_project.h"
 
@@ -245,39 +247,55 @@ std::string cmdSellEngine(Session& s, const Command& cmd) {
         } else return "unknown option " + a.key;
         if (!parseInt(a.value, *slot)) return a.key + " must be a whole number";
     }
+    Game& g = *s.game;
     const auto [platform, genre] = cells[static_cast<std::size_t>(n - 1)];
-    const auto candidates = engineDealCandidates(*s.game, platform, genre);
+    // The deal screen stays open for more talks with its list until the
+    // week ends or another engine is offered.
+    const int week = g.currentYear * 52 + g.currentWeek;
+    if (!s.engineDeal || s.engineDealNumber != n || s.engineDealWeek != week) {
+        s.engineDeal.reset();
+        if (const ActionResult refused = tryEngineSale(g, platform, genre)) {
+            printRefusal(s, "sell-engine", *refused);
+            return {};
+        }
+        s.engineDeal = std::make_shared<EngineDealScreen>(g, platform, genre);
+        s.engineDealNumber = static_cast<int>(n);
+        s.engineDealWeek = week;
+    }
+    EngineDealScreen& d = *s.engineDeal;
+    const auto& candidates = d.candidates();
     s.out << "Try to Sell Engine: " << candidates.size() << " game(s)\n  N | Game | Game preview score\n";
     for (std::size_t i = 0; i < candidates.size(); ++i)
-        s.out << "  " << i + 1 << " | " << candidates[i].title << " | " << candidates[i].previewScore << '\n';
+        s.out << "  " << i + 1 << " | " << candidates[i].title << " | " << candidates[i].previewScore << " - "
+              << d.scoreText(candidates[i]) << '\n';
+    for (const EngineSupportRow& r : d.supportTasks())
+        s.out << "  support: task " << r.task << " \"" << r.name << "\", " << r.weeksLeft << " week(s) left, "
+              << r.price << "$\n";
+    for (const EngineLicenceRow& r : d.licensedGames())
+        s.out << "  licensed: " << r.title << " (" << r.developer << "), " << r.royalty << "%, release " << r.released
+              << '\n';
     if (row == 0) return {};
     if (row < 1 || row > static_cast<long long>(candidates.size())) return "no game " + std::to_string(row) + " in the list";
-    const DealCandidate& c = candidates[static_cast<std::size_t>(row - 1)];
-    const GameTitle& t = s.game->tables().gameTitles[c.year][c.slot];
-    const auto& companies = s.game->tables().companies;
-    s.out << "Deveolper : " << (companies.inRange(t.companyRow) ? companies[t.companyRow].name.str() : std::string())
-          << "\nGame      : " << c.title << "\nGame Preview score : " << c.previewScore
-          << "\nGame release date  : " << int(t.releaseWeek) << '/' << t.releaseYear << '\n';
-    EngineDeal deal = openEngineDeal(*s.game, platform, genre, c);
-    if (!deal.interested) {
-        s.out << "We are not interrested\n";
-        return {};
-    }
-    s.out << "What is you offer ?\n";
-    if (price >= 0) deal.price = static_cast<i32>(std::clamp<long long>(price, 0, 2000000000));
-    if (royalty >= 0) deal.royalty = static_cast<i32>(std::min<long long>(royalty, 100));
-    if (weeks >= 0) deal.weeks = static_cast<i32>(std::min<long long>(weeks, 1000));
-    const bool ok = suggestTerms(deal, c.previewScore);
-    s.out << "Will pay you: " << deal.price << ", You get " << deal.royalty << "% of the sales , " << deal.weeks
-          << " Weeks support\n" << (ok ? "Great, lets make the deal." : "Not on these terms") << '\n';
+    d.startNegotiation(static_cast<int>(row - 1));
+    for (const std::string& line : d.dealLines()) s.out << line << '\n';
+    s.out << d.answer() << '\n';
+    if (!d.interested()) return {};
+    if (price >= 0) d.setPrice(static_cast<i32>(std::min<long long>(price, 2000000000)));
+    if (royalty >= 0) d.setRoyalty(static_cast<i32>(std::min<long long>(royalty, 100)));
+    if (weeks >= 0) d.setWeeks(static_cast<i32>(std::min<long long>(weeks, 1000)));
+    const bool ok = d.suggest();
+    s.out << "Will pay you: " << d.price() << ", " << d.royaltyText() << ", " << d.weeks() << " Weeks support\n"
+          << d.answer() << '\n';
     if (!make || !ok) return {};
+    const i32 agreedPrice = d.price();
+    const i32 agreedRoyalty = d.royalty();
     int ti = 0;
-    if (const ActionResult refused = makeEngineDeal(*s.game, s.player, platform, genre, c, deal, &ti)) {
+    if (const ActionResult refused = d.makeDeal(s.player, &ti)) {
         printRefusal(s, "sell-engine", *refused);
         return {};
     }
-    s.out << "created: task " << ti << " \"" << s.game->tables().tasks[ti].name.str() << "\", price " << deal.price
-          << ", royalty " << deal.royalty << "%\n";
+    s.out << "created: task " << ti << " \"" << g.tables().tasks[ti].name.str() << "\", price " << agreedPrice
+          << ", royalty " << agreedRoyalty << "%\n";
     return {};
 }
 
@@ -298,8 +316,9 @@ void registerEngineCommands(CommandTable& t) {
            "the New Engine page's release chart for platform P and genre G: the weeks with titles and the line",
            cmdEngineChart, kNeedsGame});
     t.add({"sell-engine", "sell-engine N [game=ROW [price=P] [royalty=R] [weeks=W] [make=yes]]",
-           "\"Try to Sell Engine\" for engine N: the offers; with game= the negotiation, the suggested terms and "
-           "with make=yes the deal (its dialogs take queued answers)",
+           "\"Try to Sell Engine\" for engine N: the offers, support tasks and licensed games; with game= the "
+           "negotiation, the suggested terms and with make=yes the deal (its dialogs take queued answers); the "
+           "list stays for further talks this week, then the developers want 4 weeks before the next try",
            cmdSellEngine, kNeedsGame});
     t.add({"engine-chart", "engine-chart N",
            "the release chart of the next 156 weeks for engine N's platform and genre, with its reference line",

@@ -137,29 +137,6 @@ std::string cmdProducts(Session& s, const Command& cmd) {
     return {};
 }
 
-std::string cmdProduct(Session& s, const Command& cmd) {
-    long long k = 0;
-    if (std::string err = needInt(cmd, 0, 1, 3500, k); !err.empty()) return err;
-    GameProductPanel panel;
-    if (!gameProductPanel(*s.game, static_cast<int>(k), panel)) {
-        s.out << "product " << k << ": no game product\n";
-        return {};
-    }
-    s.out << "product " << k << ": " << panel.title << " (" << productStateText(*s.game, static_cast<int>(k))
-          << ")\n"
-          << "  paid to partners: " << panel.paidToPartners << "\n  total sales: " << panel.totalSales
-          << "\n  difference: " << panel.net << "\n  price: " << panel.price << (panel.priceMarked ? " (!)" : "")
-          << '\n';
-    std::size_t start = 0;
-    while (start < panel.info.size()) {
-        std::size_t end = panel.info.find("\r\n", start);
-        if (end == std::string::npos) end = panel.info.size();
-        s.out << "  " << panel.info.substr(start, end - start) << '\n';
-        start = end + 2;
-    }
-    return {};
-}
-
 std::string cmdRelease(Session& s, const Command& cmd) {
     long long k = 0;
     if (std::string err = needInt(cmd, 0, 1, 3500, k); !err.empty()) return err;
@@ -371,7 +348,6 @@ void registerReleaseCommands(CommandTable& t) {
            cmdProjectStatus, kNeedsGame});
     t.add({"products", "products", "the product list with state, week sales, total and chart position", cmdProducts,
            kNeedsGame});
-    t.add({"product", "product N", "the product panel of product N", cmdProduct, kNeedsGame});
     t.add({"release", "release N", "release ready product N, a game or a console (on sale from next week)", cmdRelease,
            kNeedsGame});
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "hardware/hardware_texts.h"
 #include "hardware/platform_publishers.h"
 #include "hardware/warehouse.h"
 #include "sim/tasks.h"
@@ -160,6 +161,14 @@ std::string releaseProduct(Game& g, Player& p, int k) {
 
 namespace cw {
 
+std::string gameEngineLines(const Game& g, int platform, int genre) {
+    const World& w = g.world();
+    if (!w.ownEngines.inRange(platform) || !w.ownEngines[platform].inRange(genre)) return "Engine        :None\r\n";
+    const EngineSlot& e = w.ownEngines[platform][genre];
+    if (e.name.empty() && e.codeLevel == 0) return "Engine        :None\r\n";
+    return "Engine        :" + e.name.str() + "\r\n" + "Engine score  :" + std::to_string(e.rating) + "/150\r\n";
+}
+
 bool gameProductPanel(const Game& g, int k, GameProductPanel& out) {
     const GameTitle* t = productTitle(g, k);
     if (!t) return false;
@@ -175,8 +184,9 @@ bool gameProductPanel(const Game& g, int k, GameProductPanel& out) {
     const std::string platform =
         t->platform >= 1 && image.platforms.inRange(t->platform) ? image.platforms[t->platform].name.str() : "";
     const std::string genre = t->genre >= 1 && image.genres.inRange(t->genre) ? image.genres[t->genre].name.str() : "";
-    out.info = std::string("Product Info\r\n") + "Publisher     :" + publisher + "\r\n" + "Platform      :" + platform +
-               "\r\n" + "Genre         :" + genre + "\r\n" + "\r\n";
+    out.info = std::string("Product Info\r\n") + gameEngineLines(g, t->platform, t->genre) + "Publisher     :" +
+               publisher + "\r\n" + "Platform      :" + platform + "\r\n" + "Genre         :" + genre + "\r\n" +
+               "\r\n" + "Rating :" + ratingWord(t->salesScore, true) + "\r\n";
     return true;
 }
 

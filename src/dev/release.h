@@ -58,6 +58,9 @@ struct GameProductPanel {
     std::string info;
 };
 bool gameProductPanel(const Game& g, int k, GameProductPanel& out);
+// The engine lines of a game's "Product Info": the player's engine of the
+// game's platform and genre with its score, or "None".
+std::string gameEngineLines(const Game& g, int platform, int genre);
 
 // The opinion a console of the player starts with: 30 when it matches the
 // best released console (at least 600), less by one for each 20 it lags,

@@ -1,5 +1,6 @@
 #include "hardware/hardware_texts.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace cw {
@@ -85,6 +86,17 @@ std::string cpuSpecRatingText(i32 cpuSpec) {
             break;
         }
     return word + std::to_string(cpuSpec) + ")";
+}
+
+std::string ratingWord(i32 score, bool withNumber) {
+    std::string word = score >= 120  ? "Superb"
+                       : score >= 100 ? "Good"
+                       : score >= 75  ? "Average"
+                       : score >= 60  ? "Mediocre"
+                                      : "Poor";
+    if (!withNumber) return word;
+    const i32 n = std::clamp<i32>(11 - (150 - score) / 10, 1, 10);
+    return word + " (" + std::to_string(n) + "/10)";
 }
 
 }  // namespace cw

@@ -32,5 +32,9 @@ std::string analysisScoreWord(i32 score);
 // The rating text of a platform's cpuSpec: "scrap (" .. "Revolutionary
 // design (", then the value and ")".
 std::string cpuSpecRatingText(i32 cpuSpec);
+// A review score as a word, "Poor" .. "Superb"; with the number, " (7/10)"
+// follows on a scale where 150 is 10 and every 10 points less is one less.
+std::string ratingWord(i32 score, bool withNumber);
+
 
 }  // namespace cw

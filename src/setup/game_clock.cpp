@@ -7,6 +7,7 @@
 #include <fstream>
 #include <limits>
 
+#include "dev/product_status.h"
 #include "finance/board.h"
 #include "sim/week_tick.h"
 #include "state/money.h"
@@ -46,6 +47,7 @@ void nextWeek(Game& g, Player& p) {
     updateFinanceLabels(g);
     weekTick(g, p);
     if (g.gameOver) return;
+    countDownEngineSaleWait(g);
     p.pause(250);
     p.progressHide();
     p.refreshMainScreen();
@@ -56,10 +58,14 @@ void startFastForward(Game& g, Player& p, int maxWeeks) {
     g.session.stopRequested = false;
     g.session.fastForwardWeeksLeft = std::max(maxWeeks, 0);
     p.progressShow();
+    const i32 started = g.currentYear * 52 + g.currentWeek;
     weekTick(g, p);
     g.session.fastForwardWeeksLeft = 0;
     if (g.gameOver) return;
     updateFinanceLabels(g);
+    // The licence wait is counted in weeks, so every week the fast forward
+    // played counts, not only the turn.
+    for (i32 w = started; w < g.currentYear * 52 + g.currentWeek; ++w) countDownEngineSaleWait(g);
     p.pause(250);
 }
 

@@ -114,7 +114,13 @@ MainScreenModel buildMainScreenModel(const Game& g) {
         } else if (p.kind == ProductEngine && w.ownEngines.inRange(p.refA) && w.ownEngines[p.refA].inRange(p.refB)) {
             const EngineSlot& e = w.ownEngines[p.refA][p.refB];
             if (e.name.empty()) continue;
-            m.engines.push_back({i, e.name.str() + "  (rating " + std::to_string(e.rating) + ")"});
+            // Engines are told apart by their platform and genre.
+            std::string where;
+            if (g.tables().platforms.inRange(p.refA)) where = g.tables().platforms[p.refA].name.str();
+            if (g.tables().genres.inRange(p.refB) && !g.tables().genres[p.refB].name.empty())
+                where += (where.empty() ? "" : ", ") + g.tables().genres[p.refB].name.str();
+            m.engines.push_back({i, e.name.str() + (where.empty() ? "" : " - " + where) + "  (score " +
+                                        std::to_string(e.rating) + "/150)"});
         }
     }
 

@@ -57,6 +57,8 @@ struct Session {
     bool autosaveInProgress = false;
     bool autosave = false;  // "Autosave Each 10 weeks"
     std::uint8_t cheatCount = 0;
+    // Weeks until the product screen's "Try to Sell Engine" works again.
+    std::int32_t engineSaleWait = 0;
 
     std::int32_t sessionPlaySeconds = 0;
     std::int32_t storedPlaySeconds = 0;

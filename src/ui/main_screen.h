@@ -26,6 +26,7 @@ class Player;
 namespace cw::ui {
 
 class TForm_Project_progress;
+class ProductCard;
 
 // The dark veil laid over the main screen while a week runs, so that
 // nothing on it can be clicked in the middle of a turn.
@@ -65,6 +66,11 @@ public:
     // the chosen study.
     void openSelectedProject();
     void intensifySelectedStudy();
+    // The product panel of products entry `slot`, beside `at` (in the main
+    // window's coordinates); "Release Product" for a ready product.
+    void showProductPanel(int slot, QPoint at);
+    void releaseListedProduct(int slot);
+    ProductCard* productCard() const { return productCard_; }
 
 public slots:
     void nextWeekClicked();
@@ -84,6 +90,8 @@ signals:
     void screenRequested(const QString& screenName);
     // The "Project properties" screen, showing this game task.
     void projectRequested(int task);
+    // The product screen, showing products entry `slot`.
+    void productRequested(int slot);
     // A week (or a fast forward) has been played and the screen redrawn.
     void turnPlayed();
     // The game has ended; the program closes.
@@ -105,6 +113,7 @@ private:
     QWidget* buildNewsPanel();
     QWidget* buildWorkPanel();
     void refreshWork();
+    void refreshProductCard();
     void showTaskPanel();
     QWidget* buildOptionsBar();
     QFrame* buildEventSetup();
@@ -151,6 +160,7 @@ private:
     QProgressBar* taskProgress_ = nullptr;
     QTabWidget* productTabs_ = nullptr;
     QListWidget* productLists_[3] = {};
+    ProductCard* productCard_ = nullptr;
     QFrame* eventSetup_ = nullptr;
     QFrame* inboxSetup_ = nullptr;
     QPushButton* eventStopButton_ = nullptr;

@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dev/product_panel.h"
 #include "dev/release.h"
 #include "people/staff_management.h"
 #include "sim/task_panel.h"
@@ -21,6 +22,7 @@
 #include "ui/main_screen.h"
 #include "ui/main_screen_parts.h"
 #include "ui/post_mortem_screens.h"
+#include "ui/product_card.h"
 #include "ui/qt_player.h"
 
 namespace cw::ui {
@@ -128,27 +130,73 @@ QWidget* TForm_main::buildWorkPanel() {
         productLists_[i]->setFocusPolicy(Qt::NoFocus);
         productTabs_->addTab(productLists_[i], tabNames[i]);
     }
-    // "Release Product" on a ready game of the list.
-    productLists_[0]->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(productLists_[0], &QListWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        QListWidgetItem* item = productLists_[0]->itemAt(at);
-        if (!item || item->data(Qt::UserRole).toInt() == 0) return;
-        QMenu menu(this);
-        QAction* release = menu.addAction(QStringLiteral("Release Product"));
-        QAction* whyScore = menu.addAction(QStringLiteral("Why this score"));
-        QAction* whySold = menu.addAction(QStringLiteral("Why it sold"));
-        QAction* chosen = menu.exec(productLists_[0]->viewport()->mapToGlobal(at));
-        if (chosen == whyScore) openWhyScoreOfProduct(this, game_, item->data(Qt::UserRole).toInt());
-        if (chosen == whySold) openWhySales(this, game_, item->data(Qt::UserRole).toInt());
-        if (chosen != release) return;
-        const std::string refusal = releaseProduct(game_, player_, item->data(Qt::UserRole).toInt());
-        if (!refusal.empty()) player_.messageBox("Release Product", refusal, false);
-        refresh();
-    });
+    // A click shows the product's panel, a double click its product screen;
+    // the context menu has both ways and the release of a ready product.
+    for (int i = 0; i < 3; ++i) {
+        QListWidget* list = productLists_[i];
+        list->setToolTip(QStringLiteral("Click a product for its panel, double-click for its product screen"));
+        connect(list, &QListWidget::itemClicked, this, [this, list](QListWidgetItem* item) {
+            const int slot = item->data(Qt::UserRole).toInt();
+            if (slot == 0) return;
+            const QRect r = list->visualItemRect(item);
+            showProductPanel(slot, list->viewport()->mapTo(centralWidget(), QPoint(r.left() + 40, r.center().y())));
+        });
+        connect(list, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+            const int slot = item->data(Qt::UserRole).toInt();
+            if (slot != 0 && !busy_ && !coverVisible()) emit productRequested(slot);
+        });
+        list->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(list, &QListWidget::customContextMenuRequested, this, [this, list](const QPoint& at) {
+            QListWidgetItem* item = list->itemAt(at);
+            if (!item || item->data(Qt::UserRole).toInt() == 0 || busy_ || coverVisible()) return;
+            const int slot = item->data(Qt::UserRole).toInt();
+            ProductPanel panel;
+            if (!productPanel(game_, slot, panel)) return;
+            QMenu menu(this);
+            QAction* release = panel.canRelease ? menu.addAction(QStringLiteral("Release Product")) : nullptr;
+            QAction* screen = menu.addAction(QStringLiteral("Product screen"));
+            const bool game = panel.kind == ProductGame;
+            QAction* whyScore = game ? menu.addAction(QStringLiteral("Why this score")) : nullptr;
+            QAction* whySold = game ? menu.addAction(QStringLiteral("Why it sold")) : nullptr;
+            QAction* chosen = menu.exec(list->viewport()->mapToGlobal(at));
+            if (chosen && chosen == whyScore) openWhyScoreOfProduct(this, game_, slot);
+            if (chosen && chosen == whySold) openWhySales(this, game_, slot);
+            if (chosen && chosen == release) releaseListedProduct(slot);
+            if (chosen && chosen == screen) emit productRequested(slot);
+        });
+    }
     productsBody->addWidget(productTabs_);
     products->setMinimumHeight(120);
     col->addWidget(products, 2);
     return box;
+}
+
+void TForm_main::showProductPanel(int slot, QPoint at) {
+    if (busy_ || coverVisible()) return;
+    ProductPanel panel;
+    if (!productPanel(game_, slot, panel)) return;
+    if (!productCard_) {
+        productCard_ = new ProductCard(centralWidget());
+        connect(productCard_, &ProductCard::releaseRequested, this, &TForm_main::releaseListedProduct);
+        connect(productCard_, &ProductCard::productScreenRequested, this, [this](int k) {
+            if (!busy_ && !coverVisible()) emit productRequested(k);
+        });
+    }
+    productCard_->showPanel(panel, at);
+}
+
+void TForm_main::releaseListedProduct(int slot) {
+    if (busy_ || coverVisible() || game_.gameOver) return;
+    const std::string refusal = releaseProduct(game_, player_, slot);
+    if (!refusal.empty()) player_.messageBox("Release Product", refusal, false);
+    refresh();
+}
+
+void TForm_main::refreshProductCard() {
+    if (!productCard_ || productCard_->isHidden()) return;
+    ProductPanel panel;
+    const bool found = productPanel(game_, productCard_->slot(), panel);
+    productCard_->update(panel, found);
 }
 
 void TForm_main::refreshWork() {
@@ -174,6 +222,7 @@ void TForm_main::refreshWork() {
         }
     }
     showTaskPanel();
+    refreshProductCard();
 }
 
 void TForm_main::selectTask(int task) {

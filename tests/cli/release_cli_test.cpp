@@ -66,7 +66,10 @@ TEST_F(ReleaseCliTest, QueuedChoicesSignDistributeAndTheReleaseSells) {
     // Total sales after three weeks on sale.
     const std::string line = text.substr(after, text.find('\n', after) - after);
     EXPECT_EQ(line.find(" | 0 | 255"), std::string::npos) << line;
-    EXPECT_NE(text.find("  Product Info\n  Publisher     :"), std::string::npos);
+    EXPECT_NE(text.find("  Product Info\n  Engine        :"), std::string::npos);
+    EXPECT_NE(text.find("\n  Rating :"), std::string::npos);
+    // A line of history per week on sale.
+    EXPECT_NE(text.find(" week(s) on sale\n  week | chart | revenue\n  1 | "), std::string::npos) << text;
 }
 
 TEST_F(ReleaseCliTest, NothingQueuedTakesTheDefaults) {

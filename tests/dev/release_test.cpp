@@ -7,6 +7,7 @@
 
 #include "dev/product_finish.h"
 #include "fakes/recording_player.h"
+#include "hardware/hardware_texts.h"
 #include "hardware/warehouse.h"
 #include "market/market_world.h"
 #include "market/publishers.h"
@@ -144,7 +145,9 @@ TEST_F(ProductReleaseTest, ASignedAndReleasedGameSellsNextWeekAndCashArrives) {
     GameProductPanel panel;
     ASSERT_TRUE(gameProductPanel(g, 1, panel));
     EXPECT_EQ(panel.totalSales, sold.totalSales);
-    EXPECT_EQ(panel.info, "Product Info\r\nPublisher     :Three Soft\r\nPlatform      :Zed\r\nGenre         :Action\r\n\r\n");
+    EXPECT_EQ(panel.info, "Product Info\r\nEngine        :None\r\nPublisher     :Three Soft\r\nPlatform      :Zed\r\n"
+                          "Genre         :Action\r\n\r\nRating :" +
+                              ratingWord(sold.salesScore, true) + "\r\n");
     EXPECT_EQ(productStateText(g, 1), "released");
 }
 

@@ -72,5 +72,56 @@ TEST_F(EngineCliTest, SellEngineNegotiatesAndMakesTheDeal) {
     EXPECT_TRUE(printed("no game 99 in the list"));
 }
 
+TEST_F(EngineCliTest, ProductShowsAnyProductAndPriceSetsAConsole) {
+    Game& g = *s.game;
+    ProductEntry& engine = g.world().products[1];
+    engine.kind = 2;
+    engine.refA = 1;
+    engine.refB = 1;
+    engine.released = 1;
+    ProductEntry& console = g.world().products[2];
+    console.kind = 4;
+    console.refA = 3;
+    g.tables().platforms[3].price = 199;
+    ASSERT_EQ(run("product 1\n"), 0);
+    EXPECT_TRUE(printed("product 1: Engine 1 - Engine (in use)\n  Support cost: 0\n  Licence income: 0\n"));
+    EXPECT_TRUE(printed("  price: NA\n  Product Info\n  Engine score       : 50\n"));
+    EXPECT_TRUE(printed("TForm_product_status: engine\n  Code level  : (1) Very Simple\n"));
+    EXPECT_TRUE(printed("  Upgrade Engine: Core code level 1 to 2; the leader needs programming 2, work 1000\n"));
+    EXPECT_TRUE(printed("  Update Engine: The engine is updated to the maximum at its level\n"));
+    EXPECT_TRUE(printed("  Try to Sell Engine: enabled\n"));
+
+    ASSERT_EQ(run("product 2\nprice 2 abc\nprice 2 10\nprice 2 4500\nprice 1 300\nproduct 9\n"), 0);
+    EXPECT_TRUE(printed("product 2: Gamma - Platform (ready for release)\n"));
+    EXPECT_TRUE(printed("  price: 199\n  production cost: 0\n  Product Info\n  Publisher Deals  \n"));
+    EXPECT_TRUE(printed("  gauge: 0/100\n  ready: release 2 puts it on sale next week\n"));
+    EXPECT_TRUE(printed("price: \"abc\" is not a number; nothing changed\n"));
+    EXPECT_TRUE(printed("price field: 50\nPrice : 50$\nprice field: 3000\nPrice : 3000$\n"));
+    EXPECT_EQ(g.tables().platforms[3].price, 3000);
+    EXPECT_TRUE(printed("product 1: the price of this Engine is not set here"));
+    EXPECT_TRUE(printed("product 9: no product\n"));
+    EXPECT_EQ(run("price 2\n"), 2);
+}
+
+TEST_F(EngineCliTest, AfterALicenceTryTheDevelopersWantFourWeeks) {
+    ProductEntry& engine = s.game->world().products[1];
+    engine.kind = 2;
+    engine.refA = 1;
+    engine.refB = 1;
+    ASSERT_EQ(run("sell-engine 1\n"), 0);
+    EXPECT_TRUE(printed("Try to Sell Engine: 0 game(s)\n"));
+    // The same week the open screen is used again, without a new draw.
+    ASSERT_EQ(run("sell-engine 1\n"), 0);
+    EXPECT_TRUE(printed("Try to Sell Engine: 0 game(s)\n"));
+    s.game->currentWeek += 1;
+    ASSERT_EQ(run("sell-engine 1\nproduct 1\n"), 0);
+    EXPECT_TRUE(printed("sell-engine: refused: Try to Sell Engine | The developers take up licence talks again in 4 "
+                        "week(s)\n"));
+    EXPECT_TRUE(printed("  Try to Sell Engine: disabled (The developers take up licence talks again in 4 week(s))\n"));
+    s.game->session.engineSaleWait = 0;
+    ASSERT_EQ(run("sell-engine 1\n"), 0);
+    EXPECT_TRUE(printed("Try to Sell Engine: 0 game(s)\n"));
+}
+
 }  // namespace
 }  // namespace cw::cli

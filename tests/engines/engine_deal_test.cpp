@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "dev/dev_world.h"
+#include "engines/engine_deal_screen.h"
 #include "fakes/recording_player.h"
 #include "sim/tasks.h"
 
@@ -107,6 +108,67 @@ TEST_F(EngineDealTest, SuggestedTermsAndTheSupportTask) {
     EXPECT_EQ(t.engine.licenceIncome, 50000);
     EXPECT_TRUE(game.usesPlayerEngine);
     EXPECT_EQ(game.engineRoyalty, 2);
+}
+
+TEST_F(EngineDealTest, TheDealScreenNegotiatesWithinTheTermsAndListsTheSupportTask) {
+    put(1981, 1, 30, 90);  // previews far above the engine
+    for (int s = 2; s <= 30; ++s) put(1981, s, 30, 40);
+    EngineDealScreen screen(g, 1, 1);  // engine rated 50
+    ASSERT_GE(screen.candidates().size(), 2u);
+    EXPECT_EQ(screen.chart().referenceLine, 50);
+    EXPECT_FALSE(screen.negotiating());
+    EXPECT_FALSE(screen.startNegotiation(99));
+
+    int rejecting = -1, willing = -1;
+    for (std::size_t i = 0; i < screen.candidates().size(); ++i)
+        (screen.candidates()[i].previewScore == 90 ? rejecting : willing) = static_cast<int>(i);
+    if (rejecting >= 0) {
+        EXPECT_FALSE(screen.startNegotiation(rejecting));
+        EXPECT_EQ(screen.answer(), "We are not interrested");
+        EXPECT_FALSE(screen.canMakeDeal());
+    }
+    ASSERT_TRUE(screen.startNegotiation(willing));
+    EXPECT_EQ(screen.answer(), "What is you offer ?");
+    const std::vector<std::string> lines = screen.dealLines();
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[2], "Game Preview score : Poor (1/10)");
+    EXPECT_EQ(lines[3], "Game release date  : 30/1981");
+
+    screen.setPrice(3000);
+    EXPECT_EQ(screen.price(), 10000);
+    screen.setPrice(2000000);
+    EXPECT_EQ(screen.price(), 1000000);
+    screen.setRoyalty(12);
+    EXPECT_EQ(screen.royalty(), 10);
+    screen.setWeeks(10);
+    EXPECT_EQ(screen.weeks(), 26);
+    EXPECT_FALSE(screen.suggest());
+    EXPECT_EQ(screen.answer(), "Not on these terms");
+    screen.setPrice(10000);
+    screen.setRoyalty(0);
+    screen.setWeeks(78);
+    ASSERT_TRUE(screen.suggest());
+    EXPECT_EQ(screen.answer(), "Great, lets make the deal.");
+    EXPECT_TRUE(screen.canMakeDeal());
+    screen.setWeeks(82);  // every change asks for a new suggestion
+    EXPECT_FALSE(screen.canMakeDeal());
+    ASSERT_TRUE(screen.suggest());
+
+    const std::size_t before = screen.candidates().size();
+    p.staffPicks = {5};
+    int ti = 0;
+    ASSERT_FALSE(screen.makeDeal(p, &ti));
+    EXPECT_EQ(screen.candidates().size(), before - 1);
+    EXPECT_FALSE(screen.negotiating());
+    const auto support = screen.supportTasks();
+    ASSERT_EQ(support.size(), 1u);
+    EXPECT_EQ(support[0].task, ti);
+    EXPECT_EQ(support[0].weeksLeft, 82);
+    EXPECT_EQ(support[0].price, 10000);
+    const auto licensed = screen.licensedGames();
+    ASSERT_EQ(licensed.size(), 1u);
+    EXPECT_EQ(licensed[0].royalty, 0);
+    EXPECT_EQ(licensed[0].released, "30/1981");
 }
 
 }  // namespace

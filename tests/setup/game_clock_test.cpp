@@ -118,6 +118,20 @@ TEST_F(GameClockTest, FastForwardStopsOnRequestAfterTheWeekInPlay) {
     EXPECT_FALSE(g.session.fastForward);
 }
 
+TEST_F(GameClockTest, TheLicenceWaitCountsDownEveryWeekPlayedAndStopsAtZero) {
+    g.session.engineSaleWait = 4;
+    nextWeek(g, p);
+    EXPECT_EQ(g.session.engineSaleWait, 3);
+    // A fast forward of two weeks counts both weeks, not the one turn.
+    startFastForward(g, p, 2);
+    EXPECT_EQ(g.currentWeek, 4);
+    EXPECT_EQ(g.session.engineSaleWait, 1);
+    startFastForward(g, p, 3);
+    EXPECT_EQ(g.session.engineSaleWait, 0);
+    nextWeek(g, p);
+    EXPECT_EQ(g.session.engineSaleWait, 0);
+}
+
 TEST_F(GameClockTest, EndGameAsksAndEndsOnlyOnYes) {
     p.buttonAnswers = {false, true};
     EXPECT_FALSE(endGameFromMenu(g, p));

@@ -302,7 +302,10 @@ TEST(MainScreenProducts, OwnGamesWithTheirScoreAndEngines) {
     EXPECT_EQ(m.games[0].slot, game);
     EXPECT_EQ(m.games[0].name, "Space Duel  (score 61) - " + productStateText(g, game));
     ASSERT_EQ(m.engines.size(), 1u);
-    EXPECT_EQ(m.engines[0].name, "Apple II Action  (rating 12)");
+    EXPECT_EQ(m.engines[0].name, "Apple II Action  (score 12/150)");
+    g.tables().platforms[1].name = "Apple II";
+    g.tables().genres[5].name = "Action";
+    EXPECT_EQ(buildMainScreenModel(g).engines[0].name, "Apple II Action - Apple II, Action  (score 12/150)");
 }
 
 }  // namespace
