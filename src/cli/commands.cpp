@@ -17,6 +17,7 @@ void registerCommands(CommandTable& table) {
     registerMarketCommands(table);
     registerFinanceCommands(table);
     registerReleaseCommands(table);
+    registerReviewCommands(table);
 }
 
 }  // namespace cw::cli

@@ -30,6 +30,7 @@ void registerStaffCommands(CommandTable& table);    // staff, employee, assign, 
 void registerTaskCommands(CommandTable& table);     // tasks, task
 void registerMarketCommands(CommandTable& table);   // titles, title, companies
 void registerFinanceCommands(CommandTable& table);
+void registerReviewCommands(CommandTable& table);   // review, preview
 void registerReleaseCommands(CommandTable& table);  // publishers, sign, products, product, release, distribute  // bank, borrow, repay, exchange, issue-shares, buy-shares, board
 
 // What a modal screen the game opens shows, as transcript lines.

@@ -4,6 +4,7 @@
 
 #include "dev/game_project.h"
 #include "market/publishers.h"
+#include "market/reviews.h"
 #include "people/staff_management.h"
 #include "sim/game_quality.h"
 #include "sim/task_calculators.h"
@@ -148,7 +149,7 @@ std::vector<ProjectButton> ProjectScreen::buttons() const {
         {"Advertising", false, "Advertising comes with the publishers of a later version"},
         {"Assign employees to this task", true, {}},
         {"Details", false, "The project status comes with the release of finished products"},
-        {"Preview game", false, "Previews come with the game reviews of a later version"},
+        {"Preview game", true, {}},
         {"Close", true, {}},
     };
 }
@@ -159,6 +160,10 @@ void ProjectScreen::publisherDeals(Player& p) {
 
 void ProjectScreen::assignEmployees(Player& p) {
     if (valid()) cw::assignEmployees(g_, p, task_);
+}
+
+void ProjectScreen::previewGame(Player& p) {
+    if (valid()) RequestPreview(g_, p, task_);
 }
 
 std::vector<std::string> ProjectScreen::describe() const {

@@ -69,6 +69,8 @@ public:
     // "Publisher deals": the publisher list for this game.
     void publisherDeals(Player& p);
     void assignEmployees(Player& p);
+    // "Preview game": the paid preview of the game as it stands.
+    void previewGame(Player& p);
 
     // The whole screen as lines of text, for the headless driver.
     std::vector<std::string> describe() const;

@@ -65,6 +65,8 @@ public:
     // the chosen study.
     void openSelectedProject();
     void intensifySelectedStudy();
+    // "Review" on a game of the product list: its review again.
+    void showProductReview(int product);
 
 public slots:
     void nextWeekClicked();

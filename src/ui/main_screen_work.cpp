@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "dev/release.h"
+#include "market/reviews.h"
 #include "people/staff_management.h"
 #include "sim/task_panel.h"
 #include "state/game.h"
@@ -127,14 +128,20 @@ QWidget* TForm_main::buildWorkPanel() {
         productLists_[i]->setFocusPolicy(Qt::NoFocus);
         productTabs_->addTab(productLists_[i], tabNames[i]);
     }
-    // "Release Product" on a ready game of the list.
+    // "Release Product" on a ready game of the list; "Review" reads its review again.
     productLists_[0]->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(productLists_[0], &QListWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         QListWidgetItem* item = productLists_[0]->itemAt(at);
         if (!item || item->data(Qt::UserRole).toInt() == 0) return;
         QMenu menu(this);
         QAction* release = menu.addAction(QStringLiteral("Release Product"));
-        if (menu.exec(productLists_[0]->viewport()->mapToGlobal(at)) != release) return;
+        QAction* review = menu.addAction(QStringLiteral("Review"));
+        QAction* chosen = menu.exec(productLists_[0]->viewport()->mapToGlobal(at));
+        if (chosen == review) {
+            showProductReview(item->data(Qt::UserRole).toInt());
+            return;
+        }
+        if (chosen != release) return;
         const std::string refusal = releaseProduct(game_, player_, item->data(Qt::UserRole).toInt());
         if (!refusal.empty()) player_.messageBox("Release Product", refusal, false);
         refresh();
@@ -214,6 +221,11 @@ void TForm_main::openSelectedProject() {
     if (busy_ || coverVisible()) return;
     if (!taskPanel(game_, selectedTask_).isGame) return;
     emit projectRequested(selectedTask_);
+}
+
+void TForm_main::showProductReview(int product) {
+    Review review;
+    if (productReview(game_, product, review)) player_.showReview(review);
 }
 
 void TForm_main::intensifySelectedStudy() {
