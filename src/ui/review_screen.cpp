@@ -7,7 +7,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScrollArea>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -26,7 +25,7 @@ QFrame#magazinePage QLabel { color: #231f1a; background: transparent; }
 QLabel#masthead { font-family: "DejaVu Serif"; font-size: 13pt; font-weight: bold; letter-spacing: 4px;
   color: #a32a22; }
 QLabel#mastheadIssue { font-size: 8pt; color: #7a6f5c; letter-spacing: 1px; }
-QLabel#kindTag { background: #a32a22; color: #fff8ec; font-size: 8pt; font-weight: bold; letter-spacing: 2px;
+QFrame#magazinePage QLabel#kindTag { background: #a32a22; color: #fff8ec; font-size: 8pt; font-weight: bold; letter-spacing: 2px;
   padding: 3px 9px; border-radius: 2px; }
 QFrame#pageRule { background: #a32a22; border: none; min-height: 3px; max-height: 3px; }
 QFrame#thinRule { background: #cfc4aa; border: none; min-height: 1px; max-height: 1px; }
@@ -34,12 +33,11 @@ QLabel#headline { font-family: "DejaVu Serif"; font-size: 24pt; font-weight: bol
 QLabel#standfirst { font-size: 9pt; font-weight: bold; letter-spacing: 2px; color: #7a6f5c; }
 QLabel#introduction { font-family: "DejaVu Serif"; font-size: 11pt; font-style: italic; font-weight: bold;
   color: #2f2a23; }
-QLabel#article { font-family: "DejaVu Serif"; font-size: 10pt; color: #231f1a; }
+QLabel#article { font-family: "DejaVu Serif"; font-size: 11pt; color: #231f1a; }
 QLabel#byline { font-family: "DejaVu Serif"; font-size: 9pt; font-style: italic; color: #6b604d; }
-QScrollArea#articleScroll, QScrollArea#articleScroll > QWidget > QWidget { background: transparent; border: none; }
 QFrame#scoreBox { background: #efe8d6; border: 1px solid #cfc4aa; border-top: 3px solid #231f1a; }
 QLabel#scoreTitle { font-size: 9pt; font-weight: bold; letter-spacing: 3px; color: #231f1a; }
-QLabel#overallBadge { font-family: "DejaVu Serif"; font-size: 30pt; font-weight: bold; color: #fff8ec;
+QFrame#magazinePage QLabel#overallBadge { font-family: "DejaVu Serif"; font-size: 30pt; font-weight: bold; color: #fff8ec;
   background: qradialgradient(cx:0.5, cy:0.4, radius:0.7, fx:0.5, fy:0.3, stop:0 #c23a30, stop:1 #8a2019);
   border: 3px solid #f2c14e; border-radius: 44px; min-width: 88px; max-width: 88px; min-height: 88px;
   max-height: 88px; }
@@ -66,7 +64,7 @@ QString reviewArticleHtml(const std::string& text) {
     // the rest of the article.
     static const QRegularExpression dots(QStringLiteral("(\\.[. ]*\\.)"));
     html.replace(dots, QStringLiteral("<span style=\"color:#b9ad92; letter-spacing:1px;\">\\1</span>"));
-    return html;
+    return QStringLiteral("<div style=\"line-height:145%;\">") + html + QStringLiteral("</div>");
 }
 
 TForm_preview::TForm_preview(const Review& review, QWidget* parent) : QDialog(parent) {
@@ -74,8 +72,8 @@ TForm_preview::TForm_preview(const Review& review, QWidget* parent) : QDialog(pa
     setWindowTitle(QStringLiteral("Review"));
     setModal(true);
     setStyleSheet(QString::fromLatin1(kReviewStyle));
-    setMinimumSize(820, 580);
-    resize(900, 640);
+    setMinimumSize(900, 640);
+    resize(960, 660);
 
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 12);
@@ -121,12 +119,8 @@ TForm_preview::TForm_preview(const Review& review, QWidget* parent) : QDialog(pa
     auto* columns = new QHBoxLayout;
     columns->setSpacing(26);
 
-    auto* scroll = new QScrollArea(page);
-    scroll->setObjectName(QStringLiteral("articleScroll"));
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* article = new QWidget(scroll);
+    // The article is a few paragraphs at most: it fits the page as it stands.
+    auto* article = new QWidget(page);
     auto* text = new QVBoxLayout(article);
     text->setContentsMargins(0, 0, 6, 0);
     text->setSpacing(12);
@@ -147,8 +141,7 @@ TForm_preview::TForm_preview(const Review& review, QWidget* parent) : QDialog(pa
     byline_->setObjectName(QStringLiteral("byline"));
     text->addWidget(byline_);
     text->addStretch(1);
-    scroll->setWidget(article);
-    columns->addWidget(scroll, 1);
+    columns->addWidget(article, 1);
 
     auto* box = new QFrame(page);
     box->setObjectName(QStringLiteral("scoreBox"));
