@@ -97,18 +97,6 @@ TEST(ReviewPhrases, ADifferenceOutsideEveryRangeGivesTheAspectNameAlone) {
     EXPECT_EQ(rng.seed, after(99, 2 + 2 * 3));
 }
 
-TEST(ReviewPhrases, VerdictsDrawTheSpreadFirstThenThePhraseSet) {
-    Random rng;
-    rng.seed = 1234;
-    Random ref = rng;
-    const i32 b = 40 - 40 + ref.randomInt(10) - 5;
-    const i32 r = ref.randomInt(20);
-    EXPECT_EQ(verdictB("Gameplay", 40, 40, rng), std::string("Gameplay") + verdictBPhrase(b, r));
-    const i32 a = 95 - 90 + ref.randomInt(15) - 7;
-    EXPECT_EQ(verdictA("Overall game opinion", 95, 90, rng), std::string("Overall game opinion") + verdictAPhrase(a));
-    EXPECT_EQ(rng.seed, ref.seed);
-}
-
 TEST(ReviewIntroductions, ChosenByOverallWithNoneBelowZeroOrAbove210) {
     EXPECT_EQ(introductionList(-1), -1);
     EXPECT_EQ(introductionList(0), 0);
@@ -394,22 +382,6 @@ TEST_F(ReviewGameTest, APreviewAsksThenShowsAndTheWorkLeftGrowsByThreePercent) {
     EXPECT_EQ(t().game.reviewScore, before.reviewScore);
     EXPECT_EQ(t().game.qualityGameplay, before.qualityGameplay);
     EXPECT_TRUE(g.session.reviewSeeds.empty());
-}
-
-TEST(ReviewLines, HeaderTextBarsAndByline) {
-    Review r;
-    r.title = "Quest";
-    r.genreName = "Action";
-    r.platformName = "Alpha";
-    r.introduction = "PREVIEW\r\n\r\nIntro.";
-    r.body = "....Gameplay is good\r\nmore";
-    r.bars = {ReviewBar{"Gameplay :", 50}, ReviewBar{"Graphics :", 40}, ReviewBar{"Sound :", 77},
-              ReviewBar{"Replayability:", 1}, ReviewBar{"Overall", 104}};
-    r.byline = "written by Linda Pike ";
-    EXPECT_EQ(reviewLines(r), (std::vector<std::string>{"Quest | Action | Alpha", "PREVIEW", "", "Intro.",
-                                                        "....Gameplay is good", "more", "Gameplay : 50",
-                                                        "Graphics : 40", "Sound : 77", "Replayability: 1",
-                                                        "Overall 100", "written by Linda Pike "}));
 }
 
 }  // namespace
