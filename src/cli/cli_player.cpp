@@ -4,6 +4,7 @@
 
 #include "cli/driver.h"
 #include "cli/script.h"
+#include "market/reviews.h"
 #include "people/staff_screen.h"
 
 namespace cw::cli {
@@ -149,6 +150,12 @@ int CliPlayer::chooseAutoTeam(const AutoTeamOffer& offer) {
     if (button > 0) out_ << " (" << count << ')';
     out_ << '\n';
     return count;
+}
+
+void CliPlayer::showReview(const Review& review) {
+    out_ << "[screen] TForm_preview: Review\n";
+    for (const std::string& line : reviewLines(review)) out_ << "  " << line << '\n';
+    out_ << "[screen] TForm_preview -> closed\n";
 }
 
 }  // namespace cw::cli

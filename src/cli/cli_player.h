@@ -63,6 +63,9 @@ public:
     // leader takes the number the box shows; "N": he takes N; "max": as many
     // as he can manage.
     int chooseAutoTeam(const AutoTeamOffer& offer) override;
+    // The review screen prints its header, text, bars and byline; it has
+    // only "Close", so it takes no answer.
+    void showReview(const Review& review) override;
 
 private:
     bool nextButton(bool twoButtons, const char* first, const char* second, std::string& label);

@@ -20,6 +20,7 @@ void registerCommands(CommandTable& table) {
     registerPostMortemCommands(table);
     registerAutoplayCommands(table);
     registerProductCommands(table);
+    registerReviewCommands(table);
 }
 
 }  // namespace cw::cli

@@ -34,6 +34,7 @@ void registerPostMortemCommands(CommandTable& table);  // why-score, why-sales
 void registerReleaseCommands(CommandTable& table);  // publishers, sign, products, release, distribute
 void registerAutoplayCommands(CommandTable& table);  // autoplay
 void registerProductCommands(CommandTable& table);  // product, price, budget-price
+void registerReviewCommands(CommandTable& table);   // review, preview
 
 // What a modal screen the game opens shows, as transcript lines.
 void printModalScreen(Session& s, ScreenId screen, std::ostream& out);

@@ -6,6 +6,7 @@
 #include "dev/product_finish.h"
 #include "market/advertising.h"
 #include "market/publishers.h"
+#include "market/reviews.h"
 #include "people/staff_management.h"
 #include "sim/game_quality.h"
 #include "sim/task_calculators.h"
@@ -150,7 +151,7 @@ std::vector<ProjectButton> ProjectScreen::buttons() const {
         {"Advertising", true, {}},
         {"Assign employees to this task", true, {}},
         {"Details", true, {}},
-        {"Preview game", false, "Previews come with the game reviews of a later version"},
+        {"Preview game", true, {}},
         {"Close", true, {}},
     };
 }
@@ -169,6 +170,10 @@ void ProjectScreen::details(Player& p) {
 
 void ProjectScreen::assignEmployees(Player& p) {
     if (valid()) cw::assignEmployees(g_, p, task_);
+}
+
+void ProjectScreen::previewGame(Player& p) {
+    if (valid()) RequestPreview(g_, p, task_);
 }
 
 std::vector<std::string> ProjectScreen::describe() const {

@@ -73,6 +73,8 @@ public:
     // status dialog.
     void advertising(Player& p);
     void details(Player& p);
+    // "Preview game": the paid preview of the game as it stands.
+    void previewGame(Player& p);
 
     // The whole screen as lines of text, for the headless driver.
     std::vector<std::string> describe() const;

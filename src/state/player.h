@@ -26,6 +26,7 @@ enum class ScreenId {
 const char* screenName(ScreenId id);
 
 class StaffScreen;  // people/staff_screen.h: the "Manage Employees" screen's model
+struct Review;      // market/reviews.h: a magazine review of one of the player's games
 
 // The dialog in which a new team manager may pick his own team of idle
 // employees.
@@ -92,6 +93,8 @@ public:
     // The team manager's offer to pick his own team: how many idle
     // employees he should take, 0..capacity (0 when the player declines).
     virtual int chooseAutoTeam(const AutoTeamOffer& offer) = 0;
+    // The review screen ("Review"); returns when the player closed it.
+    virtual void showReview(const Review& review) = 0;
 };
 
 // A player that sees nothing and always takes the first button; useful for
@@ -114,6 +117,7 @@ public:
     void setChristmasBanner(std::string_view) override {}
     void chooseStaff(StaffScreen&) override {}
     int chooseAutoTeam(const AutoTeamOffer&) override { return 0; }
+    void showReview(const Review&) override {}
 };
 
 }  // namespace cw

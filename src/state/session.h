@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -98,6 +99,11 @@ struct Session {
     std::int32_t finalScore = 0;
     std::int32_t previousHighScore = 0;
     bool endScreenShown = false;
+
+    // The generator's state each finished game's review was written from,
+    // by the review's inputs: reading the review again writes the same text
+    // from a copy, and the game's own sequence is not touched.
+    std::map<std::string, std::uint32_t> reviewSeeds;
 };
 
 }  // namespace cw

@@ -71,6 +71,8 @@ public:
     void showProductPanel(int slot, QPoint at);
     void releaseListedProduct(int slot);
     ProductCard* productCard() const { return productCard_; }
+    // "Review" on a game of the product list: its review again.
+    void showProductReview(int product);
 
 public slots:
     void nextWeekClicked();

@@ -16,6 +16,7 @@
 
 #include "dev/product_panel.h"
 #include "dev/release.h"
+#include "market/reviews.h"
 #include "people/staff_management.h"
 #include "sim/task_panel.h"
 #include "state/game.h"
@@ -131,7 +132,8 @@ QWidget* TForm_main::buildWorkPanel() {
         productTabs_->addTab(productLists_[i], tabNames[i]);
     }
     // A click shows the product's panel, a double click its product screen;
-    // the context menu has both ways and the release of a ready product.
+    // the context menu has both ways, the release of a ready product and,
+    // for a game, its review and post-mortem.
     for (int i = 0; i < 3; ++i) {
         QListWidget* list = productLists_[i];
         list->setToolTip(QStringLiteral("Click a product for its panel, double-click for its product screen"));
@@ -158,9 +160,11 @@ QWidget* TForm_main::buildWorkPanel() {
             const bool game = panel.kind == ProductGame;
             QAction* whyScore = game ? menu.addAction(QStringLiteral("Why this score")) : nullptr;
             QAction* whySold = game ? menu.addAction(QStringLiteral("Why it sold")) : nullptr;
+            QAction* review = game ? menu.addAction(QStringLiteral("Review")) : nullptr;
             QAction* chosen = menu.exec(list->viewport()->mapToGlobal(at));
             if (chosen && chosen == whyScore) openWhyScoreOfProduct(this, game_, slot);
             if (chosen && chosen == whySold) openWhySales(this, game_, slot);
+            if (chosen && chosen == review) showProductReview(slot);
             if (chosen && chosen == release) releaseListedProduct(slot);
             if (chosen && chosen == screen) emit productRequested(slot);
         });
@@ -269,6 +273,11 @@ void TForm_main::openSelectedProject() {
     if (busy_ || coverVisible()) return;
     if (!taskPanel(game_, selectedTask_).isGame) return;
     emit projectRequested(selectedTask_);
+}
+
+void TForm_main::showProductReview(int product) {
+    Review review;
+    if (productReview(game_, product, review)) player_.showReview(review);
 }
 
 void TForm_main::intensifySelectedStudy() {

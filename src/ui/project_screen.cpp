@@ -195,6 +195,11 @@ TDevelopment::TDevelopment(Game& g, Player& p, QWidget* parent) : QDialog(parent
         screen.assignEmployees(player_);
         refresh();
     });
+    connect(buttons_[4], &QPushButton::clicked, this, [this] {
+        ProjectScreen screen(game_, task_);
+        screen.previewGame(player_);
+        refresh();
+    });
     connect(buttons_[5], &QPushButton::clicked, this, &QDialog::reject);
     root->addLayout(buttons);
     showTask(0);

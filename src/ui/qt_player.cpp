@@ -25,6 +25,7 @@
 #include "ui/progress_window.h"
 #include "ui/project_status_screen.h"
 #include "ui/release_screens.h"
+#include "ui/review_screen.h"
 #include "ui/staff_dialogs.h"
 #include "ui/staff_screen.h"
 
@@ -170,6 +171,11 @@ int QtPlayer::chooseAutoTeam(const AutoTeamOffer& offer) {
     Tform_leaderchoose dialog(offer, dialogParent());
     dialog.exec();
     return dialog.count();
+}
+
+void QtPlayer::showReview(const Review& review) {
+    TForm_preview screen(review, dialogParent());
+    screen.exec();
 }
 
 }  // namespace cw::ui

@@ -45,6 +45,7 @@ public:
     void setChristmasBanner(std::string_view text) override;
     void chooseStaff(StaffScreen& screen) override;
     int chooseAutoTeam(const AutoTeamOffer& offer) override;
+    void showReview(const Review& review) override;
 
     // The answer a dialog closed without a button repeats.
     bool lastDialogAnswer() const { return lastDialogAnswer_; }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "market/reviews.h"
 #include "people/staff_screen.h"
 #include "state/player.h"
 
@@ -30,6 +31,8 @@ public:
     // The team dialog's answers (0..capacity); 0, the first button, when empty.
     std::deque<int> autoTeamAnswers;
     int refreshes = 0;
+    // Every review shown, in order (each also recorded as a "review" call).
+    std::vector<Review> reviews;
 
     void notify(std::string_view title, std::string_view text, int ms) override {
         calls.push_back({"notify", std::string(title), std::string(text), ms});
@@ -76,6 +79,11 @@ public:
         const int n = autoTeamAnswers.front();
         autoTeamAnswers.pop_front();
         return n;
+    }
+
+    void showReview(const Review& review) override {
+        calls.push_back({"review", review.title, review.introduction});
+        reviews.push_back(review);
     }
 
     // The calls of one kind, in order.

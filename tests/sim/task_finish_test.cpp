@@ -110,8 +110,11 @@ TEST(FinishGame, TheTeamLearnsGenreAndPlatformByDraw) {
     const bool genre = replica.randomInt(10) > 3;
     const bool platform = replica.randomInt(10) > 3;
     replica.randomInt(10), replica.randomInt(10);  // Cy
+    // The review: its sentence, the verdicts, the bars and the byline.
+    for (int i = 0; i < 13; ++i) replica.randomInt(1);
     advanceTasks(w.g, w.p);
     EXPECT_EQ(w.g.rng.seed, replica.seed);
+    EXPECT_EQ(w.p.only("review").size(), 1u);
     EXPECT_EQ(w.person(2).genreExperience, genre ? 1 : 0);
     EXPECT_EQ(w.person(2).platformExperience, platform ? 1 : 0);
     EXPECT_EQ(w.person(3).genreExperience, 0);
