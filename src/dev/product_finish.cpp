@@ -132,6 +132,7 @@ ProjectStatusDialog projectStatusDialog(const Game& g, int task) {
     d.values[5] = std::to_string(t->platform.unitStock);
     d.values[6] = std::to_string(freeStorage(g)) + "/" + std::to_string(storageCapacity(g));
     if (t->taskType == kTaskGame) {
+        d.game = true;
         d.platformsText = std::string("Will be developed for the following platforms :") + kCrLf;
         for (int platform : chosenPlatforms(*t))
             if (g.tables().platforms.inRange(platform))

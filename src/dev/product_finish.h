@@ -30,6 +30,7 @@ struct ProjectStatusDialog {
 
     int task = 0;
     bool console = false;  // a console in new development
+    bool game = false;     // a game project: its score can be taken apart
     // The label values, in the order of kLabels.
     std::array<std::string, 7> values;
     // A game task: the platforms it is developed for.

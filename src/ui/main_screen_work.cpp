@@ -25,6 +25,7 @@
 #include "ui/post_mortem_screens.h"
 #include "ui/product_card.h"
 #include "ui/qt_player.h"
+#include "ui/review_screen.h"
 
 namespace cw::ui {
 
@@ -185,6 +186,9 @@ void TForm_main::showProductPanel(int slot, QPoint at) {
         connect(productCard_, &ProductCard::productScreenRequested, this, [this](int k) {
             if (!busy_ && !coverVisible()) emit productRequested(k);
         });
+        connect(productCard_, &ProductCard::whyScoreRequested, this,
+                [this](int k) { openWhyScoreOfProduct(this, game_, k); });
+        connect(productCard_, &ProductCard::whySalesRequested, this, [this](int k) { openWhySales(this, game_, k); });
     }
     productCard_->showPanel(panel, at);
 }
@@ -277,7 +281,17 @@ void TForm_main::openSelectedProject() {
 
 void TForm_main::showProductReview(int product) {
     Review review;
-    if (productReview(game_, product, review)) player_.showReview(review);
+    if (!productReview(game_, product, review)) return;
+    // The post-mortem opens over the main screen once the review is closed:
+    // opened over the modal review it would close with it.
+    bool whyScore = false;
+    TForm_preview screen(review, this);
+    screen.offerWhyScore([&screen, &whyScore] {
+        whyScore = true;
+        screen.accept();
+    });
+    screen.exec();
+    if (whyScore) openWhyScoreOfProduct(this, game_, product);
 }
 
 void TForm_main::intensifySelectedStudy() {

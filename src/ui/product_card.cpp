@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "setup/main_screen_model.h"
+#include "state/shared_ops.h"
 #include "ui/app_style.h"
 #include "ui/main_screen_parts.h"
 #include "ui/qt_player.h"
@@ -90,6 +91,21 @@ ProductCard::ProductCard(QWidget* parent) : QFrame(parent) {
     buttons->addWidget(screen_);
     buttons->addStretch(1);
     body->addLayout(buttons);
+    // A game's post-mortem sits on its own line: beside the two main buttons
+    // the card would have to be wider than the list it stands over.
+    auto* why = new QHBoxLayout;
+    whyScore_ = new QPushButton(QStringLiteral("Why this score"), panel);
+    whyScore_->setObjectName(QStringLiteral("productWhyScoreButton"));
+    whyScore_->setFocusPolicy(Qt::NoFocus);
+    connect(whyScore_, &QPushButton::clicked, this, [this] { emit whyScoreRequested(slot_); });
+    whySales_ = new QPushButton(QStringLiteral("Why it sold"), panel);
+    whySales_->setObjectName(QStringLiteral("productWhySalesButton"));
+    whySales_->setFocusPolicy(Qt::NoFocus);
+    connect(whySales_, &QPushButton::clicked, this, [this] { emit whySalesRequested(slot_); });
+    why->addWidget(whyScore_);
+    why->addWidget(whySales_);
+    why->addStretch(1);
+    body->addLayout(why);
 
     auto* shadow = new QGraphicsDropShadowEffect(this);
     shadow->setBlurRadius(28);
@@ -125,6 +141,9 @@ void ProductCard::fill(const ProductPanel& p) {
     gauge_->setVisible(p.gauge >= 0);
     gauge_->setValue(std::max(p.gauge, 0));
     release_->setVisible(p.canRelease);
+    whyScore_->setVisible(p.kind == ProductGame);
+    // A game not yet on sale has no sales week to take apart.
+    whySales_->setVisible(p.kind == ProductGame && !p.canRelease);
     release_->setText(p.kind == 1 ? QStringLiteral("Release Product") : QStringLiteral("Release Product"));
 }
 

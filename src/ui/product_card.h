@@ -28,10 +28,14 @@ public:
     int slot() const { return slot_; }
     QPushButton* releaseButton() const { return release_; }
     QPushButton* screenButton() const { return screen_; }
+    QPushButton* whyScoreButton() const { return whyScore_; }
+    QPushButton* whySalesButton() const { return whySales_; }
 
 signals:
     void releaseRequested(int slot);
     void productScreenRequested(int slot);
+    void whyScoreRequested(int slot);
+    void whySalesRequested(int slot);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -50,6 +54,8 @@ private:
     QProgressBar* gauge_ = nullptr;
     QPushButton* release_ = nullptr;
     QPushButton* screen_ = nullptr;
+    QPushButton* whyScore_ = nullptr;
+    QPushButton* whySales_ = nullptr;
 };
 
 }  // namespace cw::ui

@@ -11,6 +11,7 @@
 #include "state/game.h"
 #include "ui/app_style.h"
 #include "ui/painted_icons.h"
+#include "ui/post_mortem_screens.h"
 #include "ui/qt_player.h"
 #include "ui/shared_widgets.h"
 
@@ -83,8 +84,22 @@ TForm_project_finished::TForm_project_finished(Game& g, Player& p, int task, QWi
     setButtonRole(finish_, "action");
     connect(improve_, &QPushButton::clicked, this, &TForm_project_finished::improve);
     connect(finish_, &QPushButton::clicked, this, &TForm_project_finished::finish);
+    whyScore_ = new QPushButton(QStringLiteral("Why this score"), this);
+    whyScore_->setObjectName(QStringLiteral("Button_whyscore"));
+    whyScore_->setAutoDefault(false);
+    whyScore_->setToolTip(QStringLiteral("The score the game would get if it were finished now, taken apart"));
+    // The dialog closes first: a post-mortem opened over a modal dialog would
+    // vanish with it.
+    connect(whyScore_, &QPushButton::clicked, this, [this] {
+        QWidget* host = parentWidget();
+        Game& g = g_;
+        const int task = task_;
+        accept();
+        openWhyScoreOfTask(host, g, task);
+    });
     buttons->addWidget(improve_);
     buttons->addWidget(finish_);
+    buttons->addWidget(whyScore_);
     buttons->addStretch(1);
     buttons->addWidget(makeCloseButton(this, this));
     body->addLayout(buttons);
@@ -98,6 +113,7 @@ void TForm_project_finished::refresh() {
     for (std::size_t i = 0; i < values_.size(); ++i) values_[i]->setText(qs(d.values[i]));
     platforms_->setText(gameText(d.platformsText));
     platforms_->setVisible(!d.platformsText.empty());
+    whyScore_->setVisible(d.game);
     status_->setText(gameText(d.statusText));
     improve_->setEnabled(d.improveEnabled);
     improve_->setToolTip(qs(d.improveHint));

@@ -32,6 +32,7 @@ public:
     QLabel* statusLabel() const { return status_; }
     QPushButton* improveButton() const { return improve_; }
     QPushButton* finishButton() const { return finish_; }
+    QPushButton* whyScoreButton() const { return whyScore_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -46,6 +47,7 @@ private:
     QLabel* status_ = nullptr;
     QPushButton* improve_ = nullptr;
     QPushButton* finish_ = nullptr;
+    QPushButton* whyScore_ = nullptr;
 };
 
 }  // namespace cw::ui

@@ -196,6 +196,14 @@ TForm_preview::TForm_preview(const Review& review, QWidget* parent) : QDialog(pa
 
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(18, 0, 18, 0);
+    whyScore_ = new QPushButton(QStringLiteral("Why this score"), this);
+    whyScore_->setObjectName(QStringLiteral("Button_whyscore"));
+    whyScore_->setAutoDefault(false);
+    whyScore_->hide();
+    connect(whyScore_, &QPushButton::clicked, this, [this] {
+        if (whyScoreAction_) whyScoreAction_();
+    });
+    buttons->addWidget(whyScore_);
     buttons->addStretch(1);
     close_ = new QPushButton(QStringLiteral("Close"), this);
     close_->setObjectName(QStringLiteral("closeButton"));
@@ -203,6 +211,11 @@ TForm_preview::TForm_preview(const Review& review, QWidget* parent) : QDialog(pa
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
     buttons->addWidget(close_);
     root->addLayout(buttons);
+}
+
+void TForm_preview::offerWhyScore(std::function<void()> action) {
+    whyScoreAction_ = std::move(action);
+    whyScore_->setVisible(static_cast<bool>(whyScoreAction_));
 }
 
 void TForm_preview::showEvent(QShowEvent* event) {

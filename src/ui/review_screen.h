@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 
 #include "market/reviews.h"
 
@@ -28,6 +29,10 @@ public:
     QLabel* barLabel(int bar) const { return barLabels_[static_cast<std::size_t>(bar)]; }
     QProgressBar* bar(int bar) const { return bars_[static_cast<std::size_t>(bar)]; }
     QPushButton* closeButton() const { return close_; }
+    QPushButton* whyScoreButton() const { return whyScore_; }
+    // Shows "Why this score" beside Close; the review of a product the
+    // player reads again can take its score apart.
+    void offerWhyScore(std::function<void()> action);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -42,6 +47,8 @@ private:
     std::array<QLabel*, 5> barLabels_{};
     std::array<QProgressBar*, 5> bars_{};
     QPushButton* close_ = nullptr;
+    QPushButton* whyScore_ = nullptr;
+    std::function<void()> whyScoreAction_;
 };
 
 // The article text as the page sets it: the game's line breaks kept, the

@@ -210,6 +210,9 @@ TEST(ProductPanelOnTheMainScreen, AClickShowsThePanelWithTheReleaseButton) {
     ASSERT_NE(card, nullptr);
     EXPECT_TRUE(card->isVisible());
     EXPECT_TRUE(card->releaseButton()->isVisible());
+    // A ready game can have its score taken apart, not yet its sales.
+    EXPECT_TRUE(card->whyScoreButton()->isVisible());
+    EXPECT_FALSE(card->whySalesButton()->isVisible());
     int asked = 0;
     QObject::connect(&screen, &TForm_main::productRequested, [&](int slot) { asked = slot; });
     card->screenButton()->click();
@@ -227,6 +230,7 @@ TEST(ProductPanelOnTheMainScreen, AClickShowsThePanelWithTheReleaseButton) {
     card->releaseButton()->click();
     EXPECT_TRUE(g.world().products[1].released);
     EXPECT_FALSE(card->releaseButton()->isVisible());
+    EXPECT_TRUE(card->whySalesButton()->isVisible());
 }
 
 }  // namespace

@@ -116,6 +116,7 @@ TEST_F(ReleaseScreens, TheStatusDialogOfAFinishedConsoleImprovesOrFinishesIt) {
         EXPECT_EQ(d.valueLabel(4)->text(), QStringLiteral("up-to-date (910)"));
         EXPECT_TRUE(d.statusLabel()->text().contains(QStringLiteral("has been finished.\nWhat would you like")));
         EXPECT_TRUE(d.platformsLabel()->isHidden());
+        EXPECT_TRUE(d.whyScoreButton()->isHidden());  // a console has no game score
         ASSERT_TRUE(d.improveButton()->isEnabled());
         ASSERT_TRUE(d.finishButton()->isEnabled());
         d.improveButton()->click();
@@ -146,6 +147,7 @@ TEST_F(ReleaseScreens, TheStatusDialogOfAFinishedConsoleImprovesOrFinishesIt) {
               QStringLiteral("Will be developed for the following platforms :\nNova 64 . Zed . "));
     EXPECT_FALSE(d.improveButton()->isEnabled());
     EXPECT_FALSE(d.finishButton()->isEnabled());
+    EXPECT_FALSE(d.whyScoreButton()->isHidden());
 }
 
 }  // namespace

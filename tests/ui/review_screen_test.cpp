@@ -52,6 +52,13 @@ TEST(ReviewScreen, ShowsTheHeaderTextAndBarsAndCloses) {
         EXPECT_EQ(screen.bar(i)->value(), r.bars[static_cast<std::size_t>(i)].position());
     }
     EXPECT_EQ(screen.badgeLabel()->text(), QString::number(r.bars[kBarOverall].position()));
+    // "Why this score" only where the caller can take the score apart.
+    EXPECT_TRUE(screen.whyScoreButton()->isHidden());
+    int asked = 0;
+    screen.offerWhyScore([&asked] { ++asked; });
+    EXPECT_FALSE(screen.whyScoreButton()->isHidden());
+    screen.whyScoreButton()->click();
+    EXPECT_EQ(asked, 1);
 
     screen.show();
     screen.closeButton()->click();
