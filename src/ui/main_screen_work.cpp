@@ -19,6 +19,7 @@
 #include "market/reviews.h"
 #include "people/staff_management.h"
 #include "sim/task_panel.h"
+#include "state/shared_ops.h"
 #include "state/game.h"
 #include "ui/main_screen.h"
 #include "ui/main_screen_parts.h"
