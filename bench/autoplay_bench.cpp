@@ -4,30 +4,19 @@
 // the catalogue shows.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <random>
-
 #include "autoplay/autoplay.h"
+#include "game_folder.h"
 #include "setup/new_game.h"
 
 namespace {
-namespace fs = std::filesystem;
 
 void BM_WholeGameAutoplay(benchmark::State& state) {
-    std::random_device rd;
-    const fs::path dir = fs::temp_directory_path() / ("cw_bench_autoplay_" + std::to_string(rd()));
-    fs::create_directories(dir);
-    std::error_code ec;
-    fs::copy_file(fs::path(CW_BENCH_GAME_DIR) / "data.zip", dir / "data.zip", ec);
-    if (ec) {
-        state.SkipWithError("data.zip is missing from the game folder; build the cw_data target first");
-        fs::remove_all(dir);
-        return;
-    }
+    const cw::bench::GameFolder dir(state, "cw_bench_autoplay");
+    if (!dir.ready()) return;
     cw::AutoplayReport report;
     for (auto _ : state) {
         cw::Game g;
-        g.programFolder = dir.string();
+        g.programFolder = dir.path();
         g.rng.fixedSeed = static_cast<std::uint32_t>(state.range(0));
         cw::SilentPlayer player;
         cw::ReferenceTables ref;
@@ -41,7 +30,6 @@ void BM_WholeGameAutoplay(benchmark::State& state) {
     state.counters["weeks"] = report.weeksPlayed;
     state.counters["endYear"] = report.endYear;
     state.counters["games"] = report.gamesReleased;
-    fs::remove_all(dir, ec);
 }
 BENCHMARK(BM_WholeGameAutoplay)->Arg(3)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 

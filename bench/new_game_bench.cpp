@@ -3,27 +3,16 @@
 // game, behind the progress window.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <random>
-
+#include "game_folder.h"
 #include "setup/new_game.h"
 
 namespace {
-namespace fs = std::filesystem;
 
 void BM_StartNewGame(benchmark::State& state) {
-    std::random_device rd;
-    const fs::path dir = fs::temp_directory_path() / ("cw_bench_newgame_" + std::to_string(rd()));
-    fs::create_directories(dir);
-    std::error_code ec;
-    fs::copy_file(fs::path(CW_BENCH_GAME_DIR) / "data.zip", dir / "data.zip", ec);
-    if (ec) {
-        state.SkipWithError("data.zip is missing from the game folder; build the cw_data target first");
-        fs::remove_all(dir);
-        return;
-    }
+    const cw::bench::GameFolder dir(state, "cw_bench_newgame");
+    if (!dir.ready()) return;
     cw::Game g;
-    g.programFolder = dir.string();
+    g.programFolder = dir.path();
     g.rng.fixedSeed = 1980;
     cw::SilentPlayer player;
     int titles = 0;
@@ -33,7 +22,6 @@ void BM_StartNewGame(benchmark::State& state) {
         titles = cw::summarizeWorld(g).catalogueTitles;
     }
     state.counters["titles"] = titles;
-    fs::remove_all(dir, ec);
 }
 BENCHMARK(BM_StartNewGame)->Unit(benchmark::kMillisecond);
 
