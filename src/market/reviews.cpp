@@ -398,6 +398,7 @@ bool productReview(const Game& g, int k, Review& out) {
     const auto found = g.session.reviewSeeds.find(reviewKey(in));
     local.seed = found != g.session.reviewSeeds.end() ? found->second : seedFromInputs(in);
     out = composeReview(in, reviewContext(g, in), local);
+    out.product = k;
     return true;
 }
 

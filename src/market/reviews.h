@@ -60,6 +60,9 @@ struct Review {
     // "Gameplay :", "Graphics :", "Sound :", "Replayability:", "Overall"
     std::array<ReviewBar, 5> bars{};
     std::string byline;  // "written by " + first name + last name
+    // The product a review read again from the product list belongs to, so
+    // the screen can offer its post-mortem; 0 for a review as it is written.
+    int product = 0;
 };
 
 // The three verdict tables: the phrase for difference b (and, for B and C,

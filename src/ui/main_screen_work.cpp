@@ -26,7 +26,6 @@
 #include "ui/post_mortem_screens.h"
 #include "ui/product_card.h"
 #include "ui/qt_player.h"
-#include "ui/review_screen.h"
 
 namespace cw::ui {
 
@@ -282,17 +281,7 @@ void TForm_main::openSelectedProject() {
 
 void TForm_main::showProductReview(int product) {
     Review review;
-    if (!productReview(game_, product, review)) return;
-    // The post-mortem opens over the main screen once the review is closed:
-    // opened over the modal review it would close with it.
-    bool whyScore = false;
-    TForm_preview screen(review, this);
-    screen.offerWhyScore([&screen, &whyScore] {
-        whyScore = true;
-        screen.accept();
-    });
-    screen.exec();
-    if (whyScore) openWhyScoreOfProduct(this, game_, product);
+    if (productReview(game_, product, review)) player_.showReview(review);
 }
 
 void TForm_main::intensifySelectedStudy() {

@@ -22,6 +22,7 @@
 #include "ui/message_dialogs.h"
 #include "ui/notification_window.h"
 #include "ui/placeholder_screens.h"
+#include "ui/post_mortem_screens.h"
 #include "ui/progress_window.h"
 #include "ui/project_status_screen.h"
 #include "ui/release_screens.h"
@@ -175,7 +176,17 @@ int QtPlayer::chooseAutoTeam(const AutoTeamOffer& offer) {
 
 void QtPlayer::showReview(const Review& review) {
     TForm_preview screen(review, dialogParent());
+    // A review read again from the product list can take its score apart.
+    // The post-mortem opens once the review is closed: opened over the modal
+    // review it would close with it.
+    bool whyScore = false;
+    if (review.product > 0 && game_)
+        screen.offerWhyScore([&screen, &whyScore] {
+            whyScore = true;
+            screen.accept();
+        });
     screen.exec();
+    if (whyScore) openWhyScoreOfProduct(dialogParent(), *game_, review.product);
 }
 
 }  // namespace cw::ui

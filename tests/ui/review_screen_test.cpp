@@ -136,6 +136,7 @@ TEST_F(ReviewButtonsTest, ReviewOfAGameInTheProductList) {
     main.showProductReview(k);
     ASSERT_EQ(p.reviews.size(), 1u);
     EXPECT_EQ(p.reviews[0].title, "Quest");
+    EXPECT_EQ(p.reviews[0].product, k);  // so the screen can offer its post-mortem
     main.showProductReview(k + 1);
     EXPECT_EQ(p.reviews.size(), 1u);
 }
