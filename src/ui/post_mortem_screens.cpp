@@ -407,8 +407,14 @@ void TForm_whysales::showRegion(int region) {
     h->addSeries(revenue);
     h->addSeries(position);
     auto* weeks = new QValueAxis(h);
-    weeks->setRange(1, std::max<int>(2, static_cast<int>(model_.history.size())));
+    const int lastWeek = std::max<int>(2, static_cast<int>(model_.history.size()));
+    weeks->setRange(1, lastWeek);
     weeks->setLabelFormat(QStringLiteral("%d"));
+    // Ticks on whole weeks only: a few weeks on sale otherwise label the
+    // fractional ticks "1, 1, 2, 2, 3".
+    weeks->setTickType(QValueAxis::TicksDynamic);
+    weeks->setTickAnchor(1);
+    weeks->setTickInterval(std::max(1, (lastWeek - 1 + 9) / 10));
     weeks->setTitleText(QStringLiteral("week on sale"));
     weeks->setTitleBrush(kAxisText);
     auto* money = new QValueAxis(h);

@@ -11,6 +11,7 @@
 #include "dev/release.h"
 #include "market/publishers.h"
 #include "state/game.h"
+#include "ui/finance_look.h"
 #include "ui/painted_icons.h"
 #include "ui/shared_widgets.h"
 
@@ -31,7 +32,7 @@ TForm_GamePublisher::TForm_GamePublisher(Game& g, Player& p, int task, QWidget* 
     setObjectName(QStringLiteral("TForm_GamePublisher"));
     setWindowTitle(QStringLiteral("Publishers"));
     setModal(true);
-    setMinimumSize(640, 460);
+    setMinimumSize(720, 460);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 14);
     const HeaderBand header = makeHeaderBand(this, paintedIcon(PaintedIcon::Company, 34).pixmap(34, 34),
@@ -47,7 +48,10 @@ TForm_GamePublisher::TForm_GamePublisher(Game& g, Player& p, int task, QWidget* 
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->hide();
+    // The name takes the room the figures leave: with equal columns long
+    // publisher names were cut while the empty last column sat wide.
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int c = 1; c < 6; ++c) table_->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
     for (int r = 0; r < static_cast<int>(offers.size()); ++r) {
         const PublisherOffer& o = offers[static_cast<std::size_t>(r)];
         const QString cells[5] = {QString::fromStdString(o.name), QString::number(o.share), QString::number(o.output),
@@ -87,7 +91,13 @@ Tform_releasegame::Tform_releasegame(Game& g, int task, QWidget* parent) : QDial
         boxes_[r] = new QCheckBox(QString::fromLatin1(names[r]), this);
         boxes_[r]->setObjectName(QStringLiteral("region%1").arg(r + 1));
         connect(boxes_[r], &QCheckBox::toggled, this, &Tform_releasegame::recompute);
-        body->addWidget(boxes_[r]);
+        // What each region costs on its own, so the choice is not blind.
+        const Regions one{r == 0, r == 1, r == 2};
+        auto* row = new QHBoxLayout;
+        row->addWidget(boxes_[r]);
+        row->addStretch(1);
+        row->addWidget(new QLabel(dollarsText(distributionCost(g, one)), this));
+        body->addLayout(row);
     }
     share_ = new QLabel(this);
     share_->setObjectName(QStringLiteral("shareLabel"));
