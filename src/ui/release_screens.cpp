@@ -11,7 +11,7 @@
 #include "dev/release.h"
 #include "market/publishers.h"
 #include "state/game.h"
-#include "ui/finance_look.h"
+#include "state/text_format.h"
 #include "ui/painted_icons.h"
 #include "ui/shared_widgets.h"
 
@@ -96,7 +96,7 @@ Tform_releasegame::Tform_releasegame(Game& g, int task, QWidget* parent) : QDial
         auto* row = new QHBoxLayout;
         row->addWidget(boxes_[r]);
         row->addStretch(1);
-        row->addWidget(new QLabel(dollarsText(distributionCost(g, one)), this));
+        row->addWidget(new QLabel(QString::fromStdString(thousands(distributionCost(g, one))) + QStringLiteral(" $"), this));
         body->addLayout(row);
     }
     share_ = new QLabel(this);
