@@ -61,6 +61,13 @@ bool loadChosenGame(Game& g, Player& p, const std::function<std::string()>& begi
     g.inbox.unread = countUnread(g.inbox);
 
     weekTick(g, p);
+    // The week's and month's cash changes count from the cash the player
+    // finds: left from the start sequence's world, the first week after a
+    // load showed the difference to that world as this week's change.
+    s.lastCash = g.world().money;
+    s.weekCashChange = 0;
+    s.monthCashChange = 0;
+    s.monthCashShown = 0;
     p.progressHide();
     p.refreshMainScreen();
     s.loadingSavedGame = false;

@@ -121,6 +121,8 @@ TEST_F(SaveLoadTest, LoadingWeek52PlaysIntoTheNextYear) {
     Game other;
     other.programFolder = dir.string();
     other.session.chosenSaveFile = "late.sav";
+    other.session.lastCash = 4000000;  // left from the world the start sequence built
+    other.session.monthCashChange = -5000;
     bool started = false;
     test::RecordingPlayer q;
     ASSERT_TRUE(loadChosenGame(other, q,
@@ -134,6 +136,9 @@ TEST_F(SaveLoadTest, LoadingWeek52PlaysIntoTheNextYear) {
     EXPECT_EQ(other.currentYear, 2000);
     EXPECT_EQ(other.currentWeek, 1);
     EXPECT_EQ(other.world().money, 777777);
+    // The next week's cash change counts from the loaded cash.
+    EXPECT_EQ(other.session.lastCash, 777777);
+    EXPECT_EQ(other.session.monthCashChange, 0);
     ASSERT_GE(other.inbox.rows.size(), 3u);
     EXPECT_EQ(other.inbox.rows[1].cells[2], "Good Luck");
     EXPECT_EQ(q.progress.front().caption, "Loading Game...");
