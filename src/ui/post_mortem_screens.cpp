@@ -400,8 +400,11 @@ void TForm_whysales::showRegion(int region) {
     int worst = 10;
     for (const WhySalesWeek& w : model_.history) {
         revenue->append(w.week, w.revenue);
-        position->append(w.week, w.chartPos);
         most = std::max<long long>(most, w.revenue);
+        // A week out of the chart has no position; drawn as 0 it would sit
+        // above the top of the chart.
+        if (w.chartPos <= 0) continue;
+        position->append(w.week, w.chartPos);
         worst = std::max(worst, w.chartPos);
     }
     h->addSeries(revenue);
