@@ -92,10 +92,10 @@ TForm_project_finished::TForm_project_finished(Game& g, Player& p, int task, QWi
     // vanish with it.
     connect(whyScore_, &QPushButton::clicked, this, [this] {
         QWidget* host = parentWidget();
-        Game& g = g_;
-        const int task = task_;
+        Game& game = g_;
+        const int project = task_;
         accept();
-        openWhyScoreOfTask(host, g, task);
+        openWhyScoreOfTask(host, game, project);
     });
     buttons->addWidget(improve_);
     buttons->addWidget(finish_);
