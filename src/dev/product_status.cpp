@@ -79,22 +79,23 @@ std::vector<EngineUpgradeOffer> ProductStatusScreen::upgradeOffers() const {
     std::vector<EngineUpgradeOffer> offers;
     if (!isEngine()) return offers;
     const EngineSlot& e = g_.world().ownEngines[platform_][genre_];
-    EngineUpgradeOffer code{EngineUpgrade::Code, "Upgrade Engine", {}, 0, e.codeLevel > 9};
+    auto offer = [&e](EngineUpgrade kind, const char* caption) {
+        const bool atBest = engineUpgradeAtBest(e, kind);
+        return EngineUpgradeOffer{kind, caption, {}, atBest ? 0 : engineUpgradeWork(e, kind), atBest};
+    };
+    EngineUpgradeOffer code = offer(EngineUpgrade::Code, "Upgrade Engine");
     code.description = code.atBest ? "The core engine is at the highest level"
                                    : "Core code level " + std::to_string(e.codeLevel) + " to " +
                                          std::to_string(e.codeLevel + 1) + "; the leader needs programming " +
                                          std::to_string(e.codeLevel + 1);
-    code.work = code.atBest ? 0 : e.codeLevel * 1000;
-    EngineUpgradeOffer genre{EngineUpgrade::Genre, "Upgrade Genre", {}, 0, e.featureLevel > 4};
+    EngineUpgradeOffer genre = offer(EngineUpgrade::Genre, "Upgrade Genre");
     genre.description = genre.atBest ? "The genre integration is at the highest level"
                                      : "Genre level " + std::to_string(e.featureLevel) + " to " +
                                            std::to_string(e.featureLevel + 1) + "; the leader needs design " +
                                            std::to_string(e.featureLevel + 1);
-    genre.work = genre.atBest ? 0 : e.featureLevel * 1000;
-    EngineUpgradeOffer update{EngineUpgrade::Update, "Update Engine", {}, 0, e.experience > 39};
+    EngineUpgradeOffer update = offer(EngineUpgrade::Update, "Update Engine");
     update.description = update.atBest ? "The engine is updated to the maximum at its level"
                                        : "Experience " + std::to_string(e.experience) + " to 40; any leader";
-    update.work = update.atBest ? 0 : std::max<i32>(300, 6000 - 150 * e.experience);
     offers.push_back(code);
     offers.push_back(genre);
     offers.push_back(update);

@@ -284,6 +284,24 @@ ActionResult NewEngineScreen::startDevelopment(Player& p) {
     return std::nullopt;
 }
 
+bool engineUpgradeAtBest(const EngineSlot& e, EngineUpgrade kind) {
+    switch (kind) {
+        case EngineUpgrade::Code: return e.codeLevel > 9;
+        case EngineUpgrade::Genre: return e.featureLevel > 4;
+        case EngineUpgrade::Update: return e.experience > 39;
+    }
+    return true;
+}
+
+i32 engineUpgradeWork(const EngineSlot& e, EngineUpgrade kind) {
+    switch (kind) {
+        case EngineUpgrade::Code: return e.codeLevel * 1000;
+        case EngineUpgrade::Genre: return e.featureLevel * 1000;
+        case EngineUpgrade::Update: return std::max<i32>(300, 6000 - 150 * e.experience);
+    }
+    return 0;
+}
+
 ActionResult upgradeEngine(Game& g, Player& p, int platform, int genre, EngineUpgrade kind, int* createdTask) {
     if (createdTask) *createdTask = 0;
     auto refuse = [&p](Refusal r) -> ActionResult {
@@ -293,14 +311,15 @@ ActionResult upgradeEngine(Game& g, Player& p, int platform, int genre, EngineUp
     if (!engineCellInRange(platform, genre) || g.world().ownEngines[platform][genre].codeLevel == 0)
         return refuse({"No engine", "You have no engine for this platform and genre"});
     const EngineSlot& e = g.world().ownEngines[platform][genre];
-    if (kind == EngineUpgrade::Code && e.codeLevel > 9)
+    const bool atBest = engineUpgradeAtBest(e, kind);
+    if (kind == EngineUpgrade::Code && atBest)
         return refuse({"Upgrade no possible",
                        "You cannot upgrade the core engine as it already at the highest level possible"});
-    if (kind == EngineUpgrade::Genre && e.featureLevel > 4)
+    if (kind == EngineUpgrade::Genre && atBest)
         return refuse({"Upgrade no possible",
                        "You cannot upgrade the genre integration for this engine as it already at the highest "
                        "integration level possible"});
-    if (kind == EngineUpgrade::Update && e.experience > 39)
+    if (kind == EngineUpgrade::Update && atBest)
         return refuse({"Update not nesssary", "The engine is already updated to the maximum at its current level"});
 
     const Refusal cancelled{"Assign a team leader",
@@ -317,7 +336,7 @@ ActionResult upgradeEngine(Game& g, Player& p, int platform, int genre, EngineUp
     const char* taskName = "";
     const char* noticeTitle = "";
     const char* noticeText = "";
-    i32 work = 0;
+    const i32 work = engineUpgradeWork(e, kind);
     int ms = 3000;
     switch (kind) {
         case EngineUpgrade::Code:
@@ -327,7 +346,6 @@ ActionResult upgradeEngine(Game& g, Player& p, int platform, int genre, EngineUp
                                "upgrade the engine.\r\nHave the leader study or find an other team leader to "
                                "leader this task"});
             taskName = "Engine Upgrade";
-            work = e.codeLevel * 1000;
             copy.codeLevel = static_cast<u8>(e.codeLevel + 1);
             noticeTitle = "Engine Upgrade ";
             noticeText = "Engine Upgrade task started";
@@ -339,14 +357,12 @@ ActionResult upgradeEngine(Game& g, Player& p, int platform, int genre, EngineUp
                                "the engine.\r\nHave the leader study or find an other team leader to leader this "
                                "task"});
             taskName = "Engine Genre Upgrade";
-            work = e.featureLevel * 1000;
             copy.featureLevel = static_cast<u8>(e.featureLevel + 1);
             noticeTitle = "Genre Upgrade ";
             noticeText = "Engine Genre Upgrade task started";
             break;
         case EngineUpgrade::Update:
             taskName = "Engine Update";
-            work = std::max(300, 6000 - 150 * e.experience);
             copy.experience = 40;
             noticeTitle = "Engine Update ";
             noticeText = "Engine Update task started";

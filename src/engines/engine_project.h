@@ -85,6 +85,12 @@ private:
 // The three improvements of an existing engine on its product screen.
 enum class EngineUpgrade { Code, Genre, Update };
 
+// Whether an engine has gone as far as an improvement can take it (code
+// level 10, genre level 5, experience 40), and the work the improvement's
+// task needs otherwise.
+bool engineUpgradeAtBest(const EngineSlot& e, EngineUpgrade kind);
+i32 engineUpgradeWork(const EngineSlot& e, EngineUpgrade kind);
+
 // "Upgrade Engine", "Upgrade Genre" and "Update Engine" for the player's
 // engine of the pair. Returns the refusal, or nothing when the task was
 // created (its index in *createdTask when given).
