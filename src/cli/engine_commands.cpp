@@ -136,6 +136,10 @@ std::string cmdNewEngine(Session& s, const Command& cmd) {
                 s.out << "options: \"" << engineOptionCaption(it->second) << "\" is not available to this manager\n";
         }
     }
+    // Without name= the engine is named after its genre, as a player would
+    // type it; an explicit empty name still meets the page's refusal.
+    if (!name && g.tables().genres.inRange(screen.genre()) && screen.genre() > 0)
+        name = g.tables().genres[screen.genre()].name.str();
     screen.setName(name.value_or(""));
 
     s.out << "New Engine: " << (screen.name().empty() ? std::string("(no name)") : screen.name()) << ", platform "
@@ -306,7 +310,7 @@ void registerEngineCommands(CommandTable& t) {
            "the engine functions the era offers, as the \"New Engine\" page lists and ticks them", cmdEngineFunctions,
            kNeedsGame});
     t.add({"new-engine",
-           "new-engine name=\"..\" platform=P genre=G manager=N [freelancers=N] [functions=s1,t2,a1|none] "
+           "new-engine [name=\"..\"] platform=P genre=G manager=N [freelancers=N] [functions=s1,t2,a1|none] "
            "[options=optimizing,programming,ai,testing]",
            "fill the \"New Engine\" page and press \"Start development\"", cmdNewEngine, kNeedsGame});
     t.add({"upgrade-engine", "upgrade-engine N code|genre|update",

@@ -51,6 +51,12 @@ TEST_F(EngineCliTest, FunctionsNewEngineAndUpgrade) {
     EXPECT_TRUE(printed("created: task 2 \"Engine Upgrade\", work 1000"));
     ASSERT_EQ(run("upgrade-engine 9 code\n"), 2);
     EXPECT_TRUE(printed("no engine 9 (see engines)"));
+
+    // Without a name the engine is named after its genre; an empty name is refused.
+    ASSERT_EQ(run("new-engine name=\"\" platform=1 genre=1 manager=6 functions=s1\n"), 0);
+    EXPECT_TRUE(printed("New Engine: (no name), platform 1, genre 1"));
+    ASSERT_EQ(run("new-engine platform=1 genre=1 manager=6 functions=s1\n"), 0);
+    EXPECT_TRUE(printed("New Engine: Action, platform 1, genre 1"));
 }
 
 TEST_F(EngineCliTest, SellEngineNegotiatesAndMakesTheDeal) {
