@@ -5,10 +5,10 @@
 #include <memory>
 
 #include "refdata/reference_tables.h"
-#include "setup/game_clock.h"
 #include "setup/load_game.h"
 #include "setup/startup.h"
 #include "setup/world_init.h"
+#include "sim/game_clock.h"
 #include "state/game.h"
 #include "state/log.h"
 #include "state/paths.h"

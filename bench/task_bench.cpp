@@ -6,9 +6,9 @@
 
 #include "setup/world_init.h"
 #include "sim/task_progress.h"
-#include "sim/tasks.h"
 #include "state/game.h"
 #include "state/player.h"
+#include "state/tasks.h"
 
 namespace {
 

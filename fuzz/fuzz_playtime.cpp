@@ -6,8 +6,8 @@
 #include <limits>
 #include <string>
 
-#include "setup/game_clock.h"
 #include "setup/world_init.h"
+#include "sim/game_clock.h"
 #include "support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

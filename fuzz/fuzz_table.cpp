@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "refdata/table_file.h"
+#include "state/table_file.h"
 #include "support.h"
 
 namespace {

@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake make pkg-config
+  g++ cmake make pkg-config python3
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   zlib1g-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev

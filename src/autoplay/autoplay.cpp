@@ -18,9 +18,9 @@
 #include "people/labour_market.h"
 #include "people/staff_management.h"
 #include "people/staff_screen.h"
-#include "setup/game_clock.h"
-#include "sim/tasks.h"
+#include "sim/game_clock.h"
 #include "state/shared_ops.h"
+#include "state/tasks.h"
 
 namespace cw {
 namespace {

@@ -6,7 +6,7 @@
 #include "cli/driver.h"
 #include "dev/release.h"
 #include "finance/shares.h"
-#include "setup/game_clock.h"
+#include "sim/game_clock.h"
 
 namespace cw::cli {
 namespace {

@@ -6,11 +6,11 @@
 
 #include "cli/commands.h"
 #include "cli/driver.h"
-#include "dev/product_status.h"
 #include "engines/engine_deal.h"
 #include "engines/engine_deal_screen.h"
 #include "engines/engine_market.h"
 #include "engines/engine_project.h"
+#include "engines/product_status.h"
 
 namespace cw::cli {
 namespace {

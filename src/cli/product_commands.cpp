@@ -2,7 +2,7 @@
 // of any of the player's products, and a console's price.
 #include "cli/commands.h"
 #include "cli/driver.h"
-#include "dev/product_status.h"
+#include "engines/product_status.h"
 
 namespace cw::cli {
 namespace {

@@ -9,8 +9,8 @@
 #include "dev/release.h"
 #include "market/advertising.h"
 #include "market/publishers.h"
-#include "sim/tasks.h"
 #include "state/shared_ops.h"
+#include "state/tasks.h"
 
 namespace cw::cli {
 namespace {

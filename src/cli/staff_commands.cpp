@@ -8,7 +8,7 @@
 #include "cli/driver.h"
 #include "people/labour_market.h"
 #include "people/staff_screen.h"
-#include "sim/tasks.h"
+#include "state/tasks.h"
 
 namespace cw::cli {
 namespace {

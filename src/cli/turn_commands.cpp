@@ -5,9 +5,9 @@
 #include "cli/commands.h"
 #include "cli/driver.h"
 #include "finance/player_bonus.h"
-#include "setup/game_clock.h"
 #include "setup/new_game.h"
 #include "setup/world_init.h"
+#include "sim/game_clock.h"
 #include "state/shared_ops.h"
 
 namespace cw::cli {

@@ -5,8 +5,8 @@
 #include "dev/dev_tools.h"
 #include "finance/company_texts.h"
 #include "people/staff_management.h"
-#include "sim/game_quality.h"
-#include "sim/tasks.h"
+#include "quality/game_quality.h"
+#include "state/tasks.h"
 
 namespace cw {
 namespace {

@@ -7,10 +7,10 @@
 #include "dev/release.h"
 #include "hardware/hardware_texts.h"
 #include "market/sales.h"
-#include "sim/game_quality.h"
-#include "sim/tasks.h"
-#include "sim/task_calculators.h"
+#include "quality/game_quality.h"
+#include "quality/task_calculators.h"
 #include "state/shared_ops.h"
+#include "state/tasks.h"
 
 namespace cw {
 namespace {

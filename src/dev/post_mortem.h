@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "sim/game_quality.h"
+#include "quality/game_quality.h"
 #include "state/game.h"
 
 namespace cw {

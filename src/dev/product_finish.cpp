@@ -7,10 +7,9 @@
 #include "finance/buildings.h"
 #include "hardware/hardware_texts.h"
 #include "hardware/warehouse.h"
-#include "sim/task_finish.h"
-#include "sim/tasks.h"
 #include "state/codepage.h"
 #include "state/shared_ops.h"
+#include "state/tasks.h"
 
 namespace cw {
 namespace {

@@ -8,9 +8,9 @@
 #include "market/publishers.h"
 #include "market/reviews.h"
 #include "people/staff_management.h"
-#include "sim/game_quality.h"
-#include "sim/task_calculators.h"
-#include "sim/tasks.h"
+#include "quality/game_quality.h"
+#include "quality/task_calculators.h"
+#include "state/tasks.h"
 #include "state/text_format.h"
 
 namespace cw {

@@ -5,8 +5,8 @@
 #include "hardware/hardware_texts.h"
 #include "hardware/platform_publishers.h"
 #include "hardware/warehouse.h"
-#include "sim/tasks.h"
 #include "state/shared_ops.h"
+#include "state/tasks.h"
 
 namespace cw {
 
@@ -60,20 +60,6 @@ void nextWeekDate(const Game& g, int& year, int& week) {
         week = 1;
         ++year;
     }
-}
-
-const GameTitle* productTitle(const Game& g, int k) {
-    const auto& products = g.world().products;
-    if (!products.inRange(k)) return nullptr;
-    const ProductEntry& e = products[k];
-    if (e.kind != ProductGame || e.refB < 1) return nullptr;
-    const auto& image = g.tables();
-    if (!image.gameTitles.inRange(e.refA) || !image.gameTitles[e.refA].inRange(e.refB)) return nullptr;
-    return &image.gameTitles[e.refA][e.refB];
-}
-
-GameTitle* productTitle(Game& g, int k) {
-    return const_cast<GameTitle*>(productTitle(static_cast<const Game&>(g), k));
 }
 
 namespace {

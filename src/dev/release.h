@@ -38,10 +38,6 @@ void nextWeekDate(const Game& g, int& year, int& week);
 // stays ready for release when the player answers No).
 std::string releaseProduct(Game& g, Player& p, int k);
 
-// The catalogue title a game product entry points at, or null.
-GameTitle* productTitle(Game& g, int k);
-const GameTitle* productTitle(const Game& g, int k);
-
 }  // namespace cw
 
 namespace cw {

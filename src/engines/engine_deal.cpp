@@ -4,7 +4,7 @@
 
 #include "engines/engine_catalogue.h"
 #include "people/staff_management.h"
-#include "sim/tasks.h"
+#include "state/tasks.h"
 
 namespace cw {
 

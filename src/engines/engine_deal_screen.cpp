@@ -5,7 +5,7 @@
 #include "engines/engine_catalogue.h"
 #include "hardware/hardware_texts.h"
 #include "market/company_list.h"
-#include "sim/tasks.h"
+#include "state/tasks.h"
 
 namespace cw {
 

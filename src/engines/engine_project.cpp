@@ -6,7 +6,7 @@
 #include "dev/game_project.h"
 #include "engines/engine_texts.h"
 #include "people/staff_management.h"
-#include "sim/tasks.h"
+#include "state/tasks.h"
 
 namespace cw {
 namespace {

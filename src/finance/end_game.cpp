@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <fstream>
 
-#include "setup/new_game.h"
+#include "finance/high_score.h"
 #include "state/files.h"
 #include "state/log.h"
 

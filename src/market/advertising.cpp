@@ -4,7 +4,7 @@
 #include <cstring>
 #include <utility>
 
-#include "sim/tasks.h"
+#include "state/tasks.h"
 
 namespace cw {
 namespace {

@@ -4,8 +4,8 @@
 #include <climits>
 
 #include "market/company_list.h"
-#include "sim/tasks.h"
 #include "state/shared_ops.h"
+#include "state/tasks.h"
 
 namespace cw {
 

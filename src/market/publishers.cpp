@@ -4,7 +4,7 @@
 #include <unordered_set>
 #include <utility>
 
-#include "sim/tasks.h"
+#include "state/tasks.h"
 
 namespace cw {
 namespace {

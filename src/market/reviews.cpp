@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <limits>
 
-#include "dev/release.h"
 #include "hardware/hardware_texts.h"
-#include "sim/game_quality.h"
-#include "sim/tasks.h"
+#include "quality/game_quality.h"
+#include "state/shared_ops.h"
+#include "state/tasks.h"
 
 namespace cw {
 namespace {

@@ -1,13 +1,13 @@
 #include "people/staff_management.h"
 
-#include "sim/task_calculators.h"
+#include "quality/task_calculators.h"
 
 #include <algorithm>
 #include <cctype>
 
 #include "people/labour_market.h"
 #include "people/staff_screen.h"
-#include "sim/tasks.h"
+#include "state/tasks.h"
 
 namespace cw {
 

@@ -7,7 +7,7 @@
 
 #include "people/labour_market.h"
 #include "people/list_sort.h"
-#include "sim/tasks.h"
+#include "state/tasks.h"
 
 namespace cw {
 

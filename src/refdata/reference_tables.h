@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "refdata/table_file.h"
+#include "state/table_file.h"
 #include "state/types.h"
 
 namespace cw {

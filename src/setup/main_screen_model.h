@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "setup/game_clock.h"
+#include "sim/game_clock.h"
 #include "state/game.h"
 
 namespace cw {

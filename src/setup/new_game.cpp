@@ -9,8 +9,8 @@
 #include "dev/post_mortem.h"
 #include "market/sales.h"
 #include "refdata/import.h"
-#include "setup/game_clock.h"
 #include "setup/main_screen_model.h"
+#include "sim/game_clock.h"
 #include "state/codepage.h"
 #include "state/log.h"
 
@@ -129,24 +129,6 @@ void writeNamesFile(const Game& g, const NewGameOptions& o) {
 
 namespace {
 
-std::string trimControl(std::string_view s) {
-    std::size_t b = 0, e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
-    return std::string(s.substr(b, e - b));
-}
-
-bool readFirstLines(const std::string& path, std::vector<std::string>& lines, std::size_t count) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::string line;
-    while (lines.size() < count && std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return true;
-}
-
 }  // namespace
 
 void readNamesFile(const std::string& folder, NewGameOptions& o) {
@@ -160,32 +142,6 @@ void readNamesFile(const std::string& folder, NewGameOptions& o) {
     // Cut in characters, so an accented letter is never split.
     if (lines.size() >= 1) o.playerName = cutText(validUtf8(lines[0]), kMaxNewGameName);
     if (lines.size() >= 2) o.companyName = trimEnd(cutText(validUtf8(lines[1]), kMaxNewGameName));
-}
-
-int decodeHighScore(std::string_view firstLine) {
-    std::string digits;
-    for (char c : trimControl(firstLine)) {
-        const int code = (static_cast<unsigned char>(c) + 10) % 256;
-        const char first = std::to_string(code)[0];
-        if (first != '#') digits += first;
-    }
-    int value = 0;
-    const auto r = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (r.ec != std::errc() || r.ptr != digits.data() + digits.size()) return 0;
-    return value;
-}
-
-std::string encodeHighScore(int score) {
-    std::string out;
-    for (char d : std::to_string(std::max(score, 0))) out += static_cast<char>((d - '0' - 10 + 256) % 256);
-    return out;
-}
-
-int readHighScore(const std::string& folder) {
-    const std::string path = existingFileNoCase(folder, "hs.tmp");
-    std::vector<std::string> lines;
-    if (path.empty() || !readFirstLines(path, lines, 1) || lines.empty()) return 0;
-    return decodeHighScore(lines[0]);
 }
 
 StarterDefaults loadStarterDefaults(const std::string& folder) {

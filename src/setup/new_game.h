@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "finance/high_score.h"
 #include "finance/player_bonus.h"
 #include "refdata/reference_tables.h"
 #include "setup/world_init.h"
@@ -58,14 +59,6 @@ void writeNamesFile(const Game& g, const NewGameOptions& o);
 // file is missing, for a newcomer. A line the file lacks keeps its default
 // name, and a name longer than the screen allows is cut.
 void readNamesFile(const std::string& folder, NewGameOptions& o);
-
-// "hs.tmp": each digit of the highest score stored as one byte, the digit
-// minus 10 (mod 256). Decoding takes the first line without surrounding
-// blanks; anything that does not read as a score gives 0.
-int decodeHighScore(std::string_view firstLine);
-std::string encodeHighScore(int score);
-// The highest score so far; 0 without a readable "hs.tmp".
-int readHighScore(const std::string& folder);
 
 // What the new-game screen starts from: the names of the last game and the
 // highest score.

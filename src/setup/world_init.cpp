@@ -14,7 +14,7 @@
 #include "market/region_lists.h"
 #include "people/people_generation.h"
 #include "refdata/import.h"
-#include "setup/game_clock.h"
+#include "sim/game_clock.h"
 #include "state/inbox.h"
 #include "state/log.h"
 #include "state/shared_ops.h"

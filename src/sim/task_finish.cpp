@@ -9,12 +9,12 @@
 #include "dev/product_finish.h"
 #include "market/publishers.h"
 #include "market/reviews.h"
-#include "sim/game_quality.h"
-#include "sim/task_calculators.h"
-#include "sim/tasks.h"
+#include "quality/game_quality.h"
+#include "quality/task_calculators.h"
 #include "state/inbox.h"
 #include "state/log.h"
 #include "state/shared_ops.h"
+#include "state/tasks.h"
 
 namespace cw {
 namespace {
@@ -50,25 +50,6 @@ void storeVersion(Game& g, Player& p, Task& t, int ti, int platformOverride, int
 }
 
 }  // namespace
-
-std::vector<int> chosenPlatforms(const Task& t) {
-    std::vector<int> out;
-    const std::string_view list = t.platformList.view();
-    std::size_t start = 0;
-    while (start < list.size()) {
-        std::size_t end = list.find(';', start);
-        if (end == std::string_view::npos) end = list.size();
-        const std::string_view item = list.substr(start, end - start);
-        int value = 0;
-        // Anything but a number in the list is not a platform; skipping it
-        // beats finishing a version for platform 0.
-        const auto [ptr, ec] = std::from_chars(item.data(), item.data() + item.size(), value);
-        if (!item.empty() && ec == std::errc() && ptr == item.data() + item.size() && value > 0)
-            out.push_back(value);
-        start = end + 1;
-    }
-    return out;
-}
 
 int catalogueVersion(Game& g, int ti, int year, int count) {
     auto& image = g.tables();

@@ -10,9 +10,6 @@
 
 namespace cw {
 
-// The platform indices of a game task's platformList, in list order.
-std::vector<int> chosenPlatforms(const Task& t);
-
 // Copies the game of task `task` into the first free catalogue slot of
 // `year`, carrying 1/count of the task's spending as its development cost.
 // Returns the slot, or 0 when the year has no free slot (nothing is copied).

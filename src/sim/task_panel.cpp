@@ -5,8 +5,8 @@
 #include "engines/engine_texts.h"
 #include "hardware/hardware_texts.h"
 #include "hardware/platform_design.h"
-#include "sim/task_calculators.h"
-#include "sim/tasks.h"
+#include "quality/task_calculators.h"
+#include "state/tasks.h"
 
 namespace cw {
 namespace {

@@ -5,12 +5,12 @@
 
 #include "dev/product_finish.h"
 #include "hardware/platform_publishers.h"
-#include "sim/game_quality.h"
-#include "sim/task_calculators.h"
+#include "quality/game_quality.h"
+#include "quality/task_calculators.h"
 #include "sim/task_finish.h"
-#include "sim/tasks.h"
 #include "state/inbox.h"
 #include "state/log.h"
+#include "state/tasks.h"
 
 namespace cw {
 namespace {

@@ -17,7 +17,7 @@
 #include "market/sales.h"
 #include "people/labour_market.h"
 #include "people/staff_management.h"
-#include "setup/game_clock.h"
+#include "sim/game_clock.h"
 #include "sim/platform_market.h"
 #include "sim/task_progress.h"
 #include "state/calendar.h"

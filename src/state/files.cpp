@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -99,4 +100,15 @@ bool isTemporaryOf(const std::string& name, const std::string& finalName) {
            isTemporaryTag(stem.substr(f.size() + 1));
 }
 
+
+bool readFirstLines(const std::string& path, std::vector<std::string>& lines, std::size_t count) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::string line;
+    while (lines.size() < count && std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return true;
+}
 }  // namespace cw

@@ -1,7 +1,9 @@
 // Files of the game folder, whose names compare without regard to letter case.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 namespace cw {
 
@@ -30,5 +32,9 @@ std::string temporaryName(const std::string& path);
 // `finalName` (letter case aside), including the fixed finalName + ".new"
 // that older builds used.
 bool isTemporaryOf(const std::string& name, const std::string& finalName);
+
+// Reads up to `count` lines of a text file, each without its line end
+// (LF or CR LF). False when the file cannot be opened.
+bool readFirstLines(const std::string& path, std::vector<std::string>& lines, std::size_t count);
 
 }  // namespace cw

@@ -14,10 +14,10 @@
 #include <filesystem>
 #include <unistd.h>
 
-#include "refdata/table_file.h"
 #include "state/log.h"
 #include "state/save_ranges.h"
 #include "state/save_slot.h"
+#include "state/table_file.h"
 
 namespace cw {
 namespace fs = std::filesystem;

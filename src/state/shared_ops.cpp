@@ -1,8 +1,8 @@
 #include "state/shared_ops.h"
 
-#include "sim/tasks.h"
 #include "state/calendar.h"
 #include "state/log.h"
+#include "state/tasks.h"
 
 namespace cw {
 
@@ -99,6 +99,20 @@ int addProduct(Game& g, int taskIndex, i32 refA, i32 refB, i32 kind, bool flag) 
     // is then not listed, which keeps every table consistent.
     writeLog("WARNING: product list full, product not added");
     return 0;
+}
+
+const GameTitle* productTitle(const Game& g, int k) {
+    const auto& products = g.world().products;
+    if (!products.inRange(k)) return nullptr;
+    const ProductEntry& e = products[k];
+    if (e.kind != ProductGame || e.refB < 1) return nullptr;
+    const auto& image = g.tables();
+    if (!image.gameTitles.inRange(e.refA) || !image.gameTitles[e.refA].inRange(e.refB)) return nullptr;
+    return &image.gameTitles[e.refA][e.refB];
+}
+
+GameTitle* productTitle(Game& g, int k) {
+    return const_cast<GameTitle*>(productTitle(static_cast<const Game&>(g), k));
 }
 
 }  // namespace cw

@@ -29,4 +29,8 @@ void postNews(Game& g, int category, std::string_view title, std::string_view te
 // (index > 0) is emptied first.
 int addProduct(Game& g, int taskIndex, i32 refA, i32 refB, i32 kind, bool flag);
 
+// The catalogue title a game product entry points at, or null.
+GameTitle* productTitle(Game& g, int k);
+const GameTitle* productTitle(const Game& g, int k);
+
 }  // namespace cw

@@ -25,8 +25,8 @@
 #include <algorithm>
 
 #include "dev/release.h"
-#include "setup/game_clock.h"
 #include "setup/main_screen_model.h"
+#include "sim/game_clock.h"
 #include "state/game.h"
 #include "state/inbox.h"
 #include "state/save_game.h"

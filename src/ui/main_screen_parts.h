@@ -6,7 +6,7 @@
 #include <QStyledItemDelegate>
 #include <string>
 
-#include "setup/game_clock.h"
+#include "sim/game_clock.h"
 #include "ui/painted_icons.h"
 
 class QApplication;

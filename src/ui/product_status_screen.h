@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QPointer>
 
-#include "dev/product_status.h"
+#include "engines/product_status.h"
 
 class QLabel;
 class QLineEdit;

@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "setup/game_clock.h"
+#include "sim/game_clock.h"
 #include "state/game.h"
 #include "state/inbox.h"
 #include "ui/painted_icons.h"

@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 
 #include "people/labour_market.h"
-#include "sim/tasks.h"
 #include "state/game.h"
+#include "state/tasks.h"
 #include "ui/employees_pictures.h"
 #include "ui/qt_player.h"
 #include "ui/shared_widgets.h"

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/cli_session.h"
-#include "sim/tasks.h"
+#include "state/tasks.h"
 
 namespace cw {
 namespace {

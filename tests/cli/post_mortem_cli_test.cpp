@@ -14,7 +14,7 @@
 #include "cli/driver.h"
 #include "dev/post_mortem.h"
 #include "dev/release.h"
-#include "sim/game_quality.h"
+#include "quality/game_quality.h"
 
 namespace cw {
 namespace {

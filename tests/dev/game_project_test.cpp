@@ -6,8 +6,8 @@
 
 #include "dev/dev_world.h"
 #include "fakes/recording_player.h"
-#include "sim/game_quality.h"
-#include "sim/tasks.h"
+#include "quality/game_quality.h"
+#include "state/tasks.h"
 
 namespace cw {
 namespace {

@@ -12,7 +12,7 @@
 #include "fakes/recording_player.h"
 #include "market/market_world.h"
 #include "market/sales.h"
-#include "sim/game_quality.h"
+#include "quality/game_quality.h"
 
 namespace cw {
 namespace {

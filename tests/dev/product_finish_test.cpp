@@ -8,8 +8,8 @@
 
 #include "fakes/recording_player.h"
 #include "hardware/warehouse.h"
-#include "sim/tasks.h"
 #include "state/game.h"
+#include "state/tasks.h"
 
 namespace cw {
 namespace {

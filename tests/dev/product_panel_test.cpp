@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "dev/product_status.h"
+#include "engines/product_status.h"
 #include "fakes/recording_player.h"
 #include "hardware/hardware_texts.h"
 #include "market/market_world.h"

@@ -6,7 +6,7 @@
 #include "dev/dev_world.h"
 #include "dev/game_project.h"
 #include "fakes/recording_player.h"
-#include "sim/task_calculators.h"
+#include "quality/task_calculators.h"
 
 namespace cw {
 namespace {

@@ -14,7 +14,7 @@
 #include "market/sales.h"
 #include "setup/main_screen_model.h"
 #include "sim/task_finish.h"
-#include "sim/tasks.h"
+#include "state/tasks.h"
 
 namespace cw {
 namespace {

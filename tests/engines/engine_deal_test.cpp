@@ -7,7 +7,7 @@
 #include "dev/dev_world.h"
 #include "engines/engine_deal_screen.h"
 #include "fakes/recording_player.h"
-#include "sim/tasks.h"
+#include "state/tasks.h"
 
 namespace cw {
 namespace {

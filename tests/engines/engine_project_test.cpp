@@ -9,7 +9,7 @@
 #include "dev/game_project.h"
 #include "fakes/recording_player.h"
 #include "sim/task_finish.h"
-#include "sim/tasks.h"
+#include "state/tasks.h"
 
 namespace cw {
 namespace {

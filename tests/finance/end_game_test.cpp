@@ -8,8 +8,8 @@
 #include <fstream>
 
 #include "finance/finance_world.h"
-#include "setup/game_clock.h"
 #include "setup/new_game.h"
+#include "sim/game_clock.h"
 #include "sim/week_tick.h"
 
 namespace cw {

@@ -6,7 +6,7 @@
 
 #include "fakes/recording_player.h"
 #include "market/market_world.h"
-#include "sim/tasks.h"
+#include "state/tasks.h"
 
 namespace cw {
 namespace {

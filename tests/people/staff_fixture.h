@@ -7,8 +7,8 @@
 #include <string>
 
 #include "fakes/recording_player.h"
-#include "sim/tasks.h"
 #include "state/game.h"
+#include "state/tasks.h"
 
 namespace cw::test {
 

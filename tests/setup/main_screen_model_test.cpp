@@ -7,7 +7,7 @@
 #include <climits>
 
 #include "fakes/recording_player.h"
-#include "setup/game_clock.h"
+#include "sim/game_clock.h"
 #include "state/calendar.h"
 #include "state/inbox.h"
 #include "state/shared_ops.h"

@@ -7,8 +7,8 @@
 
 #include <algorithm>
 
-#include "sim/game_quality.h"
-#include "sim/task_calculators.h"
+#include "quality/game_quality.h"
+#include "quality/task_calculators.h"
 #include "sim/task_progress.h"
 #include "sim/task_world.h"
 #include "state/shared_ops.h"

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "sim/task_calculators.h"
+#include "quality/task_calculators.h"
 #include "sim/task_world.h"
 
 namespace cw {

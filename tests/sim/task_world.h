@@ -8,9 +8,9 @@
 
 #include "fakes/recording_player.h"
 #include "setup/world_init.h"
-#include "sim/tasks.h"
 #include "state/game.h"
 #include "state/random.h"
+#include "state/tasks.h"
 
 namespace cw::test {
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "fakes/recording_player.h"
-#include "setup/game_clock.h"
+#include "sim/game_clock.h"
 #include "state/calendar.h"
 #include "state/inbox.h"
 #include "state/log.h"

@@ -15,7 +15,7 @@
 #include "fakes/recording_player.h"
 #include "market/market_world.h"
 #include "market/sales.h"
-#include "sim/tasks.h"
+#include "state/tasks.h"
 #include "ui/post_mortem_screens.h"
 #include "ui/project_screen.h"
 

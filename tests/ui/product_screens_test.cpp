@@ -12,7 +12,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 
-#include "dev/product_status.h"
+#include "engines/product_status.h"
 #include "fakes/recording_player.h"
 #include "market/market_world.h"
 #include "setup/new_game.h"

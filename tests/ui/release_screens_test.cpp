@@ -11,9 +11,9 @@
 #include <cstdlib>
 
 #include "fakes/recording_player.h"
-#include "sim/tasks.h"
-#include "state/game.h"
 #include "market/advertising.h"
+#include "state/game.h"
+#include "state/tasks.h"
 #include "ui/advertising_screen.h"
 #include "ui/project_status_screen.h"
 #include "ui/release_screens.h"

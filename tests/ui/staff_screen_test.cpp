@@ -17,8 +17,8 @@
 #include <QTimer>
 
 #include "fakes/recording_player.h"
-#include "sim/tasks.h"
 #include "state/game.h"
+#include "state/tasks.h"
 #include "ui/staff_dialogs.h"
 
 namespace cw::ui {

@@ -1,6 +1,7 @@
-#include "sim/tasks.h"
+#include "state/tasks.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 
 namespace cw {
@@ -66,6 +67,25 @@ int managerCapacity(int leadership) {
     for (int step : {45, 40, 37})
         if (leadership >= step) cap += 1;
     return cap;
+}
+
+std::vector<int> chosenPlatforms(const Task& t) {
+    std::vector<int> out;
+    const std::string_view list = t.platformList.view();
+    std::size_t start = 0;
+    while (start < list.size()) {
+        std::size_t end = list.find(';', start);
+        if (end == std::string_view::npos) end = list.size();
+        const std::string_view item = list.substr(start, end - start);
+        int value = 0;
+        // Anything but a number in the list is not a platform; skipping it
+        // beats finishing a version for platform 0.
+        const auto [ptr, ec] = std::from_chars(item.data(), item.data() + item.size(), value);
+        if (!item.empty() && ec == std::errc() && ptr == item.data() + item.size() && value > 0)
+            out.push_back(value);
+        start = end + 1;
+    }
+    return out;
 }
 
 }  // namespace cw

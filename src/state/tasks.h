@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 #include "state/game.h"
 
@@ -56,5 +57,8 @@ int engineRating(const Game& g, int platform, int genre);
 
 // How many employees a team leader with this leadership can manage (1..33).
 int managerCapacity(int leadership);
+
+// The platform indices of a game task's platformList, in list order.
+std::vector<int> chosenPlatforms(const Task& t);
 
 }  // namespace cw

@@ -1,4 +1,4 @@
-#include "refdata/table_file.h"
+#include "state/table_file.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // The game clock (Next Week, Fast forward, the finance labels, End Game) and
 // what a new game writes into the world.
-#include "setup/game_clock.h"
+#include "sim/game_clock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Task slots and the team leader's capacity.
-#include "sim/tasks.h"
+#include "state/tasks.h"
 
 #include <gtest/gtest.h>
 

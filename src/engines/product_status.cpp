@@ -1,4 +1,4 @@
-#include "dev/product_status.h"
+#include "engines/product_status.h"
 
 #include <algorithm>
 

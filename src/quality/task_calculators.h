@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "sim/tasks.h"
 #include "state/game.h"
+#include "state/tasks.h"
 
 namespace cw {
 

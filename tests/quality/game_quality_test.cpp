@@ -1,6 +1,6 @@
 // The game quality model: era tables, genre profiles, the team's effective
 // skill, the weekly quality step and the score.
-#include "sim/game_quality.h"
+#include "quality/game_quality.h"
 
 #include <gtest/gtest.h>
 

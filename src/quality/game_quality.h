@@ -7,8 +7,8 @@
 
 #include <array>
 
-#include "sim/tasks.h"
 #include "state/game.h"
+#include "state/tasks.h"
 
 namespace cw {
 

@@ -1,9 +1,9 @@
-#include "sim/game_quality.h"
+#include "quality/game_quality.h"
 
 #include <algorithm>
 #include <string_view>
 
-#include "sim/task_calculators.h"
+#include "quality/task_calculators.h"
 
 namespace cw {
 namespace {

@@ -1,5 +1,5 @@
 // What a team delivers and costs, and the estimates of every task kind.
-#include "sim/task_calculators.h"
+#include "quality/task_calculators.h"
 
 #include <gtest/gtest.h>
 

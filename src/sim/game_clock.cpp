@@ -1,4 +1,4 @@
-#include "setup/game_clock.h"
+#include "sim/game_clock.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,7 +7,7 @@
 #include <fstream>
 #include <limits>
 
-#include "dev/product_status.h"
+#include "engines/product_status.h"
 #include "finance/board.h"
 #include "sim/week_tick.h"
 #include "state/money.h"

@@ -1,4 +1,4 @@
-#include "sim/task_calculators.h"
+#include "quality/task_calculators.h"
 
 #include <algorithm>
 
