@@ -6,6 +6,7 @@
 
 #include "state/game.h"
 #include "state/player.h"
+#include "state/shared_ops.h"
 
 namespace cw {
 
