@@ -210,6 +210,9 @@ AwardCategory AwardTop5(Game& g, ExpoShow& show, int step, int filter) {
         place.title = s.title;
         place.line = std::to_string(s.position) + ". " + t.title.str() + " - " + companyText(g, t) + " (" +
                      platformNameText(g, t.platform) + ")";
+        place.name = t.title.str();
+        place.company = companyText(g, t);
+        place.platform = platformNameText(g, t.platform);
         place.players = t.isPlayers;
         if (step == AwardBest && s.position == 1) show.bestGame = t.title.str() + " - " + companyText(g, t);
         if (!t.isPlayers || step > AwardGenre) continue;

@@ -49,6 +49,7 @@ std::array<AwardSlot, 5> awardSlots(const Game& g, int step, int filter);
 struct AwardPlace {
     int title = 0;      // 0: nobody holds this place
     std::string line;   // "1. Title - Company (Platform)"
+    std::string name, company, platform;  // the line's parts, for a stage
     bool players = false;  // shown in red
 };
 
