@@ -57,6 +57,23 @@ TEST_F(ExpoCliTest, TheShowInWeekFourTakesTheQueuedBoothAndThePlanningViewsPrint
     EXPECT_EQ(run("analyse title=X genre=1\n"), 2);
 }
 
+// A game of the player's released last year brings its platform and genre
+// into the show, each with a category of its own.
+TEST_F(ExpoCliTest, APlayersGameOfLastYearOpensItsPlatformAndGenreCategories) {
+    s.game->rng.fixedSeed = 42;  // as crestwork-cli --seed 42 starts
+    s.game->rng.randomizeSeed();
+    ASSERT_EQ(run("new-game company=\"Acme Soft\" player=Ann\nautosave off\ninterview 18\noffer salary=9700\nhire\n"
+                  "interview 92\noffer salary=5000\nhire\nanswer yes\n"
+                  "develop name=\"Space Duel\" genre=Action platforms=1 leader=4493\nassign 18 1\nassign 92 1\n"
+                  "next-week 40\nrelease 1\nnext-week 15\nanswer small\nnext-week\nnews\n"),
+              0)
+        << out.str();
+    EXPECT_TRUE(printed("  Best games on Apple II\n    You have the following items in this category :\n"
+                        "      Space Duel (Apple II)\n"));
+    EXPECT_TRUE(printed("  Best Action games of the year\n"));
+    EXPECT_TRUE(printed("Award show | Best game of 1980 : "));
+}
+
 TEST_F(ExpoCliTest, SkippingTheShowCostsNothing) {
     ASSERT_EQ(run("new-game\nautosave off\nnext-week 55\nanswer skip\nnext-week\nexpo\n"), 0) << out.str();
     EXPECT_TRUE(printed("  -> Skip the show\n"));
