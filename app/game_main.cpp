@@ -24,6 +24,7 @@
 #include "ui/main_screen.h"
 #include "ui/main_screen_parts.h"
 #include "ui/placeholder_screens.h"
+#include "ui/planning_screens.h"
 #include "ui/platform_analysis_screen.h"
 #include "ui/platforms_screen.h"
 #include "ui/player_bonus_screen.h"
@@ -175,6 +176,36 @@ int programStart(QApplication& app, int argc, char** argv) {
                 QObject::connect(staff, &TForm_view_employees::staffChanged, hiring, &TForm_employees::refresh);
             }
             screen = staff;
+        } else if (name == QLatin1String("TForm_salesCharts") || name == QLatin1String("Tform_Calendar") ||
+                   name == QLatin1String("TForm_genredemands") || name == QLatin1String("Tform_Analyse")) {
+            // The planning views: windows of their own, redrawn when shown.
+            QWidget* view = nullptr;
+            if (name == QLatin1String("TForm_salesCharts")) {
+                view = new TForm_salesCharts(game, mainScreen.get());
+            } else if (name == QLatin1String("Tform_Calendar")) {
+                view = new Tform_Calendar(game, mainScreen.get());
+            } else if (name == QLatin1String("TForm_genredemands")) {
+                view = new TForm_genredemands(game, mainScreen.get());
+            } else {
+                auto* analysis = new Tform_Analyse(game, player, mainScreen.get());
+                view = analysis;
+                // The game screen asks for both while a game is planned.
+                if (auto* development = screens.get<TForm_development>(QStringLiteral("TForm_development"))) {
+                    QObject::connect(development, &TForm_development::analysisRequested, analysis,
+                                     [analysis, &mainScreen](const QString& title, int platform, int genre) {
+                                         analysis->setSubject(title, platform, genre);
+                                         mainScreen->presentWindow(analysis);
+                                     });
+                    QObject::connect(development, &TForm_development::calendarRequested, analysis,
+                                     [&screens, &mainScreen] {
+                                         if (QWidget* calendar = screens.find(QStringLiteral("Tform_Calendar")))
+                                             mainScreen->presentWindow(calendar);
+                                     });
+                }
+            }
+            makeSecondaryWindow(view);
+            view->hide();
+            screen = view;
         } else if (name == QLatin1String("TForm_load_game")) {
             screen = new TForm_load_game(game, player, mainScreen.get());
         } else if (name == QLatin1String("Tform_bank") || name == QLatin1String("Tform_stock")) {

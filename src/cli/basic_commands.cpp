@@ -6,6 +6,7 @@
 #include "cli/driver.h"
 #include "dev/release.h"
 #include "finance/shares.h"
+#include "market/expo.h"
 #include "sim/game_clock.h"
 
 namespace cw::cli {
@@ -38,6 +39,10 @@ std::string cmdAnswer(Session& s, const Command& cmd) {
         }
         if (a.value == "improve" || a.value == "finish" || a.value == "close") {
             s.answerProjectStatus = a.value;
+            continue;
+        }
+        if (Booth b; a.value == "skip" || parseBooth(a.value, b)) {
+            s.answerBooth = a.value;
             continue;
         }
         if (a.value == "yes") s.player.queue({Answer::Yes, {}});
@@ -128,7 +133,7 @@ std::string cmdHelp(Session& s, const Command&) {
 void registerBasicCommands(CommandTable& t) {
     t.add(
         {"answer",
-         "answer yes|no|ok|cancel|\"TEXT\"|improve|finish|close|publisher=N|advertising=yes|no|regions=us,eu,asia ...",
+         "answer yes|no|ok|cancel|\"TEXT\"|improve|finish|close|none|small|medium|large|giant|skip|publisher=N|advertising=yes|no|regions=us,eu,asia ...",
          "queue answers for the next dialogs and prompts", cmdAnswer});
     t.add({"status", "status", "print the game date and finances as key: value lines", cmdStatus});
     t.add({"quit", "quit", "end the script", cmdQuit});

@@ -21,6 +21,8 @@ void registerCommands(CommandTable& table) {
     registerAutoplayCommands(table);
     registerProductCommands(table);
     registerReviewCommands(table);
+    registerExpoCommands(table);
+    registerPlanningCommands(table);
 }
 
 }  // namespace cw::cli

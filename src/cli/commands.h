@@ -35,12 +35,16 @@ void registerReleaseCommands(CommandTable& table);  // publishers, sign, product
 void registerAutoplayCommands(CommandTable& table);  // autoplay
 void registerProductCommands(CommandTable& table);  // product, price, budget-price
 void registerReviewCommands(CommandTable& table);   // review, preview
+void registerExpoCommands(CommandTable& table);     // expo
+void registerPlanningCommands(CommandTable& table); // charts, calendar, analyse, genre-demand
 
 // What a modal screen the game opens shows, as transcript lines.
 void printModalScreen(Session& s, ScreenId screen, std::ostream& out);
 // The publisher list and the distribution dialog: print them and act on the
 // queued answer. False for other screens.
 bool runReleaseScreen(Session& s, ScreenId screen, std::ostream& out);
+// The yearly show: the booth offer and the award show. False for other screens.
+bool runExpoScreen(Session& s, ScreenId screen, std::ostream& out);
 // "us,eu": the regions named, false for anything else or none.
 bool parseRegions(const std::string& text, Regions& r);
 

@@ -46,6 +46,9 @@ struct Session {
     // The queued button of the next project status dialog: "improve",
     // "finish" or "close" (empty: Close).
     std::string answerProjectStatus;
+    // The queued booth of the next yearly show: "none" .. "giant", or
+    // "skip" (empty: none).
+    std::string answerBooth;
     // The game task of the last "publishers task=N".
     int publisherTask = 0;
     // The licence deal screen "sell-engine" opened: for engine number

@@ -93,6 +93,22 @@ TForm_development::TForm_development(Game& g, Player& p, QWidget* parent)
                                                "platforms, then press Start development."),
                                 this),
                       1);
+    // When to release is planned here too.
+    auto* calendar = new QPushButton(QStringLiteral("Release Calendar"), this);
+    calendar->setObjectName(QStringLiteral("calendarButton"));
+    calendar->setAutoDefault(false);
+    connect(calendar, &QPushButton::clicked, this, &TForm_development::calendarRequested);
+    bottom->addWidget(calendar);
+    auto* analysis = new QPushButton(QStringLiteral("Release Analysis"), this);
+    analysis->setObjectName(QStringLiteral("analysisButton"));
+    analysis->setAutoDefault(false);
+    connect(analysis, &QPushButton::clicked, this, [this] {
+        int platform = 0;
+        for (const auto& line : model_->platformLines())
+            if (line.checked && platform == 0) platform = line.platform;
+        emit analysisRequested(QString::fromStdString(model_->name()), platform, model_->genre());
+    });
+    bottom->addWidget(analysis);
     start_ = new QPushButton(QStringLiteral("Start development"), this);
     start_->setObjectName(QStringLiteral("startButton"));
     connect(start_, &QPushButton::clicked, this, &TForm_development::pressStart);

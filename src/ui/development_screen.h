@@ -66,6 +66,10 @@ public:
 signals:
     // A game task was created: the main screen's lists change.
     void projectStarted(int task);
+    // The planning views, for the game as it is being planned (platform and
+    // genre 0 when none is chosen yet).
+    void calendarRequested();
+    void analysisRequested(const QString& title, int platform, int genre);
 
 protected:
     void showEvent(QShowEvent* event) override;

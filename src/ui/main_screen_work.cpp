@@ -57,6 +57,26 @@ QWidget* TForm_main::buildWorkPanel() {
     intensifyButton_->setFocusPolicy(Qt::NoFocus);
     connect(intensifyButton_, &QPushButton::clicked, this, &TForm_main::intensifySelectedStudy);
     buttons->addWidget(newProjectButton_);
+    // The planning views, in one menu beside the way into a new game.
+    auto* market = new QPushButton(QStringLiteral("Market"), tasks);
+    market->setObjectName(QStringLiteral("marketMenuButton"));
+    market->setFocusPolicy(Qt::NoFocus);
+    market->setToolTip(QStringLiteral("Sales charts, release calendar, genre demand and release analysis"));
+    auto* marketMenu = new QMenu(market);
+    const std::pair<const char*, const char*> views[] = {{"Sales Charts", "TForm_salesCharts"},
+                                                         {"Release Calendar", "Tform_Calendar"},
+                                                         {"Genre Demand", "TForm_genredemands"},
+                                                         {"Release Analysis", "Tform_Analyse"}};
+    for (const auto& [caption, screen] : views) {
+        const QString name = QString::fromLatin1(screen);
+        QAction* open = marketMenu->addAction(QString::fromLatin1(caption));
+        open->setObjectName(QStringLiteral("open_") + name);
+        connect(open, &QAction::triggered, this, [this, name] {
+            if (!busy_) emit screenRequested(name);
+        });
+    }
+    market->setMenu(marketMenu);
+    buttons->addWidget(market);
     buttons->addStretch(1);
     tasksBody->addLayout(buttons);
 

@@ -11,6 +11,7 @@
 
 #include "dev/product_finish.h"
 #include "market/advertising.h"
+#include "market/expo.h"
 #include "market/publishers.h"
 #include "setup/main_screen_model.h"
 #include "state/game.h"
@@ -18,6 +19,7 @@
 #include "ui/advertising_screen.h"
 #include "ui/board_meeting_screen.h"
 #include "ui/end_screen.h"
+#include "ui/expo_screen.h"
 #include "ui/main_screen.h"
 #include "ui/message_dialogs.h"
 #include "ui/notification_window.h"
@@ -107,6 +109,11 @@ void QtPlayer::showModal(ScreenId screen) {
         TForm_project_finished dialog(*game_, *this, openProjectStatusTask(), dialogParent());
         dialog.exec();
         refreshMainScreen();
+        return;
+    }
+    if (game_ && screen == ScreenId::Expo && openExpo()) {
+        TForm_E3 show(*game_, *openExpo(), dialogParent());
+        show.exec();
         return;
     }
     if (game_ && screen == ScreenId::Advertising) {

@@ -14,6 +14,7 @@
 #include "market/sales.h"
 #include "setup/main_screen_model.h"
 #include "sim/task_finish.h"
+#include "state/shared_ops.h"
 #include "state/tasks.h"
 
 namespace cw {

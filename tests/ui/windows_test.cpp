@@ -22,12 +22,14 @@
 #include "ui/cpu_screen.h"
 #include "ui/development_screen.h"
 #include "ui/end_screen.h"
+#include "ui/expo_screen.h"
 #include "ui/database_screen.h"
 #include "ui/employees_screen.h"
 #include "ui/inbox_screen.h"
 #include "ui/main_screen.h"
 #include "ui/notification_window.h"
 #include "ui/placeholder_screens.h"
+#include "ui/planning_screens.h"
 #include "ui/platform_analysis_screen.h"
 #include "ui/platforms_screen.h"
 #include "ui/progress_window.h"
@@ -80,11 +82,17 @@ protected:
             {"Tform_releasegame", [&] { return new Tform_releasegame(g, 1); }},
             {"Tform_advertising", [&] { return new Tform_advertising(g, p, 1); }},
             {"TForm_project_finished", [&] { return new TForm_project_finished(g, p, 1); }},
+            {"TForm_E3", [&] { return new TForm_E3(g, show); }},
+            {"TForm_salesCharts", [&] { return new TForm_salesCharts(g); }},
+            {"Tform_Calendar", [&] { return new Tform_Calendar(g); }},
+            {"Tform_Analyse", [&] { return new Tform_Analyse(g, p); }},
+            {"TForm_genredemands", [&] { return new TForm_genredemands(g); }},
         };
     }
     Game g;
     test::RecordingPlayer p;
     ReferenceTables ref;
+    ExpoShow show;
 };
 
 TEST_F(WindowsTest, EveryWindowHasACloseButtonAndClosesWithEscape) {
