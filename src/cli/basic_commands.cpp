@@ -6,6 +6,7 @@
 #include "cli/driver.h"
 #include "dev/release.h"
 #include "finance/shares.h"
+#include "people/labour_market.h"
 #include "setup/game_clock.h"
 
 namespace cw::cli {
@@ -64,7 +65,8 @@ std::string cmdStatus(Session& s, const Command& cmd) {
           << "yearChange: " << yearCashChange(g) << '\n'
           << "yearlyLoanCost: "
           << (decltype(World::yearlyLoanCost)::inRange(g.currentYear) ? w.yearlyLoanCost[g.currentYear] : 0) << '\n'
-          << "sharePrice: " << sharePrice(g) << '\n';
+          << "sharePrice: " << sharePrice(g) << '\n'
+          << "offices: " << employeeCount(g) << "/" << officeCapacity(g) << '\n';
     return {};
 }
 
