@@ -24,7 +24,7 @@ TForm_buildings::TForm_buildings(Game& g, Player& p, QWidget* parent) : QDialog(
     setWindowTitle(QStringLiteral("Buildings"));
     setStyleSheet(financeStyleSheet() + QStringLiteral("QLabel#levelBadge { color: #f3c969; font-weight: bold; }"
                                                        "QLabel#buildingLine { font-family: monospace; }"));
-    setMinimumWidth(760);
+    setMinimumWidth(900);
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 14);
@@ -111,7 +111,7 @@ TForm_buildings::TForm_buildings(Game& g, Player& p, QWidget* parent) : QDialog(
     }
     facGrid->setColumnStretch(1, 1);
     facBody->addLayout(facGrid);
-    lower->addWidget(facilities, 3);
+    lower->addWidget(facilities, 5);
 
     QVBoxLayout* negBody = nullptr;
     QFrame* negotiation = makeCard(this, QStringLiteral("Publisher negotiation"), negBody);
