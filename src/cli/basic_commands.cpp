@@ -7,6 +7,7 @@
 #include "dev/release.h"
 #include "finance/shares.h"
 #include "market/expo.h"
+#include "people/labour_market.h"
 #include "sim/game_clock.h"
 
 namespace cw::cli {
@@ -69,7 +70,8 @@ std::string cmdStatus(Session& s, const Command& cmd) {
           << "yearChange: " << yearCashChange(g) << '\n'
           << "yearlyLoanCost: "
           << (decltype(World::yearlyLoanCost)::inRange(g.currentYear) ? w.yearlyLoanCost[g.currentYear] : 0) << '\n'
-          << "sharePrice: " << sharePrice(g) << '\n';
+          << "sharePrice: " << sharePrice(g) << '\n'
+          << "offices: " << employeeCount(g) << "/" << officeCapacity(g) << '\n';
     return {};
 }
 

@@ -23,6 +23,7 @@ void registerCommands(CommandTable& table) {
     registerReviewCommands(table);
     registerExpoCommands(table);
     registerPlanningCommands(table);
+    registerBuildingCommands(table);
 }
 
 }  // namespace cw::cli

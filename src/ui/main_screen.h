@@ -26,6 +26,7 @@ class Player;
 namespace cw::ui {
 
 class TForm_Project_progress;
+class CityMap;
 class ProductCard;
 
 // The dark veil laid over the main screen while a week runs, so that
@@ -71,6 +72,9 @@ public:
     void showProductPanel(int slot, QPoint at);
     void releaseListedProduct(int slot);
     ProductCard* productCard() const { return productCard_; }
+    // The town of the company, in the first tab beside the task information.
+    CityMap* cityMap() const { return cityMap_; }
+    QTabWidget* workTabs() const { return workTabs_; }
     // "Review" on a game of the product list: its review again.
     void showProductReview(int product);
 
@@ -173,6 +177,8 @@ private:
     QLabel* cheatCaption_ = nullptr;
     QLabel* cheatLabel_ = nullptr;
     QTimer* iconTimer_ = nullptr;
+    CityMap* cityMap_ = nullptr;
+    QTabWidget* workTabs_ = nullptr;
 };
 
 }  // namespace cw::ui

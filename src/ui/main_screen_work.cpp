@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStackedLayout>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -21,6 +23,8 @@
 #include "sim/task_panel.h"
 #include "state/game.h"
 #include "state/shared_ops.h"
+#include "finance/buildings.h"
+#include "ui/city_map.h"
 #include "ui/main_screen.h"
 #include "ui/main_screen_parts.h"
 #include "ui/post_mortem_screens.h"
@@ -97,6 +101,25 @@ QWidget* TForm_main::buildWorkPanel() {
         const QList<QTreeWidgetItem*> chosen = taskList_->selectedItems();
         if (!chosen.isEmpty()) selectedTask_ = chosen.front()->data(0, Qt::UserRole).toInt();
         showTaskPanel();
+        // A task the player picks is what he wants to read about.
+        if (workTabs_) workTabs_->setCurrentIndex(1);
+    });
+    // The task list's menu: what a task offers besides its own screen.
+    taskList_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(taskList_, &QTreeWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QTreeWidgetItem* item = taskList_->itemAt(at);
+        if (!item || busy_ || coverVisible()) return;
+        const int task = item->data(0, Qt::UserRole).toInt();
+        const TaskMenu offered = taskMenu(game_, task);
+        if (!offered.exists) return;
+        QMenu menu(this);
+        QAction* speedUp = offered.speedUp ? menu.addAction(QStringLiteral("Speed up the building process")) : nullptr;
+        QAction* cancel = offered.cancel ? menu.addAction(QStringLiteral("Cancel project")) : nullptr;
+        if (menu.isEmpty()) return;
+        QAction* chosen = menu.exec(taskList_->viewport()->mapToGlobal(at));
+        if (chosen && chosen == speedUp) speedUpBuilding(game_, player_, task);
+        if (chosen && chosen == cancel) cancelProject(game_, player_, task);
+        if (chosen) refresh();
     });
     connect(taskList_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         selectTask(item->data(0, Qt::UserRole).toInt());
@@ -137,8 +160,44 @@ QWidget* TForm_main::buildWorkPanel() {
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setFocusPolicy(Qt::NoFocus);
     infoBody->addWidget(scroll, 1);
+    // The town and the chosen task's panel share one area, so that the
+    // projects and the products keep their room on a small window.
+    workTabs_ = new QTabWidget(box);
+    workTabs_->setObjectName(QStringLiteral("workTabs"));
+    workTabs_->setFocusPolicy(Qt::NoFocus);
+    auto* town = new QWidget(workTabs_);
+    auto* townCol = new QVBoxLayout(town);
+    townCol->setContentsMargins(0, 0, 0, 0);
+    townCol->setSpacing(0);
+    cityMap_ = new CityMap(game_, player_, town);
+    connect(cityMap_, &CityMap::changed, this, &TForm_main::refresh);
+    // The buildings panel's two ways in, laid over the map's sky.
+    auto* townButtons = new QHBoxLayout(cityMap_);
+    townButtons->setContentsMargins(8, 8, 8, 8);
+    townButtons->setSpacing(6);
+    const char* entries[2][2] = {{"New Buildings", "newBuildingsButton"}, {"Upgrade ", "upgradeBuildingsButton"}};
+    for (const auto& e : entries) {
+        auto* b = new QPushButton(QString::fromLatin1(e[0]), cityMap_);
+        b->setObjectName(QString::fromLatin1(e[1]));
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setCursor(Qt::PointingHandCursor);
+        b->setToolTip(QStringLiteral("Build, upgrade and set up the company's buildings and facilities"));
+        connect(b, &QPushButton::clicked, this, [this] {
+            if (!busy_ && !coverVisible()) cityMap_->openBuildingsPanel();
+        });
+        townButtons->addWidget(b, 0, Qt::AlignTop);
+    }
+    townButtons->addStretch(1);
+    townCol->addWidget(cityMap_);
+    workTabs_->addTab(town, QStringLiteral("City"));
     info->setMinimumHeight(150);
-    col->addWidget(info, 3);
+    workTabs_->addTab(info, QStringLiteral("Task information"));
+    workTabs_->setMinimumHeight(150);
+    // Both pages keep their full size, the one in front covering the other,
+    // so the task panel is laid out and ready whichever tab shows.
+    if (auto* stack = qobject_cast<QStackedLayout*>(workTabs_->findChild<QStackedWidget*>()->layout()))
+        stack->setStackingMode(QStackedLayout::StackAll);
+    col->addWidget(workTabs_, 3);
 
     QVBoxLayout* productsBody = nullptr;
     QFrame* products = makePanel(QStringLiteral("Products"), PaintedIcon::Products, productsBody, box);
@@ -251,6 +310,7 @@ void TForm_main::refreshWork() {
     }
     showTaskPanel();
     refreshProductCard();
+    if (cityMap_) cityMap_->refresh();
 }
 
 void TForm_main::selectTask(int task) {
