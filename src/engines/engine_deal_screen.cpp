@@ -33,7 +33,11 @@ std::string EngineDealScreen::scoreText(const DealCandidate& c) const { return r
 bool EngineDealScreen::startNegotiation(int row) {
     if (row < 0 || row >= static_cast<int>(candidates_.size())) return false;
     row_ = row;
-    deal_ = openEngineDeal(g_, platform_, genre_, candidates_[static_cast<std::size_t>(row)]);
+    const DealCandidate& c = candidates_[static_cast<std::size_t>(row)];
+    const std::pair<i32, int> key{c.year, c.slot};
+    auto known = drawn_.find(key);
+    if (known == drawn_.end()) known = drawn_.emplace(key, openEngineDeal(g_, platform_, genre_, c)).first;
+    deal_ = known->second;
     answer_ = deal_.interested ? "What is you offer ?" : "We are not interrested";
     return deal_.interested;
 }
