@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "state/action.h"
 #include "state/game.h"
 
 namespace cw {
@@ -59,6 +60,12 @@ struct TaskPanel {
 };
 
 TaskPanel taskPanel(const Game& g, int task);
+
+// The "Employee Reseach Amount" sliders of game task `task`, moved in the
+// core phase (the task panel and "Project properties" both call this).
+// Refuses a task that is no game in development, a game in its finishing
+// phase and amounts outside 25..100.
+ActionResult setGameResearch(Game& g, int task, const std::array<i32, 3>& research);
 
 // The panel as plain text, one line each, for the headless driver.
 std::string taskPanelText(const TaskPanel& panel);

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QSlider>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -105,6 +106,31 @@ QWidget* TForm_main::buildWorkPanel() {
     taskButtons->addWidget(intensifyButton_);
     taskButtons->addStretch(1);
     infoBody->addLayout(taskButtons);
+    // A game's research amounts, movable while its core is in the works.
+    researchRow_ = new QWidget(info);
+    researchRow_->setObjectName(QStringLiteral("researchRow"));
+    auto* researchLayout = new QHBoxLayout(researchRow_);
+    researchLayout->setContentsMargins(0, 0, 0, 0);
+    researchLayout->setSpacing(4);
+    static const char* const kResearch[3] = {"Prog.", "Design", "Graph."};
+    for (int i = 0; i < 3; ++i) {
+        researchLayout->addWidget(new QLabel(QString::fromLatin1(kResearch[i]), researchRow_));
+        auto* slider = new QSlider(Qt::Horizontal, researchRow_);
+        slider->setObjectName(QStringLiteral("TrackBar_taskResearch%1").arg(i + 1));
+        slider->setRange(25, 100);
+        slider->setFocusPolicy(Qt::NoFocus);
+        researchSliders_[i] = slider;
+        researchLayout->addWidget(slider, 1);
+        connect(slider, &QSlider::valueChanged, this, [this](int) {
+            if (busy_ || coverVisible()) return;
+            const std::array<i32, 3> r = {researchSliders_[0]->value(), researchSliders_[1]->value(),
+                                          researchSliders_[2]->value()};
+            if (const ActionResult refused = setGameResearch(game_, selectedTask_, r))
+                player_.messageBox(refused->caption, refused->text, false);
+            showTaskPanel();
+        });
+    }
+    infoBody->addWidget(researchRow_);
     taskPanelText_ = new QLabel(info);
     taskPanelText_->setObjectName(QStringLiteral("taskPanelText"));
     taskPanelText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -253,6 +279,15 @@ void TForm_main::showTaskPanel() {
     projectButton_->setEnabled(panel.isGame && !game_.gameOver);
     intensifyButton_->setVisible(panel.isStudy);
     intensifyButton_->setEnabled(panel.isStudy && !game_.gameOver);
+    researchRow_->setVisible(panel.isGame);
+    if (panel.isGame) {
+        for (int i = 0; i < 3; ++i) {
+            const QSignalBlocker quiet(researchSliders_[i]);
+            researchSliders_[i]->setValue(panel.research[static_cast<std::size_t>(i)]);
+            researchSliders_[i]->setEnabled(!panel.slidersLocked && !game_.gameOver);
+            researchSliders_[i]->setToolTip(QStringLiteral("Employee Reseach Amount: ") + qs(panel.phaseCaption));
+        }
+    }
     if (panel.task == 0) {
         taskPanelTitle_->setText(QStringLiteral("No project chosen"));
         taskProgress_->hide();
