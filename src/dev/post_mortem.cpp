@@ -6,8 +6,11 @@
 
 #include "dev/release.h"
 #include "hardware/hardware_texts.h"
+#include "market/publishers.h"
 #include "market/sales.h"
+#include "dev/product_status.h"
 #include "sim/game_quality.h"
+#include "sim/task_finish.h"
 #include "sim/tasks.h"
 #include "sim/task_calculators.h"
 #include "state/shared_ops.h"
@@ -185,12 +188,40 @@ WhyScore whyScoreOfTask(const Game& g, int task) {
         return w;
     }
     const Task& t = tasks[task];
-    const GameTitle& game = t.game;
     w.title = t.name.str();
-    const ScoreSetting setting = scoreSetting(g, game, 0);
-    ScoreBreakdown s;
-    w.total = gameScoreIn(g, game, setting, &s);
-    w.lines = scoreLines(g, game, setting, s);
+    // The game as the finish will score it: after the deal it signs with the
+    // publisher it would get by default, when it has none yet.
+    GameTitle game = t.game;
+    const auto& companies = g.tables().companies;
+    if (game.companyRow != 0) {
+        w.publisher = "Published by " +
+                      (companies.inRange(game.companyRow) ? companies[game.companyRow].name.str() : std::string("?")) +
+                      ": its advertising is in the hype already.";
+    } else if (PublisherOffer offer; defaultPublisherOffer(g, offer)) {
+        const i32 before = game.hype;
+        applyPublisherTerms(g, game, offer, true, 2);
+        w.publisher = "Scored with the deal the finish signs by default: " + offer.name + ", with " +
+                      offer.advertisingWord + " advertising, adds about " + num(game.hype - before) +
+                      " hype (2 more or less by chance). Another publisher, or none of its advertising, changes "
+                      "the hype line.";
+    } else {
+        w.publisher = "Nobody publishes games this year: the finish signs no deal and the hype stays as it is.";
+    }
+    for (int q : finishedVersionOverrides(t)) {
+        GameTitle version = game;
+        if (q != 0) version.platform = static_cast<u8>(q);
+        const ScoreSetting setting = scoreSetting(g, version, q);
+        ScoreBreakdown s;
+        WhyVersion v;
+        v.platform = version.platform;
+        v.platformName = platformNameText(g, version.platform);
+        v.total = gameScoreIn(g, version, setting, &s);
+        v.lines = scoreLines(g, version, setting, s);
+        if (w.versions.empty()) w.changes = bestChanges(g, version, setting, v.total);
+        w.versions.push_back(std::move(v));
+    }
+    w.lines = w.versions.front().lines;
+    w.total = w.versions.front().total;
     w.qualities = qualityBars(g, game);
     const std::array<QualityPull, 3> pull = qualityPull(g, t);
     for (std::size_t a = 0; a < 3; ++a) {
@@ -200,7 +231,6 @@ WhyScore whyScoreOfTask(const Game& g, int task) {
                               " (its skills weighted by your focus) where the era asks " + num(pull[a].target) +
                               (rising ? ", so it rises." : ", so it does not rise.")});
     }
-    w.changes = bestChanges(g, game, setting, w.total);
     w.note = "The score the game would get if it were finished now (era level " + num(eraLevel(g.currentYear)) +
              " in " + num(g.currentYear) + ").";
     return w;
@@ -235,9 +265,16 @@ WhyScore whyScoreOfProduct(const Game& g, int product) {
              ? "The game was finished with this score of " + num(finishScore) + "."
              : "The game was finished with " + num(finishScore) +
                    "; its hype and your engines have moved since, which the additions above show as they are now."});
-    w.lines.push_back({"on sale", static_cast<i64>(game.salesScore) - finishScore,
+    // A switch to the budget price raised the sales score once; the rest of
+    // the change since the finish is the decay on sale.
+    const i32 budget = game.price == kBudgetPrice ? budgetPriceBonus(game) : 0;
+    w.lines.push_back({"on sale", static_cast<i64>(game.salesScore) - finishScore - budget,
                        "On sale the score loses a point in about three weeks of ten, and stronger games of the same "
                        "genre pull it down; below 51 the game stops selling."});
+    if (budget > 0)
+        w.lines.push_back({"budget price", budget,
+                           "The switch to the budget price added a sixth of the review score (" + num(game.reviewScore) +
+                               ") to the sales score."});
     w.total = game.salesScore;
     w.qualities = qualityBars(g, scored);
     w.changes = bestChanges(g, scored, setting, now);

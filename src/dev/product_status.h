@@ -15,6 +15,11 @@
 
 namespace cw {
 
+// "Switch to budget pricing": the price it sets and what it adds to the
+// sales score once.
+inline constexpr i32 kBudgetPrice = 25;
+i32 budgetPriceBonus(const GameTitle& t);
+
 // Weeks the developers need before they talk about a licence again.
 inline constexpr int kEngineSaleWaitWeeks = 4;
 

@@ -13,6 +13,11 @@ namespace cw {
 // The platform indices of a game task's platformList, in list order.
 std::vector<int> chosenPlatforms(const Task& t);
 
+// The versions a finished game task is stored as, by the platform override
+// each is scored with: {0} (its own platform) for one platform, otherwise
+// every chosen platform.
+std::vector<int> finishedVersionOverrides(const Task& t);
+
 // Copies the game of task `task` into the first free catalogue slot of
 // `year`, carrying 1/count of the task's spending as its development cost.
 // Returns the slot, or 0 when the year has no free slot (nothing is copied).
