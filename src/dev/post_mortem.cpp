@@ -14,6 +14,7 @@
 #include "sim/tasks.h"
 #include "sim/task_calculators.h"
 #include "state/shared_ops.h"
+#include "state/text_format.h"
 
 namespace cw {
 namespace {
@@ -21,6 +22,8 @@ namespace {
 using i64 = std::int64_t;
 
 std::string num(i64 v) { return std::to_string(v); }
+// Money and counts of homes or copies read with thousands separators.
+std::string amount(i64 v) { return thousands(v); }
 
 std::string genreName(const Game& g, int genre) {
     const auto& genres = g.tables().genres;
@@ -383,7 +386,7 @@ WhySales whySales(const Game& g, int product, int region) {
          "A sales score of " + num(s.salesScore) + " and this week's luck (" + num(60 + s.draw) +
              " of 60..69) start the week at " + num(60 + s.draw) + " x " + num(s.salesScore - 48) + " x 5.");
     step("installed base", S::InstalledBase,
-         platform + " is in " + num(s.soldUnits) + " homes; a hundredth of that is added" +
+         platform + " is in " + amount(s.soldUnits) + " homes; a hundredth of that is added" +
              (s.salesScore < 65 ? ", cut by the score below 65." : "."));
     step("game level", S::GameLevel,
          "On game level " + num(level) + " a game keeps " + num(100 - 10 * level) + " % of that.");
@@ -422,10 +425,10 @@ WhySales whySales(const Game& g, int product, int region) {
              r->gamesImage > 15 ? "Your public image of " + num(r->gamesImage) + " adds half of that in percent."
                                 : "A public image of 15 or less adds nothing; good and top games raise it.");
         step("publisher capacity", S::PublisherCapacity,
-             r->capacityUsedUp ? "The publisher makes only " + num(r->weeklyOutput) +
+             r->capacityUsedUp ? "The publisher makes only " + amount(r->weeklyOutput) +
                                      " copies a week, served to the US first, then Europe, then Asia; a bigger "
                                      "publisher would have sold more."
-                               : "The publisher made enough copies (" + num(r->weeklyOutput) + " a week).");
+                               : "The publisher made enough copies (" + amount(r->weeklyOutput) + " a week).");
     } else {
         w.lines.push_back({"public image", 0, "A game released before 1980 earns you nothing and gets no boost."});
         w.lines.push_back({"publisher capacity", 0, "A game released before 1980 has no publisher limit."});

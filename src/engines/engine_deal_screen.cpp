@@ -6,6 +6,7 @@
 #include "hardware/hardware_texts.h"
 #include "market/company_list.h"
 #include "sim/tasks.h"
+#include "state/text_format.h"
 
 namespace cw {
 
@@ -24,8 +25,8 @@ std::string EngineDealScreen::engineName() const {
 std::string EngineDealScreen::engineSummary() const {
     if (!engineCellInRange(platform_, genre_)) return {};
     const EngineSlot& e = g_.world().ownEngines[platform_][genre_];
-    return "Engine score : " + std::to_string(e.rating) + "/150   Licence income : " + std::to_string(e.licenceIncome) +
-           "$";
+    return "Engine score : " + std::to_string(e.rating) + "/150   Licence income : " + thousands(e.licenceIncome) +
+           " $";
 }
 
 std::string EngineDealScreen::scoreText(const DealCandidate& c) const { return ratingWord(c.previewScore, true); }

@@ -189,6 +189,8 @@ TEST_F(EngineDealTest, ADeveloperAnswersOncePerOpeningOfTheScreen) {
         EXPECT_TRUE(screen.startNegotiation(1));
     }
     EXPECT_EQ(g.rng.seed, seed);
+    g.world().ownEngines[1][1].licenceIncome = 539471;
+    EXPECT_EQ(screen.engineSummary(), "Engine score : 50/150   Licence income : 539,471 $");
     // A new opening of the screen asks the developers afresh.
     EngineDealScreen reopened(g, 1, 1);
     ASSERT_FALSE(reopened.candidates().empty());

@@ -59,7 +59,7 @@ TEST_F(ReleaseScreens, DistributionShowsShareAndCostAndNeedsARegion) {
     d.region(3)->setChecked(true);
     EXPECT_TRUE(d.okButton()->isEnabled());
     EXPECT_EQ(d.shareLabel()->text(), QStringLiteral("14%"));
-    EXPECT_EQ(d.costLabel()->text(), QStringLiteral("160000$"));
+    EXPECT_EQ(d.costLabel()->text(), QStringLiteral("160,000 $"));  // thousands, "$" after as everywhere
     d.okButton()->click();
     const GameTitle& game = g.tables().tasks[1].game;
     EXPECT_TRUE(game.inUS && !game.inEU && game.inAsia);
