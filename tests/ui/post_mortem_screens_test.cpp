@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSlider>
 #include <QTableWidget>
 #include <cstdlib>
 
@@ -143,6 +144,26 @@ TEST_F(PostMortemScreens, TheProjectScreenOffersTheScoreIfFinishedNow) {
     QTableWidget* table = two.additions();
     EXPECT_EQ(table->item(table->rowCount() - 1, 1)->text(), QString::number(two.model().versions[1].total));
     picture(two, "why_score_versions");
+}
+
+TEST_F(PostMortemScreens, ProjectPropertiesMovesTheResearchInTheCorePhase) {
+    Task& t = g.tables().tasks[1];
+    t.name = "Quest";
+    t.taskType = kTaskGame;
+    t.workTotal = 100;
+    t.game.genre = 1;
+    t.game.platform = 1;
+    t.game.researchProgramming = t.game.researchDesign = t.game.researchGraphics = 25;
+    TDevelopment d(g, p);
+    ASSERT_NE(d.researchSlider(0), nullptr);
+    EXPECT_TRUE(d.researchSlider(0)->isEnabled());
+    d.researchSlider(0)->setValue(70);
+    EXPECT_EQ(t.game.researchProgramming, 70);
+    d.resize(900, 700);
+    if (const char* dir = std::getenv("CW_SCREENSHOT_DIR")) d.grab().save(QString::fromLatin1(dir) + "/project_research.png");
+    t.progress = 100;
+    d.refresh();
+    EXPECT_FALSE(d.researchSlider(0)->isEnabled());
 }
 
 }  // namespace
