@@ -165,6 +165,7 @@ private:
     // The "Employee Reseach Amount" sliders of a chosen game task.
     QWidget* researchRow_ = nullptr;
     QSlider* researchSliders_[3] = {};
+    QLabel* researchValues_[3] = {};
     QTabWidget* productTabs_ = nullptr;
     QListWidget* productLists_[3] = {};
     ProductCard* productCard_ = nullptr;

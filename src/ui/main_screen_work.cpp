@@ -1,6 +1,7 @@
 // The main screen's centre column: the projects in progress with the way
 // into a new game and into a running one, the chosen task's information
 // panel, and the company's products.
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -109,18 +110,23 @@ QWidget* TForm_main::buildWorkPanel() {
     // A game's research amounts, movable while its core is in the works.
     researchRow_ = new QWidget(info);
     researchRow_->setObjectName(QStringLiteral("researchRow"));
-    auto* researchLayout = new QHBoxLayout(researchRow_);
+    auto* researchLayout = new QGridLayout(researchRow_);
     researchLayout->setContentsMargins(0, 0, 0, 0);
-    researchLayout->setSpacing(4);
-    static const char* const kResearch[3] = {"Prog.", "Design", "Graph."};
+    researchLayout->setHorizontalSpacing(6);
+    researchLayout->setVerticalSpacing(0);
+    static const char* const kResearch[3] = {"Programming", "Design/GUI", "Graphics"};
     for (int i = 0; i < 3; ++i) {
-        researchLayout->addWidget(new QLabel(QString::fromLatin1(kResearch[i]), researchRow_));
+        researchLayout->addWidget(new QLabel(QString::fromLatin1(kResearch[i]), researchRow_), i, 0);
         auto* slider = new QSlider(Qt::Horizontal, researchRow_);
         slider->setObjectName(QStringLiteral("TrackBar_taskResearch%1").arg(i + 1));
         slider->setRange(25, 100);
         slider->setFocusPolicy(Qt::NoFocus);
         researchSliders_[i] = slider;
-        researchLayout->addWidget(slider, 1);
+        researchLayout->addWidget(slider, i, 1);
+        researchValues_[i] = new QLabel(researchRow_);
+        researchValues_[i]->setMinimumWidth(28);
+        researchValues_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        researchLayout->addWidget(researchValues_[i], i, 2);
         connect(slider, &QSlider::valueChanged, this, [this](int) {
             if (busy_ || coverVisible()) return;
             const std::array<i32, 3> r = {researchSliders_[0]->value(), researchSliders_[1]->value(),
@@ -130,6 +136,7 @@ QWidget* TForm_main::buildWorkPanel() {
             showTaskPanel();
         });
     }
+    researchLayout->setColumnStretch(1, 1);
     infoBody->addWidget(researchRow_);
     taskPanelText_ = new QLabel(info);
     taskPanelText_->setObjectName(QStringLiteral("taskPanelText"));
@@ -284,6 +291,7 @@ void TForm_main::showTaskPanel() {
         for (int i = 0; i < 3; ++i) {
             const QSignalBlocker quiet(researchSliders_[i]);
             researchSliders_[i]->setValue(panel.research[static_cast<std::size_t>(i)]);
+            researchValues_[i]->setText(QString::number(panel.research[static_cast<std::size_t>(i)]));
             researchSliders_[i]->setEnabled(!panel.slidersLocked && !game_.gameOver);
             researchSliders_[i]->setToolTip(QStringLiteral("Employee Reseach Amount: ") + qs(panel.phaseCaption));
         }

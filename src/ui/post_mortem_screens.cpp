@@ -12,6 +12,7 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QSignalBlocker>
 #include <QStackedBarSeries>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -265,6 +266,10 @@ TForm_whyscore::TForm_whyscore(Game& g, int task, int product, QWidget* parent) 
 void TForm_whyscore::showVersion(int k) {
     if (k < 0 || k >= static_cast<int>(model_.versions.size())) return;
     const WhyVersion& v = model_.versions[static_cast<std::size_t>(k)];
+    if (version_ && version_->currentIndex() != k) {
+        const QSignalBlocker quiet(version_);
+        version_->setCurrentIndex(k);
+    }
     fillLines(additions_, v.lines, v.total, QStringLiteral("Score"));
     subtitle_->setText(qs(model_.title) + QStringLiteral(" on ") + qs(v.platformName) +
                        QStringLiteral(": score if finished now ") + num(v.total));
