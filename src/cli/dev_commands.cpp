@@ -262,6 +262,10 @@ std::string cmdProject(Session& s, const Command& cmd) {
             if (auto e = parseTriple(a.key, a.value, v); !e.empty()) return e;
             const bool ok = a.key == "shares" ? screen.setShares(v) : screen.setFocus(v);
             if (!ok) return a.key + " must be three values 1..98 that sum to 100";
+        } else if (a.key == "research") {
+            if (auto e = parseTriple(a.key, a.value, v); !e.empty()) return e;
+            if (const ActionResult refused = screen.setResearch(v))
+                s.out << "[refused] " << refused->caption << " | " << refused->text << '\n';
         } else {
             return "unknown option " + a.key;
         }
@@ -280,7 +284,7 @@ void registerDevCommands(CommandTable& t) {
            "[extras=editor,mod,multiplayer,network,mmo,celebrity,voice,cutscene] [music=0..4] [focus=G,C,R] "
            "[research=P,D,G] [sequel=YEAR:SLOT]",
            "fill the \"Game Development\" screen and press \"Start development\"", cmdDevelop});
-    t.add({"project", "project N [shares=P,D,G] [focus=G,C,R]",
+    t.add({"project", "project N [shares=P,D,G] [focus=G,C,R] [research=P,D,G]",
            "the \"Project properties\" screen of game task N; move its sliders", cmdProject});
 }
 

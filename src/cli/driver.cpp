@@ -1,6 +1,9 @@
 #include "cli/driver.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
+#include <string_view>
 
 #include "cli/commands.h"
 #include "state/log.h"
@@ -38,6 +41,29 @@ bool parseInt(const std::string& text, long long& value) {
     auto [p, ec] = std::from_chars(b, e, value);
     return ec == std::errc() && p == e && !text.empty();
 }
+
+namespace {
+bool sameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+template <typename Table>
+int rowByIndexOrName(const Table& table, const std::string& text) {
+    long long n = 0;
+    if (parseInt(text, n))
+        return n >= table.first && n <= table.last && !table[static_cast<int>(n)].name.blank() ? static_cast<int>(n) : 0;
+    if (text.empty()) return 0;
+    for (int i = table.first; i <= table.last; ++i)
+        if (!table[i].name.blank() && sameName(table[i].name.str(), text)) return i;
+    return 0;
+}
+}  // namespace
+
+int platformByIndexOrName(const Game& g, const std::string& text) { return rowByIndexOrName(g.tables().platforms, text); }
+
+int genreByIndexOrName(const Game& g, const std::string& text) { return rowByIndexOrName(g.tables().genres, text); }
 
 std::string needInt(const Command& cmd, std::size_t position, long long min, long long max, long long& value) {
     const auto pos = cmd.positional();

@@ -95,5 +95,9 @@ int runScript(Session& session, std::istream& in, const std::string& sourceName)
 // Helpers for command handlers.
 bool parseInt(const std::string& text, long long& value);
 std::string needInt(const Command& cmd, std::size_t position, long long min, long long max, long long& value);
+// A platform or a genre as a command names it: its table index, or its name
+// in any case (the first row of that name). 0 when neither matches.
+int platformByIndexOrName(const Game& g, const std::string& text);
+int genreByIndexOrName(const Game& g, const std::string& text);
 
 }  // namespace cw::cli

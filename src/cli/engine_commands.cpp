@@ -89,12 +89,14 @@ std::string cmdNewEngine(Session& s, const Command& cmd) {
     }
     long long n = 0;
     if (platform) {
-        if (!parseInt(*platform, n)) return "platform must be a platform number";
-        if (!screen.choosePlatform(static_cast<int>(n))) return "platform " + *platform + " is not offered";
+        const int p = platformByIndexOrName(g, *platform);
+        if (p == 0) return "platform \"" + *platform + "\" is no platform's number or name (see platforms)";
+        if (!screen.choosePlatform(p)) return "platform " + *platform + " is not offered";
     }
     if (genre) {
-        if (!parseInt(*genre, n)) return "genre must be a genre number";
-        if (!screen.chooseGenre(static_cast<int>(n))) return "genre " + *genre + " is not offered this year";
+        const int i = genreByIndexOrName(g, *genre);
+        if (i == 0) return "genre \"" + *genre + "\" is no genre's number or name (see genres)";
+        if (!screen.chooseGenre(i)) return "genre " + *genre + " is not offered this year";
     }
     if (manager) {
         if (!parseInt(*manager, n)) return "manager must be a person number";
@@ -196,9 +198,21 @@ std::string cmdUpgradeEngine(Session& s, const Command& cmd) {
     return {};
 }
 
+// The platform (position 0) or genre (position 1) of an engine command, by
+// index or name; engines exist for the first 150 of each.
+std::string needEngineCell(const Session& s, const Command& cmd, std::size_t position, bool isGenre, int& value) {
+    const auto pos = cmd.positional();
+    const char* what = isGenre ? "genre" : "platform";
+    if (position >= pos.size()) return std::string("missing a ") + what + " (number or name)";
+    value = isGenre ? genreByIndexOrName(*s.game, pos[position]) : platformByIndexOrName(*s.game, pos[position]);
+    if (value == 0) return "\"" + pos[position] + "\" is no " + what + "'s number or name";
+    if (value > 150) return std::string("engines are made for the first 150 ") + what + "s, not " + pos[position];
+    return {};
+}
+
 std::string cmdViewEngines(Session& s, const Command& cmd) {
-    long long n = 0;
-    if (auto e = needInt(cmd, 0, 1, 150, n); !e.empty()) return e;
+    int n = 0;
+    if (auto e = needEngineCell(s, cmd, 0, false, n); !e.empty()) return e;
     const auto rows = viewEngineRows(*s.game, static_cast<int>(n));
     s.out << "View Platform : " << n << '\n' << "  Genre | Best Competitor score | Your engine score\n";
     for (const EngineViewRow& r : rows) s.out << "  " << r.genreName << " | " << r.competitor << " | " << r.own << '\n';
@@ -206,10 +220,10 @@ std::string cmdViewEngines(Session& s, const Command& cmd) {
 }
 
 std::string cmdEngineChart(Session& s, const Command& cmd) {
-    long long p = 0, genre = 0;
-    if (auto e = needInt(cmd, 0, 1, 150, p); !e.empty()) return e;
-    if (auto e = needInt(cmd, 1, 1, 150, genre); !e.empty()) return e;
-    const EngineMarketAnalysis m = engineMarketAnalysis(*s.game, static_cast<int>(p), static_cast<int>(genre));
+    int p = 0, genre = 0;
+    if (auto e = needEngineCell(s, cmd, 0, false, p); !e.empty()) return e;
+    if (auto e = needEngineCell(s, cmd, 1, true, genre); !e.empty()) return e;
+    const EngineMarketAnalysis m = engineMarketAnalysis(*s.game, p, genre);
     s.out << "releases of the next 156 weeks, reference line " << m.referenceLine << '\n';
     for (std::size_t w = 0; w < m.chart.size(); ++w)
         if (m.chart[w] > 0) s.out << "  week +" << w << ": " << m.chart[w] << '\n';

@@ -10,8 +10,14 @@ namespace cw::cli {
 namespace {
 
 // Columns padded to their widest cell and parted by " | ", so an empty cell
-// still shows.
-void printGrid(std::ostream& out, const Grid& grid) {
+// still shows. With `indexColumn` (a caption) each row starts with the slot
+// it shows, the number other commands take.
+void printGrid(std::ostream& out, const Grid& original, const char* indexColumn = nullptr) {
+    Grid grid = original;
+    if (indexColumn) {
+        grid.headers.insert(grid.headers.begin(), indexColumn);
+        for (GridRow& r : grid.rows) r.cells.insert(r.cells.begin(), std::to_string(r.index));
+    }
     std::vector<std::size_t> width(grid.headers.size(), 0);
     auto widen = [&width](const std::vector<std::string>& cells) {
         for (std::size_t c = 0; c < cells.size() && c < width.size(); ++c)
@@ -77,7 +83,7 @@ std::string cmdPlatforms(Session& s, const Command& cmd) {
     s.out << "TForm_platforms: week " << s.game->currentWeek << ", " << s.game->currentYear << '\n';
     for (int i = 0; i < 3; ++i) {
         s.out << "Grid " << (i + 1) << ": " << captions[i] << " (" << screen.grids[i].rows.size() << ")\n";
-        printGrid(s.out, screen.grids[i]);
+        printGrid(s.out, screen.grids[i], "N");
     }
     printSlices(s.out, "Regions", screen.regions);
     printSlices(s.out, "Top platforms", screen.topPlatforms);

@@ -38,7 +38,18 @@ std::string cmdWhyScore(Session& s, const Command& cmd) {
     }
     s.out << "why-score " << (task ? "task " + std::to_string(task) : "product " + std::to_string(product)) << ": "
           << w.title << '\n';
+    if (w.versions.size() > 1) s.out << "version " << w.versions.front().platformName << ":\n";
     printLines(s.out, w.lines, w.total);
+    // The other platforms' versions differ in their engine, so each is told
+    // by its total and its engine line.
+    for (std::size_t k = 1; k < w.versions.size(); ++k) {
+        const WhyVersion& v = w.versions[k];
+        s.out << "version " << v.platformName << ": total " << v.total;
+        for (const WhyLine& l : v.lines)
+            if (l.key == "engine") s.out << " (engine " << l.value << ". " << l.sentence << ")";
+        s.out << '\n';
+    }
+    if (!w.publisher.empty()) s.out << w.publisher << '\n';
     for (const WhyBar& b : w.qualities) s.out << b.sentence << '\n';
     for (const WhyBar& b : w.team) s.out << b.sentence << '\n';
     if (w.changes.empty()) s.out << noChangeText(w) << '\n';

@@ -578,4 +578,19 @@ ActionResult DevelopmentScreen::startDevelopment(Player& p) {
     return std::nullopt;
 }
 
+ActionResult setGameResearch(Game& g, int task, const std::array<i32, 3>& research) {
+    auto& tasks = g.tables().tasks;
+    if (!tasks.inRange(task) || tasks[task].name.blank() || tasks[task].taskType != kTaskGame)
+        return Refusal{"Employee Reseach Amount", "Task " + std::to_string(task) + " is no game in development"};
+    Task& t = tasks[task];
+    if (t.progress >= t.workTotal)
+        return Refusal{"Employee Reseach Amount", "Game Core/Idea Finished. Changes not possible"};
+    for (i32 v : research)
+        if (v < 25 || v > 100) return Refusal{"Employee Reseach Amount", "Each research amount is 25..100"};
+    t.game.researchProgramming = static_cast<u8>(research[0]);
+    t.game.researchDesign = static_cast<u8>(research[1]);
+    t.game.researchGraphics = static_cast<u8>(research[2]);
+    return std::nullopt;
+}
+
 }  // namespace cw

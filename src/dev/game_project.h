@@ -172,4 +172,10 @@ private:
     int createdTask_ = 0;
 };
 
+// The "Employee Reseach Amount" sliders of game task `task`, moved in the
+// core phase (the task panel and "Project properties" both call this).
+// Refuses a task that is no game in development, a game in its finishing
+// phase and amounts outside 25..100.
+ActionResult setGameResearch(Game& g, int task, const std::array<i32, 3>& research);
+
 }  // namespace cw

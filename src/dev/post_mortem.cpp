@@ -6,11 +6,14 @@
 
 #include "dev/release.h"
 #include "hardware/hardware_texts.h"
+#include "market/publishers.h"
 #include "market/sales.h"
+#include "dev/release.h"
 #include "quality/game_quality.h"
 #include "quality/task_calculators.h"
 #include "state/shared_ops.h"
 #include "state/tasks.h"
+#include "state/text_format.h"
 
 namespace cw {
 namespace {
@@ -18,6 +21,8 @@ namespace {
 using i64 = std::int64_t;
 
 std::string num(i64 v) { return std::to_string(v); }
+// Money and counts of homes or copies read with thousands separators.
+std::string amount(i64 v) { return thousands(v); }
 
 std::string genreName(const Game& g, int genre) {
     const auto& genres = g.tables().genres;
@@ -185,12 +190,40 @@ WhyScore whyScoreOfTask(const Game& g, int task) {
         return w;
     }
     const Task& t = tasks[task];
-    const GameTitle& game = t.game;
     w.title = t.name.str();
-    const ScoreSetting setting = scoreSetting(g, game, 0);
-    ScoreBreakdown s;
-    w.total = gameScoreIn(g, game, setting, &s);
-    w.lines = scoreLines(g, game, setting, s);
+    // The game as the finish will score it: after the deal it signs with the
+    // publisher it would get by default, when it has none yet.
+    GameTitle game = t.game;
+    const auto& companies = g.tables().companies;
+    if (game.companyRow != 0) {
+        w.publisher = "Published by " +
+                      (companies.inRange(game.companyRow) ? companies[game.companyRow].name.str() : std::string("?")) +
+                      ": its advertising is in the hype already.";
+    } else if (PublisherOffer offer; defaultPublisherOffer(g, offer)) {
+        const i32 before = game.hype;
+        applyPublisherTerms(g, game, offer, true, 2);
+        w.publisher = "Scored with the deal the finish signs by default: " + offer.name + ", with " +
+                      offer.advertisingWord + " advertising, adds about " + num(game.hype - before) +
+                      " hype (2 more or less by chance). Another publisher, or none of its advertising, changes "
+                      "the hype line.";
+    } else {
+        w.publisher = "Nobody publishes games this year: the finish signs no deal and the hype stays as it is.";
+    }
+    for (int q : finishedVersionOverrides(t)) {
+        GameTitle version = game;
+        if (q != 0) version.platform = static_cast<u8>(q);
+        const ScoreSetting setting = scoreSetting(g, version, q);
+        ScoreBreakdown s;
+        WhyVersion v;
+        v.platform = version.platform;
+        v.platformName = platformNameText(g, version.platform);
+        v.total = gameScoreIn(g, version, setting, &s);
+        v.lines = scoreLines(g, version, setting, s);
+        if (w.versions.empty()) w.changes = bestChanges(g, version, setting, v.total);
+        w.versions.push_back(std::move(v));
+    }
+    w.lines = w.versions.front().lines;
+    w.total = w.versions.front().total;
     w.qualities = qualityBars(g, game);
     const std::array<QualityPull, 3> pull = qualityPull(g, t);
     for (std::size_t a = 0; a < 3; ++a) {
@@ -200,7 +233,6 @@ WhyScore whyScoreOfTask(const Game& g, int task) {
                               " (its skills weighted by your focus) where the era asks " + num(pull[a].target) +
                               (rising ? ", so it rises." : ", so it does not rise.")});
     }
-    w.changes = bestChanges(g, game, setting, w.total);
     w.note = "The score the game would get if it were finished now (era level " + num(eraLevel(g.currentYear)) +
              " in " + num(g.currentYear) + ").";
     return w;
@@ -235,9 +267,16 @@ WhyScore whyScoreOfProduct(const Game& g, int product) {
              ? "The game was finished with this score of " + num(finishScore) + "."
              : "The game was finished with " + num(finishScore) +
                    "; its hype and your engines have moved since, which the additions above show as they are now."});
-    w.lines.push_back({"on sale", static_cast<i64>(game.salesScore) - finishScore,
+    // A switch to the budget price raised the sales score once; the rest of
+    // the change since the finish is the decay on sale.
+    const i32 budget = game.price == kBudgetPrice ? budgetPriceBonus(game) : 0;
+    w.lines.push_back({"on sale", static_cast<i64>(game.salesScore) - finishScore - budget,
                        "On sale the score loses a point in about three weeks of ten, and stronger games of the same "
                        "genre pull it down; below 51 the game stops selling."});
+    if (budget > 0)
+        w.lines.push_back({"budget price", budget,
+                           "The switch to the budget price added a sixth of the review score (" + num(game.reviewScore) +
+                               ") to the sales score."});
     w.total = game.salesScore;
     w.qualities = qualityBars(g, scored);
     w.changes = bestChanges(g, scored, setting, now);
@@ -346,7 +385,7 @@ WhySales whySales(const Game& g, int product, int region) {
          "A sales score of " + num(s.salesScore) + " and this week's luck (" + num(60 + s.draw) +
              " of 60..69) start the week at " + num(60 + s.draw) + " x " + num(s.salesScore - 48) + " x 5.");
     step("installed base", S::InstalledBase,
-         platform + " is in " + num(s.soldUnits) + " homes; a hundredth of that is added" +
+         platform + " is in " + amount(s.soldUnits) + " homes; a hundredth of that is added" +
              (s.salesScore < 65 ? ", cut by the score below 65." : "."));
     step("game level", S::GameLevel,
          "On game level " + num(level) + " a game keeps " + num(100 - 10 * level) + " % of that.");
@@ -385,10 +424,10 @@ WhySales whySales(const Game& g, int product, int region) {
              r->gamesImage > 15 ? "Your public image of " + num(r->gamesImage) + " adds half of that in percent."
                                 : "A public image of 15 or less adds nothing; good and top games raise it.");
         step("publisher capacity", S::PublisherCapacity,
-             r->capacityUsedUp ? "The publisher makes only " + num(r->weeklyOutput) +
+             r->capacityUsedUp ? "The publisher makes only " + amount(r->weeklyOutput) +
                                      " copies a week, served to the US first, then Europe, then Asia; a bigger "
                                      "publisher would have sold more."
-                               : "The publisher made enough copies (" + num(r->weeklyOutput) + " a week).");
+                               : "The publisher made enough copies (" + amount(r->weeklyOutput) + " a week).");
     } else {
         w.lines.push_back({"public image", 0, "A game released before 1980 earns you nothing and gets no boost."});
         w.lines.push_back({"publisher capacity", 0, "A game released before 1980 has no publisher limit."});

@@ -30,12 +30,24 @@ struct WhyBar {
     std::string sentence;
 };
 
+// One platform version of a game in development as the finish scores it.
+struct WhyVersion {
+    int platform = 0;
+    std::string platformName;
+    i32 total = 0;
+    std::vector<WhyLine> lines;  // they sum to `total`
+};
+
 struct WhyScore {
     std::string unavailable;  // set when there is nothing to take apart, saying why
     std::string title;
     bool finished = false;    // a finished game's stored score, not one in development
     std::vector<WhyLine> lines;  // the additions in the order they are made; they sum to `total`
     i32 total = 0;
+    // A game in development: every version the finish stores (the first is
+    // `lines` and `total`), and the publisher deal the prediction counts.
+    std::vector<WhyVersion> versions;
+    std::string publisher;
     std::vector<WhyBar> qualities;  // gameplay, complexity, replayability against the genre's demands
     std::vector<WhyBar> team;       // the team's weighted skills against the era's bar (games in development)
     std::vector<WhyLine> changes;   // the one or two changes that would have raised the score most
@@ -48,7 +60,10 @@ struct WhyScore {
 void rememberFinishedScore(const Game& g, int product, const GameTitle& game, const ScoreSetting& setting);
 void forgetFinishedScores(const Game& g);
 
-// The score the game of task `task` would get if it were finished now.
+// The score each version of the game of task `task` would get if it were
+// finished now: scored the way the finish scores it, with the hype of the
+// publisher deal it would sign by default when it has none yet (the deal's
+// draw taken at its middle, so the hype may come out 2 higher or lower).
 WhyScore whyScoreOfTask(const Game& g, int task);
 // The stored sales score of game product `product` (1..3500).
 WhyScore whyScoreOfProduct(const Game& g, int product);

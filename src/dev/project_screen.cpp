@@ -10,6 +10,7 @@
 #include "people/staff_management.h"
 #include "quality/game_quality.h"
 #include "quality/task_calculators.h"
+#include "dev/game_project.h"
 #include "state/tasks.h"
 #include "state/text_format.h"
 
@@ -19,6 +20,7 @@ const std::array<const char*, 3> ProjectScreen::kWorkCaptions = {"Programming le
                                                                   "Graphics Left :"};
 const std::array<const char*, 3> ProjectScreen::kShareCaptions = {"Programming", "Designing", "Graphics"};
 const std::array<const char*, 3> ProjectScreen::kFocusCaptions = {"GamePlay", "Complexity", "replayability"};
+const std::array<const char*, 3> ProjectScreen::kResearchCaptions = {"Programming", "Design/GUI", "Graphics"};
 const std::array<const char*, 3> ProjectScreen::kQualityCaptions = {
     "Gameplay quality:", "Complexity quality: :", "Replayability quality :"};
 
@@ -132,6 +134,15 @@ bool ProjectScreen::setFocus(const std::array<i32, 3>& v) {
     return true;
 }
 
+std::array<i32, 3> ProjectScreen::research() const {
+    const GameTitle& game = t().game;
+    return {game.researchProgramming, game.researchDesign, game.researchGraphics};
+}
+
+bool ProjectScreen::researchLocked() const { return t().progress >= t().workTotal; }
+
+ActionResult ProjectScreen::setResearch(const std::array<i32, 3>& v) { return setGameResearch(g_, task_, v); }
+
 i32 ProjectScreen::quality(int area) const {
     const GameTitle& game = t().game;
     return area == 0 ? game.qualityGameplay : area == 1 ? game.qualityComplexity : game.qualityReplayability;
@@ -191,6 +202,10 @@ std::vector<std::string> ProjectScreen::describe() const {
     const auto f = focus();
     out.push_back("GamePlay " + std::to_string(f[0]) + ", Complexity " + std::to_string(f[1]) + ", replayability " +
                   std::to_string(f[2]));
+    const auto r = research();
+    out.push_back("Employee Reseach Amount: Programming " + std::to_string(r[0]) + ", Design/GUI " +
+                  std::to_string(r[1]) + ", Graphics " + std::to_string(r[2]) +
+                  (researchLocked() ? " (locked: Game Core/Idea Finished)" : ""));
     for (int a = 0; a < 3; ++a)
         out.push_back(std::string(kQualityCaptions[static_cast<std::size_t>(a)]) + " " + std::to_string(quality(a)) +
                       " (" + kLights[static_cast<int>(light(a))] + ", " +

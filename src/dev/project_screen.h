@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "state/action.h"
 #include "state/game.h"
 #include "state/player.h"
 
@@ -58,6 +59,13 @@ public:
     // Settings the sliders can reach: three values 1..98 summing to 100.
     bool setShares(const std::array<i32, 3>& v);
     bool setFocus(const std::array<i32, 3>& v);
+
+    // The "Employee Reseach Amount" sliders (25..100): they move in the
+    // core phase only.
+    static const std::array<const char*, 3> kResearchCaptions;  // "Programming", "Design/GUI", "Graphics"
+    std::array<i32, 3> research() const;
+    bool researchLocked() const;
+    ActionResult setResearch(const std::array<i32, 3>& v);
 
     static const std::array<const char*, 3> kQualityCaptions;
     i32 quality(int area) const;

@@ -193,4 +193,6 @@ std::string productStateText(const Game& g, int k) {
     return products[k].released ? "released" : "ready for release";
 }
 
+i32 budgetPriceBonus(const GameTitle& t) { return t.reviewScore / 6; }
+
 }  // namespace cw

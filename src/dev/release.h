@@ -67,4 +67,9 @@ int launchOpinion(const Game& g, int platform);
 // "ready for release" or "released" for entry k.
 std::string productStateText(const Game& g, int k);
 
+// "Switch to budget pricing": the price it sets and what it adds to the
+// sales score once.
+inline constexpr i32 kBudgetPrice = 25;
+i32 budgetPriceBonus(const GameTitle& t);
+
 }  // namespace cw

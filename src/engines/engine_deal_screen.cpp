@@ -6,6 +6,7 @@
 #include "hardware/hardware_texts.h"
 #include "market/company_list.h"
 #include "state/tasks.h"
+#include "state/text_format.h"
 
 namespace cw {
 
@@ -24,8 +25,8 @@ std::string EngineDealScreen::engineName() const {
 std::string EngineDealScreen::engineSummary() const {
     if (!engineCellInRange(platform_, genre_)) return {};
     const EngineSlot& e = g_.world().ownEngines[platform_][genre_];
-    return "Engine score : " + std::to_string(e.rating) + "/150   Licence income : " + std::to_string(e.licenceIncome) +
-           "$";
+    return "Engine score : " + std::to_string(e.rating) + "/150   Licence income : " + thousands(e.licenceIncome) +
+           " $";
 }
 
 std::string EngineDealScreen::scoreText(const DealCandidate& c) const { return ratingWord(c.previewScore, true); }
@@ -33,7 +34,11 @@ std::string EngineDealScreen::scoreText(const DealCandidate& c) const { return r
 bool EngineDealScreen::startNegotiation(int row) {
     if (row < 0 || row >= static_cast<int>(candidates_.size())) return false;
     row_ = row;
-    deal_ = openEngineDeal(g_, platform_, genre_, candidates_[static_cast<std::size_t>(row)]);
+    const DealCandidate& c = candidates_[static_cast<std::size_t>(row)];
+    const std::pair<i32, int> key{c.year, c.slot};
+    auto known = drawn_.find(key);
+    if (known == drawn_.end()) known = drawn_.emplace(key, openEngineDeal(g_, platform_, genre_, c)).first;
+    deal_ = known->second;
     answer_ = deal_.interested ? "What is you offer ?" : "We are not interrested";
     return deal_.interested;
 }

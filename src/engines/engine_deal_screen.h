@@ -5,7 +5,9 @@
 // driver show this model and press its actions.
 #pragma once
 
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engines/engine_deal.h"
@@ -46,6 +48,8 @@ public:
 
     // "Start Negotiation" on grid row `row` (0-based). The developer's
     // answer is in answer(); the terms box shows only while interested.
+    // A developer makes up his mind once per opening of the screen: talking
+    // to him again starts from the same answer and limit.
     bool startNegotiation(int row);
     bool negotiating() const { return row_ >= 0; }
     bool interested() const { return negotiating() && deal_.interested; }
@@ -80,6 +84,9 @@ private:
     int row_ = -1;
     EngineDeal deal_;
     std::string answer_;
+    // The developers' answers drawn so far, by their game's catalogue place
+    // (a row number moves when a deal takes a game off the grid).
+    std::map<std::pair<i32, int>, EngineDeal> drawn_;
 };
 
 }  // namespace cw

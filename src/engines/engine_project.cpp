@@ -96,12 +96,12 @@ void NewEngineScreen::open() {
     for (int p = 1; p <= 150 && p <= platforms.last; ++p) {
         const Platform& pl = platforms[p];
         if (pl.name.empty() || !platformOffered(g_, pl.releaseYear, pl.releaseWeek)) continue;
-        platforms_.push_back({p, pl.name.str() + ";" + std::to_string(p)});
+        platforms_.push_back({p, pl.name.str() + ";" + std::to_string(p), pl.name.str()});
     }
     const auto& genres = g_.tables().genres;
     for (int i = genres.first; i <= genres.last && i <= 150; ++i)
         if (!genres[i].name.empty() && genres[i].yearAvailable <= g_.currentYear)
-            genres_.push_back({i, genres[i].name.str() + ";" + std::to_string(i)});
+            genres_.push_back({i, genres[i].name.str() + ";" + std::to_string(i), genres[i].name.str()});
     platform_ = genre_ = 0;
     functions_ = offeredEngineFunctions(g_.currentYear);
     ticks_ = initialEngineTicks(functions_);

@@ -21,6 +21,7 @@ public:
     struct Item {
         int index;
         std::string text;  // the name, then ";" and the index
+        std::string name;  // what a drop-down shows
     };
 
     explicit NewEngineScreen(Game& g);

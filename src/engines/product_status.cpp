@@ -130,7 +130,7 @@ std::string ProductStatusScreen::release(Player& p) {
 
 bool ProductStatusScreen::canBudgetPrice() const {
     const GameTitle* t = productTitle(g_, slot_);
-    return showsCurves() && t && t->price > 25 && !g_.gameOver;
+    return showsCurves() && t && t->price > kBudgetPrice && !g_.gameOver;
 }
 
 bool ProductStatusScreen::budgetPrice(Player& p) {
@@ -138,9 +138,9 @@ bool ProductStatusScreen::budgetPrice(Player& p) {
     if (!p.messageBox("Switch to budget pricing", "Do you want to switch to budget pricing on this game", true))
         return false;
     GameTitle& t = *productTitle(g_, slot_);
-    t.price = 25;
+    t.price = kBudgetPrice;
     // The score is a byte; a high review must not wrap it round to a low one.
-    t.salesScore = static_cast<u8>(std::min(255, t.salesScore + t.reviewScore / 6));
+    t.salesScore = static_cast<u8>(std::min(255, t.salesScore + budgetPriceBonus(t)));
     refresh();
     return true;
 }

@@ -15,6 +15,7 @@
 
 namespace cw {
 
+
 // Weeks the developers need before they talk about a licence again.
 inline constexpr int kEngineSaleWaitWeeks = 4;
 

@@ -107,7 +107,17 @@ bool StartCampaign(Game& g, Player& p, int task, int type, int area) {
         p.notify("Not enough Cash", "You do not have enough cash for this selection", 3000);
         return false;
     }
-    if (w.publisherLevel != 0 || campaignWeeks(t, type) > 0) return false;
+    // Both refusals used to leave the player guessing why nothing happened.
+    if (w.publisherLevel != 0) {
+        p.notify("Campaign not started",
+                 "No campaign can be bought while the company has its own publishing department.", 3000);
+        return false;
+    }
+    if (campaignWeeks(t, type) > 0) {
+        p.notify("Campaign not started",
+                 campaignCaption(type) + " is still running; a new one can start when it has ended.", 3000);
+        return false;
+    }
     setCampaignWeeks(t, type, 20 * area);
     w.money -= price;
     if (w.yearlyDevelopmentCost.inRange(g.currentYear)) w.yearlyDevelopmentCost[g.currentYear] += price;

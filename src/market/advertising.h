@@ -40,9 +40,9 @@ int openAdvertisingTask();
 bool ChooseCampaign(Game& g, Player& p, int type, int area);
 
 // "Start" on the price panel. Refuses with the "Not enough Cash"
-// notification (returning false) when the company cannot pay; nothing
-// happens while the campaign runs or when the company has its own
-// publishing department.
+// notification (returning false) when the company cannot pay, and says why
+// when the campaign still runs or the company has its own publishing
+// department.
 bool StartCampaign(Game& g, Player& p, int task, int type, int area);
 
 // The weekly hype drift of the running campaigns.

@@ -119,18 +119,29 @@ bool signPublisherDeal(Game& g, Player& p, int task, const PublisherOffer& o, bo
         p.notify("You have a publisher deal", "You already have a publisher deal for this game", 2000);
         return false;
     }
+    applyPublisherTerms(g, game, o, withAdvertising, withAdvertising ? g.rng.randomInt(5) : 0);
+    return true;
+}
+
+void applyPublisherTerms(const Game& g, GameTitle& game, const PublisherOffer& o, bool withAdvertising, int draw) {
     game.companyRow = o.id;
     game.weeklyOutput = o.output;
     if (withAdvertising) {
         // The share is the one shown; a byte field cannot hold more anyway.
         game.publisherShare = static_cast<u8>(std::clamp(o.share, 0, 255));
         game.advertising = AdvertisingLevel(g, o.id);
-        game.hype += g.rng.randomInt(5) - 5 + 3 * game.advertising;
+        game.hype += draw - 5 + 3 * game.advertising;
     } else {
         game.publisherShare = static_cast<u8>(std::clamp(o.share / 2, 0, 255));
         game.advertising = 1;
         game.hype += 1;
     }
+}
+
+bool defaultPublisherOffer(const Game& g, PublisherOffer& out) {
+    const std::vector<PublisherOffer> offers = publisherOffers(g);
+    if (offers.empty()) return false;
+    out = offers.front();
     return true;
 }
 
@@ -162,9 +173,9 @@ int ShowPublisherOffers(Game& g, Player& p, int task) {
 }
 
 bool signDefaultPublisher(Game& g, Player& p, int task) {
-    const std::vector<PublisherOffer> offers = publisherOffers(g);
-    if (offers.empty()) return false;
-    return signPublisherDeal(g, p, task, offers.front(), true);
+    PublisherOffer offer;
+    if (!defaultPublisherOffer(g, offer)) return false;
+    return signPublisherDeal(g, p, task, offer, true);
 }
 
 }  // namespace cw

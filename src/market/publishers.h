@@ -33,6 +33,15 @@ std::vector<PublisherOffer> publisherOffers(const Game& g);
 // advertising.
 std::string publisherDealText(const PublisherOffer& o, bool withAdvertising);
 
+// The terms of offer `o` written into a game record: publisher, share,
+// output, advertising and the hype it brings; `draw` is the random(5) the
+// hype of an advertised deal takes (unused without advertising).
+void applyPublisherTerms(const Game& g, GameTitle& game, const PublisherOffer& o, bool withAdvertising, int draw);
+
+// The offer a game gets when its publisher list closed without a deal (the
+// first one, with advertising); false when nobody publishes games.
+bool defaultPublisherOffer(const Game& g, PublisherOffer& out);
+
 // Signs the offer for game task `task` with the terms shown. Refuses (with
 // the notification) when the game already has a publisher; returns false
 // then, or when the task holds no game.

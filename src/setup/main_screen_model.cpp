@@ -1,6 +1,8 @@
 #include "setup/main_screen_model.h"
 
 #include <algorithm>
+#include <set>
+#include <utility>
 
 #include "dev/release.h"
 #include "state/calendar.h"
@@ -69,6 +71,17 @@ bool ProgressAnimation::advance() {
     return true;
 }
 
+namespace {
+// Engines are told apart by their platform and genre.
+std::string engineRowText(const Game& g, const EngineSlot& e, int platform, int genre) {
+    std::string where;
+    if (g.tables().platforms.inRange(platform)) where = g.tables().platforms[platform].name.str();
+    if (g.tables().genres.inRange(genre) && !g.tables().genres[genre].name.empty())
+        where += (where.empty() ? "" : ", ") + g.tables().genres[genre].name.str();
+    return e.name.str() + (where.empty() ? "" : " - " + where) + "  (score " + std::to_string(e.rating) + "/150)";
+}
+}  // namespace
+
 MainScreenModel buildMainScreenModel(const Game& g) {
     const World& w = g.world();
     const Session& s = g.session;
@@ -95,6 +108,7 @@ MainScreenModel buildMainScreenModel(const Game& g) {
     m.sessionPlayText = playTimeText(s.sessionPlaySeconds);
     m.totalPlayText = playTimeText(static_cast<long long>(s.sessionPlaySeconds) + s.storedPlaySeconds);
 
+    std::set<std::pair<int, int>> listed;  // the engines with a product entry
     const auto& tasks = g.tables().tasks;
     for (int i = 1; i <= decltype(g.tables().tasks)::last; ++i) {
         const Task& t = tasks[i];
@@ -114,15 +128,19 @@ MainScreenModel buildMainScreenModel(const Game& g) {
         } else if (p.kind == ProductEngine && w.ownEngines.inRange(p.refA) && w.ownEngines[p.refA].inRange(p.refB)) {
             const EngineSlot& e = w.ownEngines[p.refA][p.refB];
             if (e.name.empty()) continue;
-            // Engines are told apart by their platform and genre.
-            std::string where;
-            if (g.tables().platforms.inRange(p.refA)) where = g.tables().platforms[p.refA].name.str();
-            if (g.tables().genres.inRange(p.refB) && !g.tables().genres[p.refB].name.empty())
-                where += (where.empty() ? "" : ", ") + g.tables().genres[p.refB].name.str();
-            m.engines.push_back({i, e.name.str() + (where.empty() ? "" : " - " + where) + "  (score " +
-                                        std::to_string(e.rating) + "/150)"});
+            m.engines.push_back({i, engineRowText(g, e, p.refA, p.refB)});
+            listed.insert({p.refA, p.refB});
         }
     }
+    // An engine bought with a game has no product entry, yet the company
+    // holds it and the game's card names it: it is listed after the
+    // developed ones, with nothing to open.
+    for (int platform = w.ownEngines.first; platform <= w.ownEngines.last; ++platform)
+        for (int genre = w.ownEngines[platform].first; genre <= w.ownEngines[platform].last; ++genre) {
+            const EngineSlot& e = w.ownEngines[platform][genre];
+            if (e.name.empty() || listed.contains({platform, genre})) continue;
+            m.engines.push_back({0, engineRowText(g, e, platform, genre) + " - bought"});
+        }
 
     for (int c = 1; c <= 3; ++c) {
         for (const NewsItem& item : w.newsItems[c]) {

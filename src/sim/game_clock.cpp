@@ -44,7 +44,6 @@ void nextWeek(Game& g, Player& p) {
     // earlier week) has nothing left to stop.
     g.session.stopRequested = false;
     p.progressShow();
-    updateFinanceLabels(g);
     weekTick(g, p);
     if (g.gameOver) return;
     countDownEngineSaleWait(g);
@@ -62,7 +61,6 @@ void startFastForward(Game& g, Player& p, int maxWeeks) {
     weekTick(g, p);
     g.session.fastForwardWeeksLeft = 0;
     if (g.gameOver) return;
-    updateFinanceLabels(g);
     // The licence wait is counted in weeks, so every week the fast forward
     // played counts, not only the turn.
     for (i32 w = started; w < g.currentYear * 52 + g.currentWeek; ++w) countDownEngineSaleWait(g);

@@ -101,15 +101,11 @@ void finishGame(Game& g, Player& p, int ti) {
 
     addCompanyHistory(g, g.currentWeek, "Game " + name + " finished.");
 
-    const std::vector<int> platforms = chosenPlatforms(t);
-    if (platforms.size() <= 1) {
-        storeVersion(g, p, t, ti, 0, 1);
-    } else {
-        const int n = static_cast<int>(platforms.size());
-        for (int q : platforms) {
-            t.game.platform = static_cast<u8>(q);
-            storeVersion(g, p, t, ti, q, n);
-        }
+    const std::vector<int> versions = finishedVersionOverrides(t);
+    const int n = static_cast<int>(versions.size());
+    for (int q : versions) {
+        if (q != 0) t.game.platform = static_cast<u8>(q);
+        storeVersion(g, p, t, ti, q, n);
     }
     clearTask(g, ti);
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "state/action.h"
 #include "state/game.h"
 
 namespace cw {
@@ -59,6 +60,7 @@ struct TaskPanel {
 };
 
 TaskPanel taskPanel(const Game& g, int task);
+
 
 // The panel as plain text, one line each, for the headless driver.
 std::string taskPanelText(const TaskPanel& panel);

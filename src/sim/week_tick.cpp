@@ -369,17 +369,20 @@ void weekTick(Game& g, Player& p) {
     // weeks are played in a loop and the closings run afterwards, newest week
     // first, exactly as the nested calls would have unwound. A game over ends
     // every pending week at once.
+    // The finance labels are drawn after every week, so "This week" and
+    // "This month" tell about the week just played, also while a fast
+    // forward goes on (drawn only once it ended, they showed one week's
+    // change as the whole run's and then nothing).
     int pendingWeeks = 0;
     for (;;) {
         if (playWeek(g, p) == Outcome::GameOver) return;
+        updateFinanceLabels(g);
         if (!fastForwardGoesOn(g, p)) break;
+        p.refreshMainScreen();
         ++pendingWeeks;
     }
     closeWeek(g);
-    for (; pendingWeeks > 0; --pendingWeeks) {
-        updateFinanceLabels(g);
-        closeWeek(g);
-    }
+    for (; pendingWeeks > 0; --pendingWeeks) closeWeek(g);
 }
 
 }  // namespace cw

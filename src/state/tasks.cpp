@@ -88,4 +88,10 @@ std::vector<int> chosenPlatforms(const Task& t) {
     return out;
 }
 
+std::vector<int> finishedVersionOverrides(const Task& t) {
+    std::vector<int> platforms = chosenPlatforms(t);
+    if (platforms.size() <= 1) return {0};
+    return platforms;
+}
+
 }  // namespace cw

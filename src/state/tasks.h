@@ -61,4 +61,9 @@ int managerCapacity(int leadership);
 // The platform indices of a game task's platformList, in list order.
 std::vector<int> chosenPlatforms(const Task& t);
 
+// The versions a finished game task is stored as, by the platform override
+// each is scored with: {0} (its own platform) for one platform, otherwise
+// every chosen platform.
+std::vector<int> finishedVersionOverrides(const Task& t);
+
 }  // namespace cw

@@ -11,6 +11,7 @@
 
 #include "market/advertising.h"
 #include "state/game.h"
+#include "state/text_format.h"
 #include "ui/painted_icons.h"
 #include "ui/shared_widgets.h"
 
@@ -103,7 +104,7 @@ void Tform_advertising::choose(int type) {
     area_->setCurrentIndex(0);
     chosen_ = type;
     panelHeader_->setText(QString::fromStdString(campaignCaption(type)));
-    price_->setText(QString::number(campaignPrice(type, 1)));
+    price_->setText(QString::fromStdString(thousands(campaignPrice(type, 1))) + QStringLiteral(" $"));
     panel_->setVisible(ChooseCampaign(g_, p_, type, 1));
 }
 
@@ -114,7 +115,8 @@ void Tform_advertising::changeArea() {
         const QSignalBlocker block(area_);
         area_->setCurrentIndex(0);
     }
-    price_->setText(QString::number(campaignPrice(chosen_, area_->currentIndex() + 1)));
+    price_->setText(QString::fromStdString(thousands(campaignPrice(chosen_, area_->currentIndex() + 1))) +
+                    QStringLiteral(" $"));
 }
 
 void Tform_advertising::start() {

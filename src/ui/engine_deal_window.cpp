@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -260,6 +261,13 @@ void TForm_EngineDeal::termsChanged() {
     model_->setRoyalty(royalty_->value());
     model_->setWeeks(weeks_->value());
     showNegotiation();
+}
+
+void TForm_EngineDeal::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Below the main header, not at the top of the screen where the
+    // window system puts a dialog of its own.
+    if (!event->spontaneous()) centreOverParent(this);
 }
 
 }  // namespace cw::ui

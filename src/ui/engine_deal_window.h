@@ -37,6 +37,9 @@ public:
 signals:
     void dealMade();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void fillGames();
     void fillDeals();

@@ -135,10 +135,10 @@ void EngineDevelopmentPage::reopen() {
     filling_ = true;
     platform_->clear();
     platform_->addItem(QStringLiteral("Choose platform"));
-    for (const auto& i : model_->platforms()) platform_->addItem(qs(i.text));
+    for (const auto& i : model_->platforms()) platform_->addItem(qs(i.name));
     genre_->clear();
     genre_->addItem(QStringLiteral("Choose genre"));
-    for (const auto& i : model_->genres()) genre_->addItem(qs(i.text));
+    for (const auto& i : model_->genres()) genre_->addItem(qs(i.name));
     name_->clear();
     filling_ = false;
     fillFunctions();

@@ -1,4 +1,5 @@
 #include "ui/main_screen.h"
+#include "ui/product_card.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -680,6 +681,9 @@ void TForm_main::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->key() == Qt::Key_Escape) {
+        // The product card lies over Next Week and the finances; Esc puts
+        // it away wherever the focus is.
+        if (productCard_) productCard_->hide();
         eventSetup_->hide();
         inboxSetup_->hide();
         eventStopButton_->setChecked(false);

@@ -12,6 +12,7 @@ class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QScrollArea;
+class QSlider;
 class QTabWidget;
 class QTimer;
 class QTreeWidget;
@@ -77,6 +78,7 @@ public:
     QTabWidget* workTabs() const { return workTabs_; }
     // "Review" on a game of the product list: its review again.
     void showProductReview(int product);
+    QSlider* researchSlider(int i) const { return researchSliders_[i]; }
 
 public slots:
     void nextWeekClicked();
@@ -164,6 +166,10 @@ private:
     QLabel* taskPanelTitle_ = nullptr;
     QLabel* taskPanelText_ = nullptr;
     QProgressBar* taskProgress_ = nullptr;
+    // The "Employee Reseach Amount" sliders of a chosen game task.
+    QWidget* researchRow_ = nullptr;
+    QSlider* researchSliders_[3] = {};
+    QLabel* researchValues_[3] = {};
     QTabWidget* productTabs_ = nullptr;
     QListWidget* productLists_[3] = {};
     ProductCard* productCard_ = nullptr;

@@ -1,6 +1,7 @@
 // The main screen's centre column: the projects in progress with the way
 // into a new game and into a running one, the chosen task's information
 // panel, and the company's products.
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,12 +11,14 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QSlider>
 #include <QStackedLayout>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "dev/game_project.h"
 #include "dev/product_panel.h"
 #include "dev/release.h"
 #include "market/reviews.h"
@@ -148,6 +151,37 @@ QWidget* TForm_main::buildWorkPanel() {
     taskButtons->addWidget(intensifyButton_);
     taskButtons->addStretch(1);
     infoBody->addLayout(taskButtons);
+    // A game's research amounts, movable while its core is in the works.
+    researchRow_ = new QWidget(info);
+    researchRow_->setObjectName(QStringLiteral("researchRow"));
+    auto* researchLayout = new QGridLayout(researchRow_);
+    researchLayout->setContentsMargins(0, 0, 0, 0);
+    researchLayout->setHorizontalSpacing(6);
+    researchLayout->setVerticalSpacing(0);
+    static const char* const kResearch[3] = {"Programming", "Design/GUI", "Graphics"};
+    for (int i = 0; i < 3; ++i) {
+        researchLayout->addWidget(new QLabel(QString::fromLatin1(kResearch[i]), researchRow_), i, 0);
+        auto* slider = new QSlider(Qt::Horizontal, researchRow_);
+        slider->setObjectName(QStringLiteral("TrackBar_taskResearch%1").arg(i + 1));
+        slider->setRange(25, 100);
+        slider->setFocusPolicy(Qt::NoFocus);
+        researchSliders_[i] = slider;
+        researchLayout->addWidget(slider, i, 1);
+        researchValues_[i] = new QLabel(researchRow_);
+        researchValues_[i]->setMinimumWidth(28);
+        researchValues_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        researchLayout->addWidget(researchValues_[i], i, 2);
+        connect(slider, &QSlider::valueChanged, this, [this](int) {
+            if (busy_ || coverVisible()) return;
+            const std::array<i32, 3> r = {researchSliders_[0]->value(), researchSliders_[1]->value(),
+                                          researchSliders_[2]->value()};
+            if (const ActionResult refused = setGameResearch(game_, selectedTask_, r))
+                player_.messageBox(refused->caption, refused->text, false);
+            showTaskPanel();
+        });
+    }
+    researchLayout->setColumnStretch(1, 1);
+    infoBody->addWidget(researchRow_);
     taskPanelText_ = new QLabel(info);
     taskPanelText_->setObjectName(QStringLiteral("taskPanelText"));
     taskPanelText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -333,6 +367,16 @@ void TForm_main::showTaskPanel() {
     projectButton_->setEnabled(panel.isGame && !game_.gameOver);
     intensifyButton_->setVisible(panel.isStudy);
     intensifyButton_->setEnabled(panel.isStudy && !game_.gameOver);
+    researchRow_->setVisible(panel.isGame);
+    if (panel.isGame) {
+        for (int i = 0; i < 3; ++i) {
+            const QSignalBlocker quiet(researchSliders_[i]);
+            researchSliders_[i]->setValue(panel.research[static_cast<std::size_t>(i)]);
+            researchValues_[i]->setText(QString::number(panel.research[static_cast<std::size_t>(i)]));
+            researchSliders_[i]->setEnabled(!panel.slidersLocked && !game_.gameOver);
+            researchSliders_[i]->setToolTip(QStringLiteral("Employee Reseach Amount: ") + qs(panel.phaseCaption));
+        }
+    }
     if (panel.task == 0) {
         taskPanelTitle_->setText(QStringLiteral("No project chosen"));
         taskProgress_->hide();

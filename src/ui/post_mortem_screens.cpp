@@ -12,6 +12,7 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QSignalBlocker>
 #include <QStackedBarSeries>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -179,6 +180,9 @@ Screen* openOver(QWidget* parent, Screen* screen) {
     placeOverMain(screen, parent ? parent->window() : nullptr);
     screen->show();
     screen->raise();
+    // Without the focus, Esc went to the window beneath and closed that one.
+    screen->activateWindow();
+    screen->setFocus(Qt::ActiveWindowFocusReason);
     return screen;
 }
 
@@ -205,9 +209,21 @@ TForm_whyscore::TForm_whyscore(Game& g, int task, int product, QWidget* parent) 
         makeSecondaryWindow(this);
         return;
     }
+    subtitle_ = band.subtitle;
     band.subtitle->setText(qs(model_.title) + (model_.finished ? QStringLiteral(": score ")
                                                                : QStringLiteral(": score if finished now "))
                            + num(model_.total));
+    if (model_.versions.size() > 1) {
+        auto* caption = new QLabel(QStringLiteral("Version :"), band.band);
+        caption->setProperty("subtitle", true);
+        band.layout->addWidget(caption);
+        version_ = new QComboBox(band.band);
+        version_->setObjectName(QStringLiteral("ComboBox_version"));
+        for (const WhyVersion& v : model_.versions)
+            version_->addItem(qs(v.platformName) + QStringLiteral(" (") + num(v.total) + QLatin1Char(')'));
+        connect(version_, &QComboBox::activated, this, &TForm_whyscore::showVersion);
+        band.layout->addWidget(version_);
+    }
 
     auto* columns = new QHBoxLayout;
     columns->setSpacing(12);
@@ -242,8 +258,21 @@ TForm_whyscore::TForm_whyscore(Game& g, int task, int product, QWidget* parent) 
                                                     .arg(signedNum(c.value), qs(c.key).toHtmlEscaped())));
     right->addWidget(changes);
     columns->addLayout(right, 2);
+    if (!model_.publisher.empty()) body->addWidget(wrapped(this, qs(model_.publisher), "hint"));
     if (!model_.note.empty()) body->addWidget(wrapped(this, qs(model_.note), "hint"));
     makeSecondaryWindow(this);
+}
+
+void TForm_whyscore::showVersion(int k) {
+    if (k < 0 || k >= static_cast<int>(model_.versions.size())) return;
+    const WhyVersion& v = model_.versions[static_cast<std::size_t>(k)];
+    if (version_ && version_->currentIndex() != k) {
+        const QSignalBlocker quiet(version_);
+        version_->setCurrentIndex(k);
+    }
+    fillLines(additions_, v.lines, v.total, QStringLiteral("Score"));
+    subtitle_->setText(qs(model_.title) + QStringLiteral(" on ") + qs(v.platformName) +
+                       QStringLiteral(": score if finished now ") + num(v.total));
 }
 
 TForm_whysales::TForm_whysales(Game& g, int product, QWidget* parent)

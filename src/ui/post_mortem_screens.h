@@ -25,10 +25,15 @@ public:
     TForm_whyscore(Game& g, int task, int product, QWidget* parent = nullptr);
     const WhyScore& model() const { return model_; }
     QTableWidget* additions() const { return additions_; }
+    // A game in development for several platforms: which version shows.
+    QComboBox* versionBox() const { return version_; }
+    void showVersion(int k);
 
 private:
     WhyScore model_;
     QTableWidget* additions_ = nullptr;
+    QComboBox* version_ = nullptr;
+    QLabel* subtitle_ = nullptr;
 };
 
 class TForm_whysales : public QWidget {

@@ -158,6 +158,9 @@ void ProductCard::showPanel(const ProductPanel& panel, QPoint pointer) {
     move(x, y);
     show();
     raise();
+    // The card takes the keys, so that Esc closes it and not what lies below.
+    setFocusPolicy(Qt::StrongFocus);
+    setFocus(Qt::PopupFocusReason);
 }
 
 void ProductCard::update(const ProductPanel& panel, bool found) {

@@ -151,6 +151,26 @@ TDevelopment::TDevelopment(Game& g, Player& p, QWidget* parent) : QDialog(parent
     grid->addWidget(sliderGroup(QStringLiteral("Research/focus (%)"), ProjectScreen::kFocusCaptions, focus_, focusValue_,
                                 false),
                     2, 1);
+    // The research amounts lie in one row: they move only in the core phase.
+    auto* researchBox = new QGroupBox(QStringLiteral("Employee Reseach Amount"), body_);
+    researchBox->setObjectName(QStringLiteral("researchBox"));
+    auto* rl = new QHBoxLayout(researchBox);
+    for (int i = 0; i < 3; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        rl->addWidget(new QLabel(QString::fromLatin1(ProjectScreen::kResearchCaptions[k]), researchBox));
+        auto* s = new QSlider(Qt::Horizontal, researchBox);
+        s->setObjectName(QStringLiteral("TrackBar_research%1").arg(i + 1));
+        s->setRange(25, 100);
+        connect(s, &QSlider::valueChanged, this, [this, i](int v) {
+            if (!filling_) moveResearch(i, v);
+        });
+        research_[k] = s;
+        rl->addWidget(s, 1);
+        researchValue_[k] = new QLabel(researchBox);
+        researchValue_[k]->setMinimumWidth(30);
+        rl->addWidget(researchValue_[k]);
+    }
+    grid->addWidget(researchBox, 3, 0, 1, 2);
     root->addWidget(body_, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -256,6 +276,11 @@ void TDevelopment::refresh() {
         shareValue_[i]->setText(QString::number(m.shares()[i]) + QStringLiteral(" %"));
         focus_[i]->setValue(m.focus()[i]);
         focusValue_[i]->setText(QString::number(m.focus()[i]) + QStringLiteral(" %"));
+        research_[i]->setValue(m.research()[i]);
+        research_[i]->setEnabled(!m.researchLocked());
+        research_[i]->setToolTip(m.researchLocked() ? QStringLiteral("Game Core/Idea Finished. Changes not possible")
+                                                    : QStringLiteral("Changes to game core still possible"));
+        researchValue_[i]->setText(QString::number(m.research()[i]));
     }
     const std::vector<ProjectButton> bs = m.buttons();
     for (std::size_t i = 0; i < bs.size() && i < buttons_.size(); ++i) {
@@ -276,6 +301,15 @@ void TDevelopment::moveFocus(int which, int value) {
     ProjectScreen m(game_, task_);
     if (!m.valid()) return;
     m.moveFocus(which, value);
+    refresh();
+}
+
+void TDevelopment::moveResearch(int which, int value) {
+    ProjectScreen m(game_, task_);
+    if (!m.valid() || which < 0 || which > 2) return;
+    std::array<i32, 3> r = m.research();
+    r[static_cast<std::size_t>(which)] = value;
+    if (const ActionResult refused = m.setResearch(r)) player_.messageBox(refused->caption, refused->text, false);
     refresh();
 }
 

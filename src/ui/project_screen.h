@@ -37,6 +37,7 @@ public:
 
     void moveShare(int which, int value);
     void moveFocus(int which, int value);
+    void moveResearch(int which, int value);
 
     QComboBox* projectBox() const { return project_; }
     QLabel* titleLabel() const { return title_; }
@@ -45,6 +46,7 @@ public:
     QLabel* weeksLabel(int area) const { return weeks_[static_cast<std::size_t>(area)]; }
     QSlider* shareSlider(int i) const { return shares_[static_cast<std::size_t>(i)]; }
     QSlider* focusSlider(int i) const { return focus_[static_cast<std::size_t>(i)]; }
+    QSlider* researchSlider(int i) const { return research_[static_cast<std::size_t>(i)]; }
     QProgressBar* qualityBar(int area) const { return quality_[static_cast<std::size_t>(area)]; }
     QLabel* lightLabel(int area) const { return lights_[static_cast<std::size_t>(area)]; }
     // The light shown, 0 red, 1 yellow, 2 green.
@@ -73,6 +75,8 @@ private:
     std::array<QLabel*, 3> shareValue_{};
     std::array<QSlider*, 3> focus_{};
     std::array<QLabel*, 3> focusValue_{};
+    std::array<QSlider*, 3> research_{};
+    std::array<QLabel*, 3> researchValue_{};
     std::array<QProgressBar*, 3> quality_{};
     std::array<QLabel*, 3> lights_{};
     std::array<int, 3> lightState_{};

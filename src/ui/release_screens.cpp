@@ -12,6 +12,7 @@
 #include "market/publishers.h"
 #include "state/game.h"
 #include "state/text_format.h"
+#include "state/text_format.h"
 #include "ui/painted_icons.h"
 #include "ui/shared_widgets.h"
 
@@ -127,7 +128,7 @@ Tform_releasegame::Tform_releasegame(Game& g, int task, QWidget* parent) : QDial
 void Tform_releasegame::recompute() {
     const Regions r{boxes_[0]->isChecked(), boxes_[1]->isChecked(), boxes_[2]->isChecked()};
     share_->setText(QString::number(distributionShare(g_, task_, r)) + QStringLiteral("%"));
-    cost_->setText(QString::number(distributionCost(g_, r)) + QStringLiteral("$"));
+    cost_->setText(QString::fromStdString(thousands(distributionCost(g_, r))) + QStringLiteral(" $"));
     ok_->setEnabled(r.any());
 }
 

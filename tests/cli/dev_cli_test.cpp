@@ -59,6 +59,10 @@ TEST_F(DevCliTest, DevelopFillsTheScreenAndStartsTheGame) {
     EXPECT_TRUE(printed("[Publisher deals] [Advertising] [Assign employees to this task] [Details]"));
     EXPECT_EQ(run("project 1 shares=50,30,30\n"), 2);
     EXPECT_TRUE(printed("shares must be three values 1..98 that sum to 100"));
+    ASSERT_EQ(run("project 1 research=100,70,30\n"), 0);
+    EXPECT_TRUE(printed("Employee Reseach Amount: Programming 100, Design/GUI 70, Graphics 30\n"));
+    ASSERT_EQ(run("project 1 research=100,20,30\n"), 0);
+    EXPECT_TRUE(printed("[refused] Employee Reseach Amount | Each research amount is 25..100\n"));
     ASSERT_EQ(run("project 2\n"), 0);
     EXPECT_EQ(out.str(), "project 2: not a game in development\n");
 }

@@ -13,6 +13,8 @@
 #include "market/market_world.h"
 #include "market/sales.h"
 #include "quality/game_quality.h"
+#include "sim/task_finish.h"
+#include "sim/task_world.h"
 
 namespace cw {
 namespace {
@@ -150,6 +152,9 @@ TEST_F(PostMortemSalesTest, CapacityAndSharesShowTheirOwnSteps) {
     EXPECT_EQ(w.shares[1].value, -100);
     EXPECT_EQ(w.shares[2].value, -40);
     EXPECT_EQ(w.shares[3].value, 360);
+    g.tables().platforms[1].soldUnits = 362402;
+    UpdateWeeklySales(g, p);
+    EXPECT_NE(whySales(g, 1, 1).lines[1].sentence.find("is in 362,402 homes"), std::string::npos);
 }
 
 // A game record scored like a finished game in a hand-built world.
@@ -260,6 +265,72 @@ TEST_F(PostMortemScoreTest, AScoreChangedSinceTheFinishIsReconciledNotHidden) {
     EXPECT_EQ(sum(w.lines), 85);
     EXPECT_EQ(w.lines[10].value, -5);
     EXPECT_NE(w.lines[9].value, 0);
+}
+
+TEST_F(PostMortemScoreTest, ABudgetPriceGainIsNoDecay) {
+    GameTitle& t = game();
+    ScoreSetting s = scoreSetting(g, t, 0);
+    s.soundStudioLevel = t.soundStudioAtFinish;
+    s.year = t.releaseYear;
+    t.reviewScore = static_cast<u8>(gameScoreIn(g, t, s));
+    t.salesScore = static_cast<u8>(t.reviewScore - 4 + t.reviewScore / 6);  // four weeks of decay, then budget
+    t.price = 25;
+    const WhyScore w = whyScoreOfProduct(g, 1);
+    ASSERT_EQ(w.lines.size(), 12u);
+    EXPECT_EQ(w.lines[10].key, "on sale");
+    EXPECT_EQ(w.lines[10].value, -4);
+    EXPECT_EQ(w.lines[11].key, "budget price");
+    EXPECT_EQ(w.lines[11].value, t.reviewScore / 6);
+    EXPECT_EQ(sum(w.lines), t.salesScore);
+}
+
+// A game in development is predicted the way the finish scores it: each
+// platform's version with a third of that platform's engine, and the hype
+// of the publisher deal the finish signs by default.
+TEST(WhyScoreOfTask, PredictsEveryVersionWithTheDefaultPublisher) {
+    test::TaskWorld w;
+    w.world().ownEngines[1][1].rating = 120;  // a third is 40, a quarter 30
+    w.world().ownEngines[2][1].rating = 60;
+    Company& publisher = w.g.tables().companies[3];
+    publisher.name = "Big Pub";
+    publisher.money = 6000000;
+    publisher.listRow = 7;
+    publisher.firstYear = 1980;
+    GameTitle& theirs = w.g.tables().gameTitles[1985][1];
+    theirs.title = "Their Game";
+    theirs.companyRow = 7;
+    w.g.tables().titlesPerYear[1985] = 1;
+    const int t = w.gameTask("Space Duel", w.hire(1, "Ann", 4, 3, 3), 300, 0);
+    w.task(t).platformList = "1;2;";
+    w.task(t).game.extrasScore = 240;  // both versions well above the floor
+    w.task(t).game.hype = 10;
+
+    const std::uint32_t seed = w.g.rng.seed;
+    const WhyScore why = whyScoreOfTask(w.g, t);
+    EXPECT_EQ(w.g.rng.seed, seed);
+    ASSERT_TRUE(why.unavailable.empty());
+    ASSERT_EQ(why.versions.size(), 2u);
+    EXPECT_EQ(why.versions[0].platformName, "ZX Home");
+    EXPECT_EQ(why.versions[1].platformName, "Comet 64");
+    EXPECT_EQ(why.versions[0].lines[3].value, 40);
+    EXPECT_EQ(why.versions[1].lines[3].value, 20);
+    EXPECT_EQ(why.total, why.versions[0].total);
+    for (const WhyVersion& v : why.versions) EXPECT_EQ(sum(v.lines), v.total);
+    EXPECT_NE(why.publisher.find("Big Pub"), std::string::npos) << why.publisher;
+    EXPECT_GT(why.versions[0].lines[2].value, 10 / 5 + 8);  // the deal's advertising is counted
+
+    finishGame(w.g, w.p, t);
+    const auto& held = w.g.tables().gameTitles[1978];
+    ASSERT_EQ(held[1].companyRow, 3);
+    // The deal's draw moves the hype by up to 2 either way: a point at most.
+    EXPECT_NEAR(held[1].salesScore, why.versions[0].total, 1);
+    EXPECT_NEAR(held[2].salesScore, why.versions[1].total, 1);
+
+    // A game with its publisher signed is scored with the hype it has.
+    const int u = w.gameTask("Second", w.hire(2, "Bob", 4, 3, 3), 300, 0);
+    w.task(u).game.companyRow = 3;
+    EXPECT_EQ(whyScoreOfTask(w.g, u).publisher, "Published by Big Pub: its advertising is in the hype already.");
+    EXPECT_EQ(whyScoreOfTask(w.g, u).versions.size(), 1u);
 }
 
 }  // namespace

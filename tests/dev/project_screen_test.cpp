@@ -7,6 +7,7 @@
 #include "dev/game_project.h"
 #include "fakes/recording_player.h"
 #include "quality/task_calculators.h"
+#include "sim/task_panel.h"
 
 namespace cw {
 namespace {
@@ -71,6 +72,26 @@ TEST_F(ProjectScreenTest, SlidersKeepTheirSumAndNeverGoBelowOne) {
     EXPECT_FALSE(screen.setFocus({50, 30, 30}));
     EXPECT_TRUE(screen.setFocus({20, 40, 40}));
     EXPECT_EQ(g.tables().tasks[task].game.focusComplexity, 40);
+}
+
+TEST_F(ProjectScreenTest, ResearchMovesInTheCorePhaseOnly) {
+    ProjectScreen screen(g, task);
+    EXPECT_EQ(screen.research(), (std::array<i32, 3>{25, 25, 25}));
+    EXPECT_FALSE(screen.setResearch({100, 60, 25}));
+    EXPECT_EQ(screen.research(), (std::array<i32, 3>{100, 60, 25}));
+    EXPECT_EQ(taskPanel(g, task).research, (std::array<int, 3>{100, 60, 25}));
+    const ActionResult low = screen.setResearch({24, 60, 25});
+    ASSERT_TRUE(low);
+    EXPECT_EQ(low->text, "Each research amount is 25..100");
+    EXPECT_EQ(screen.research(), (std::array<i32, 3>{100, 60, 25}));
+    Task& t = g.tables().tasks[task];
+    t.progress = t.workTotal;  // the finishing phase
+    EXPECT_TRUE(screen.researchLocked());
+    const ActionResult locked = setGameResearch(g, task, {50, 50, 50});
+    ASSERT_TRUE(locked);
+    EXPECT_EQ(locked->text, "Game Core/Idea Finished. Changes not possible");
+    EXPECT_EQ(screen.research(), (std::array<i32, 3>{100, 60, 25}));
+    EXPECT_EQ(setGameResearch(g, 9, {50, 50, 50})->text, "Task 9 is no game in development");
 }
 
 TEST_F(ProjectScreenTest, TheTrafficLightsShowNextWeeksChange) {

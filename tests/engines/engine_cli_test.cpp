@@ -59,6 +59,22 @@ TEST_F(EngineCliTest, FunctionsNewEngineAndUpgrade) {
     EXPECT_TRUE(printed("New Engine: Action, platform 1, genre 1"));
 }
 
+TEST_F(EngineCliTest, PlatformsAndGenresByIndexOrName) {
+    ASSERT_EQ(run("new-engine name=Zap platform=beta genre=\"Action,Adventure\" manager=5 functions=s1\n"), 0);
+    EXPECT_TRUE(printed("New Engine: Zap, platform 2, genre 2,"));
+    ASSERT_EQ(run("view-engines Beta\n"), 0);
+    EXPECT_TRUE(printed("View Platform : 2\n"));
+    ASSERT_EQ(run("view-engines 2\n"), 0);
+    EXPECT_TRUE(printed("View Platform : 2\n"));
+    ASSERT_EQ(run("engine-release-chart Alpha action\n"), 0);
+    ASSERT_EQ(run("engine-release-chart 1 1\n"), 0);
+    EXPECT_EQ(run("view-engines Zeta\n"), 2);
+    EXPECT_TRUE(printed("\"Zeta\" is no platform's number or name"));
+    EXPECT_EQ(run("new-engine platform=1 genre=Puzzle manager=5\n"), 2);
+    EXPECT_TRUE(printed("\"Puzzle\" is no genre's number or name"));
+    EXPECT_EQ(run("new-engine platform=4294967297 genre=1 manager=5\n"), 2);
+}
+
 TEST_F(EngineCliTest, SellEngineNegotiatesAndMakesTheDeal) {
     for (int slot = 1; slot <= 20; ++slot) {
         GameTitle& t = s.game->tables().gameTitles[1981][slot];

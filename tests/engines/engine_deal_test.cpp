@@ -171,5 +171,33 @@ TEST_F(EngineDealTest, TheDealScreenNegotiatesWithinTheTermsAndListsTheSupportTa
     EXPECT_EQ(licensed[0].released, "30/1981");
 }
 
+TEST_F(EngineDealTest, ADeveloperAnswersOncePerOpeningOfTheScreen) {
+    // Previews of 60 against an engine of 50: interested, at a limit drawn
+    // anew on every talk before, so a second click could buy a better limit.
+    for (int s = 1; s <= 30; ++s) put(1981, s, 30, 60);
+    EngineDealScreen screen(g, 1, 1);
+    ASSERT_GE(screen.candidates().size(), 2u);
+    ASSERT_TRUE(screen.startNegotiation(0));
+    const i32 limit = screen.price();
+    ASSERT_TRUE(screen.startNegotiation(1));
+    const std::uint32_t seed = g.rng.seed;
+    for (int again = 0; again < 5; ++again) {
+        screen.setPrice(500000);
+        screen.cancelNegotiation();
+        EXPECT_TRUE(screen.startNegotiation(0));
+        EXPECT_EQ(screen.price(), limit);  // the terms open at the same limit
+        EXPECT_TRUE(screen.startNegotiation(1));
+    }
+    EXPECT_EQ(g.rng.seed, seed);
+    g.world().ownEngines[1][1].licenceIncome = 539471;
+    EXPECT_EQ(screen.engineSummary(), "Engine score : 50/150   Licence income : 539,471 $");
+    // A new opening of the screen asks the developers afresh.
+    EngineDealScreen reopened(g, 1, 1);
+    ASSERT_FALSE(reopened.candidates().empty());
+    const std::uint32_t before = g.rng.seed;
+    reopened.startNegotiation(0);
+    EXPECT_NE(g.rng.seed, before);
+}
+
 }  // namespace
 }  // namespace cw

@@ -44,24 +44,25 @@ TEST_F(HardwareCliTest, PlatformsPrintsTheGridsAndCharts) {
     const std::string expected =
         "TForm_platforms: week 3, 1985\n"
         "Grid 1: Platforms on the market (2)\n"
-        "  Platform | Week total | Week US | Week EU | Week ASIA | Public opinion | Overall Index | CPU Spec | Price\n"
-        "  Beta     | 32         | 30      | 0       | 2         | okay           | 0             | 700      | 600$\n"
-        "  Alpha    | 10         | 10      | 0       | 0         | okay           | 0             | 1000     | 250$\n"
+        "  N | Platform | Week total | Week US | Week EU | Week ASIA | Public opinion | Overall Index | CPU Spec | Price\n"
+        "  2 | Beta     | 32         | 30      | 0       | 2         | okay           | 0             | 700      | 600$\n"
+        "  1 | Alpha    | 10         | 10      | 0       | 0         | okay           | 0             | 1000     | 250$\n"
         "Grid 2: Sold platforms (2)\n"
-        "  Platform | Sold number | Production Cost | Price | % Still in use  | % Piracy | Age\n"
-        "  Alpha    | 5000        | 0$              | 250$  | 100%            | 0%       | 6 Year(s),  45 Weeks\n"
-        "  Beta     | 100         | 0$              | 600$  | 100%            | 0%       | 6 Year(s),  45 Weeks\n"
+        "  N | Platform | Sold number | Production Cost | Price | % Still in use  | % Piracy | Age\n"
+        "  1 | Alpha    | 5000        | 0$              | 250$  | 100%            | 0%       | 6 Year(s),  45 Weeks\n"
+        "  2 | Beta     | 100         | 0$              | 600$  | 100%            | 0%       | 6 Year(s),  45 Weeks\n"
         "Grid 3: Discontinued platforms (1)\n"
-        "  Platform | Sold number | Production Cost |  | % Still in use  | % Piracy | Age\n"
-        "  Gamma    | 0           | 0$              |  | 100%            | 0%       | 6 Year(s),  45 Weeks\n"
+        "  N | Platform | Sold number | Production Cost |  | % Still in use  | % Piracy | Age\n"
+        "  3 | Gamma    | 0           | 0$              |  | 100%            | 0%       | 6 Year(s),  45 Weeks\n"
         "Regions: America 40 | Europe 0 | Asia 2\n"
         "Top platforms: Beta 32 | Alpha 10\n";
     EXPECT_EQ(run("platforms\n"), expected);
+    // Each row starts with the platform's index, the number other commands take.
     // One direction flag for all grids: ascending, then descending.
     const std::string sorted = run("platforms click=1,2 click=2,1\n");
-    EXPECT_NE(sorted.find("  Alpha    | 10 "), std::string::npos);
-    EXPECT_LT(sorted.find("  Alpha    | 10 "), sorted.find("  Beta     | 32 "));
-    EXPECT_LT(sorted.find("  Beta     | 100 "), sorted.find("  Alpha    | 5000 "));
+    EXPECT_NE(sorted.find("  1 | Alpha    | 10 "), std::string::npos);
+    EXPECT_LT(sorted.find("  1 | Alpha    | 10 "), sorted.find("  2 | Beta     | 32 "));
+    EXPECT_LT(sorted.find("  2 | Beta     | 100 "), sorted.find("  1 | Alpha    | 5000 "));
 }
 
 TEST_F(HardwareCliTest, CpusPrintsTheListAndTheChartWithFilters) {

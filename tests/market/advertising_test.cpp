@@ -55,11 +55,17 @@ TEST_F(AdvertisingTest, StartRefusesWithoutCashAndWithAPublishingDepartment) {
     g.world().publisherLevel = 1;
     EXPECT_FALSE(StartCampaign(g, p, 2, 1, 1));
     EXPECT_EQ(g.world().money, 10000);
+    ASSERT_EQ(p.only("notify").size(), 2u);
+    EXPECT_EQ(p.only("notify")[1].a, "Campaign not started");
+    EXPECT_EQ(p.only("notify")[1].b,
+              "No campaign can be bought while the company has its own publishing department.");
     g.world().publisherLevel = 0;
     EXPECT_TRUE(StartCampaign(g, p, 2, 1, 1));
     EXPECT_EQ(campaignWeeks(t, 1), 20);
     g.world().money = 10000;
     EXPECT_FALSE(StartCampaign(g, p, 2, 1, 1));  // still running
+    ASSERT_EQ(p.only("notify").size(), 3u);
+    EXPECT_NE(p.only("notify")[2].b.find("is still running"), std::string::npos);
 }
 
 TEST_F(AdvertisingTest, EachUnitDrawsForHype) {

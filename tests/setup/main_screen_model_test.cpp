@@ -306,6 +306,13 @@ TEST(MainScreenProducts, OwnGamesWithTheirScoreAndEngines) {
     g.tables().platforms[1].name = "Apple II";
     g.tables().genres[5].name = "Action";
     EXPECT_EQ(buildMainScreenModel(g).engines[0].name, "Apple II Action - Apple II, Action  (score 12/150)");
+    // An engine bought with a game (no product entry) is listed too.
+    g.world().ownEngines[1][6].name = "EngineAction";
+    g.world().ownEngines[1][6].rating = 68;
+    const MainScreenModel bought = buildMainScreenModel(g);
+    ASSERT_EQ(bought.engines.size(), 2u);
+    EXPECT_EQ(bought.engines[1].slot, 0);
+    EXPECT_EQ(bought.engines[1].name, "EngineAction - Apple II  (score 68/150) - bought");
 }
 
 }  // namespace

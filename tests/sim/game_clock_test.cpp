@@ -8,6 +8,7 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fakes/recording_player.h"
@@ -75,21 +76,47 @@ TEST_F(GameClockTest, YearChangeAndTones) {
     EXPECT_EQ(toneOf(1), Tone::Good);
 }
 
-TEST_F(GameClockTest, NextWeekUpdatesTheLabelsBeforeTheTickAndClosesAfterIt) {
+TEST_F(GameClockTest, NextWeekShowsTheWeekJustPlayedAndClosesAfterIt) {
     g.world().money = 4000000;
     g.session.lastCash = 4000000;
     g.world().publisherNegotiationDept = 1;  // the tick itself spends 2500
+    g.world().money -= 100000;               // bought between turns
     nextWeek(g, p);
     EXPECT_EQ(g.currentWeek, 2);
-    // The week just played shows at the next turn.
-    EXPECT_EQ(g.session.weekCashChange, 0);
-    EXPECT_EQ(g.session.lastCash, 4000000);
+    // The turn's purchase and the week just played show at once.
+    EXPECT_EQ(g.session.weekCashChange, -102500);
+    EXPECT_EQ(g.session.lastCash, 4000000 - 102500);
     ASSERT_GE(p.calls.size(), 3u);
     EXPECT_EQ(p.calls.front().kind, "progressShow");
     EXPECT_EQ(p.calls[p.calls.size() - 2].kind, "pause");
     EXPECT_EQ(p.calls[p.calls.size() - 2].number, 250);
     EXPECT_EQ(p.calls.back().kind, "progressHide");
     nextWeek(g, p);
+    EXPECT_EQ(g.session.weekCashChange, -2500);
+}
+
+TEST_F(GameClockTest, FastForwardShowsEveryWeekItPlaysAsItGoes) {
+    g.world().money = 4000000;
+    g.session.lastCash = 4000000;
+    g.world().publisherNegotiationDept = 1;
+    g.world().money -= 579471;  // an engine bought before the run
+    struct Watch : test::RecordingPlayer {
+        Game* game = nullptr;
+        std::vector<std::pair<i32, i32>> seen;  // week and month labels at each wait
+        void pause(int ms) override {
+            RecordingPlayer::pause(ms);
+            if (ms == 100) seen.emplace_back(game->session.weekCashChange, game->session.monthCashShown);
+        }
+    } watch;
+    watch.game = &g;
+    startFastForward(g, watch, 5);
+    EXPECT_EQ(g.currentWeek, 6);
+    ASSERT_EQ(watch.seen.size(), 5u);
+    EXPECT_EQ(watch.seen[0].first, -579471 - 2500);
+    for (std::size_t k = 1; k < 5; ++k) EXPECT_EQ(watch.seen[k].first, -2500) << "week " << k + 1;
+    // The period closes when week 4 comes and starts over.
+    EXPECT_EQ(watch.seen[2].second, -579471 - 7500);
+    EXPECT_EQ(watch.seen[4].second, -5000);
     EXPECT_EQ(g.session.weekCashChange, -2500);
 }
 

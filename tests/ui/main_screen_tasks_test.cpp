@@ -10,8 +10,10 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSlider>
 #include <QTimer>
 #include <QTreeWidget>
+#include <cstdlib>
 
 #include "fakes/recording_player.h"
 #include "setup/new_game.h"
@@ -116,6 +118,23 @@ TEST_F(MainScreenTasksTest, TheWeekRefreshesListAndPanelAndKeepsTheChoice) {
         }
     EXPECT_TRUE(seen);
     EXPECT_EQ(child<QProgressBar>("taskProgress")->value(), g.tables().tasks[5].progress);
+}
+
+TEST_F(MainScreenTasksTest, AGamesResearchMovesOnThePanelInTheCorePhase) {
+    QSlider* design = screen.researchSlider(1);
+    ASSERT_NE(design, nullptr);
+    EXPECT_TRUE(design->isVisibleTo(&screen));
+    EXPECT_TRUE(design->isEnabled());
+    design->setValue(80);
+    EXPECT_EQ(g.tables().tasks[2].game.researchDesign, 80);
+    EXPECT_TRUE(panelText().contains(QStringLiteral("80"))) << panelText().toStdString();
+    if (const char* dir = std::getenv("CW_SCREENSHOT_DIR"))
+        screen.grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/task_panel_research.png"));
+    g.tables().tasks[2].progress = 100;  // the core is done
+    screen.refresh();
+    EXPECT_FALSE(design->isEnabled());
+    child<QTreeWidget>("taskList")->setCurrentItem(row(1));
+    EXPECT_FALSE(design->isVisibleTo(&screen));
 }
 
 TEST_F(MainScreenTasksTest, AGameTaskOpensItsProjectScreen) {

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSlider>
 #include <QTableWidget>
 #include <cstdlib>
 
@@ -103,11 +104,16 @@ TEST_F(PostMortemScreens, OpenedOverTheMainWindowAndClosedWithEscOrClose) {
     TForm_whysales* sales = openWhySales(&main, g, 1);
     EXPECT_TRUE(sales->isVisible());
     EXPECT_TRUE(sales->isWindow());
+    // It takes the focus, so Esc closes it and not the window beneath.
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), sales);
     QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(sales, &esc);
     EXPECT_FALSE(sales->isVisible());
     TForm_whyscore* score = openWhyScoreOfProduct(&main, g, 1);
     EXPECT_TRUE(score->isVisible());
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), score);
     score->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
     EXPECT_FALSE(score->isVisible());
 }
@@ -125,7 +131,39 @@ TEST_F(PostMortemScreens, TheProjectScreenOffersTheScoreIfFinishedNow) {
     ASSERT_TRUE(w.model().unavailable.empty());
     EXPECT_EQ(w.model().team.size(), 3u);
     EXPECT_NE(w.findChild<QChartView*>(QStringLiteral("teamChart")), nullptr);
+    EXPECT_EQ(w.versionBox(), nullptr);
     picture(w, "why_score_task");
+
+    // A game for two platforms: one version each, chosen in the band.
+    t.platformList = "1;2;";
+    TForm_whyscore two(g, 1, 0);
+    ASSERT_EQ(two.model().versions.size(), 2u);
+    ASSERT_NE(two.versionBox(), nullptr);
+    EXPECT_EQ(two.versionBox()->count(), 2);
+    two.showVersion(1);
+    QTableWidget* table = two.additions();
+    EXPECT_EQ(table->item(table->rowCount() - 1, 1)->text(), QString::number(two.model().versions[1].total));
+    picture(two, "why_score_versions");
+}
+
+TEST_F(PostMortemScreens, ProjectPropertiesMovesTheResearchInTheCorePhase) {
+    Task& t = g.tables().tasks[1];
+    t.name = "Quest";
+    t.taskType = kTaskGame;
+    t.workTotal = 100;
+    t.game.genre = 1;
+    t.game.platform = 1;
+    t.game.researchProgramming = t.game.researchDesign = t.game.researchGraphics = 25;
+    TDevelopment d(g, p);
+    ASSERT_NE(d.researchSlider(0), nullptr);
+    EXPECT_TRUE(d.researchSlider(0)->isEnabled());
+    d.researchSlider(0)->setValue(70);
+    EXPECT_EQ(t.game.researchProgramming, 70);
+    d.resize(900, 700);
+    if (const char* dir = std::getenv("CW_SCREENSHOT_DIR")) d.grab().save(QString::fromLatin1(dir) + "/project_research.png");
+    t.progress = 100;
+    d.refresh();
+    EXPECT_FALSE(d.researchSlider(0)->isEnabled());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QChartView>
 #include <QLabel>
 #include <QLineEdit>
@@ -176,6 +177,21 @@ TEST_F(ProductScreens, TheDealScreenNegotiatesARow) {
     shoot(deal, QStringLiteral("engine_deal"));
 }
 
+TEST_F(ProductScreens, TheDealScreenOpensBelowTheMainHeader) {
+    QWidget main;
+    main.resize(1200, 800);
+    auto* header = new QWidget(&main);
+    header->setObjectName(QStringLiteral("headerBar"));
+    header->setGeometry(0, 0, 1200, 90);
+    main.show();
+    QApplication::processEvents();
+    TForm_EngineDeal deal(g, p, &main);
+    deal.openFor(1, 1);
+    deal.show();
+    QApplication::processEvents();
+    EXPECT_GT(deal.frameGeometry().top(), header->mapToGlobal(QPoint(0, header->height())).y());
+}
+
 TEST(ProductPanelOnTheMainScreen, AClickShowsThePanelWithTheReleaseButton) {
     Game g;
     NewGameOptions o;
@@ -231,6 +247,15 @@ TEST(ProductPanelOnTheMainScreen, AClickShowsThePanelWithTheReleaseButton) {
     EXPECT_TRUE(g.world().products[1].released);
     EXPECT_FALSE(card->releaseButton()->isVisible());
     EXPECT_TRUE(card->whySalesButton()->isVisible());
+    // Esc puts the card away, whether it has the focus or the main screen has.
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&screen, &esc);
+    EXPECT_FALSE(card->isVisible());
+    screen.showProductPanel(1, QPoint(900, 600));
+    QApplication::processEvents();
+    EXPECT_TRUE(card->hasFocus());
+    QApplication::sendEvent(QApplication::focusWidget(), &esc);
+    EXPECT_FALSE(card->isVisible());
 }
 
 }  // namespace

@@ -59,7 +59,7 @@ TEST_F(ReleaseScreens, DistributionShowsShareAndCostAndNeedsARegion) {
     d.region(3)->setChecked(true);
     EXPECT_TRUE(d.okButton()->isEnabled());
     EXPECT_EQ(d.shareLabel()->text(), QStringLiteral("14%"));
-    EXPECT_EQ(d.costLabel()->text(), QStringLiteral("160000$"));
+    EXPECT_EQ(d.costLabel()->text(), QStringLiteral("160,000 $"));  // thousands, "$" after as everywhere
     d.okButton()->click();
     const GameTitle& game = g.tables().tasks[1].game;
     EXPECT_TRUE(game.inUS && !game.inEU && game.inAsia);
@@ -73,9 +73,9 @@ TEST_F(ReleaseScreens, ACampaignStartsFromThePricePanel) {
     EXPECT_EQ(ads.statusLabel(2)->text(), QStringLiteral("(Ready)"));
     ads.campaignLink(2)->click();
     EXPECT_FALSE(ads.pricePanel()->isHidden());
-    EXPECT_EQ(ads.priceLabel()->text(), QStringLiteral("20000"));
+    EXPECT_EQ(ads.priceLabel()->text(), QStringLiteral("20,000 $"));
     ads.areaBox()->setCurrentIndex(2);  // 60,000: still affordable
-    EXPECT_EQ(ads.priceLabel()->text(), QStringLiteral("60000"));
+    EXPECT_EQ(ads.priceLabel()->text(), QStringLiteral("60,000 $"));
     ads.startButton()->click();
     EXPECT_EQ(campaignWeeks(g.tables().tasks[1], 2), 60);
     EXPECT_EQ(g.world().money, 0);
