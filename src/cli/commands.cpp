@@ -21,6 +21,7 @@ void registerCommands(CommandTable& table) {
     registerAutoplayCommands(table);
     registerProductCommands(table);
     registerReviewCommands(table);
+    registerWorldCommands(table);
 }
 
 }  // namespace cw::cli

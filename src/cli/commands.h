@@ -35,6 +35,7 @@ void registerReleaseCommands(CommandTable& table);  // publishers, sign, product
 void registerAutoplayCommands(CommandTable& table);  // autoplay
 void registerProductCommands(CommandTable& table);  // product, price, budget-price
 void registerReviewCommands(CommandTable& table);   // review, preview
+void registerWorldCommands(CommandTable& table);    // platform, market, economy
 
 // What a modal screen the game opens shows, as transcript lines.
 void printModalScreen(Session& s, ScreenId screen, std::ostream& out);
