@@ -74,8 +74,9 @@ void StandingArrow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(width() / 2.0, height() / 2.0);
-    // The angle turns an arrow that points up at 90 degrees.
-    p.rotate(90 - angle_);
+    // Drawn pointing up, then turned: up for a climb, down for a fall,
+    // sideways for no change, half-way up for a newcomer.
+    p.rotate(angle_ == 1 ? 0 : angle_ == 180 ? 180 : angle_ == 90 ? 90 : 45);
     const QColor colour = angle_ == 315   ? QColor(0x24, 0x52, 0x7a)
                           : angle_ == 180 ? QColor(0xb0, 0x2a, 0x2a)
                           : angle_ == 1   ? QColor(0x1b, 0x7a, 0x3a)
