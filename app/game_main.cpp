@@ -34,7 +34,9 @@
 #include "ui/qt_player.h"
 #include "ui/staff_screen.h"
 #include "ui/starter_screen.h"
+#include "ui/secretary_screen.h"
 #include "ui/stock_screen.h"
+#include "ui/tips_screen.h"
 
 namespace {
 
@@ -77,6 +79,22 @@ int programStart(QApplication& app, int argc, char** argv) {
                 mainScreen->setCoverVisible(false);
                 mainScreen->refresh();
                 mainScreen->activateWindow();
+            };
+            startHooks.showTips = [&game, &mainScreen] {
+                auto* tips = dynamic_cast<Tform_didyouknow*>(
+                    mainScreen->findChild<QWidget*>(QStringLiteral("Tform_didyouknow")));
+                if (!tips) tips = new Tform_didyouknow(game, mainScreen.get());
+                tips->openTip();
+                placeOverMain(tips, mainScreen.get());
+                tips->show();
+                tips->raise();
+            };
+            startHooks.openTutor = [&game, &mainScreen] {
+                auto* secretary = dynamic_cast<Tform_Secatary*>(
+                    mainScreen->findChild<QWidget*>(QStringLiteral("Tform_Secatary")));
+                if (!secretary) secretary = new Tform_Secatary(game, mainScreen.get());
+                secretary->show();
+                secretary->raise();
             };
             starter->setStartHooks(std::move(startHooks));
             QObject::connect(starter, &TForm_CW2Starter::exitRequested, &app, &QApplication::quit);

@@ -121,6 +121,29 @@ void BM_WeekTickLate1990s(benchmark::State& state) {
 // Two years of weeks, 1997 and 1998.
 BENCHMARK(BM_WeekTickLate1990s)->Unit(benchmark::kMicrosecond)->Iterations(104);
 
+// A year of weeks from 2004 on, when the catalogue has the most platforms
+// on the market.
+void BM_WeekTick2004(benchmark::State& state) {
+    StartedGame s;
+    if (!s.ok) {
+        state.SkipWithError("data.zip is missing from the game folder; build the cw_data target first");
+        return;
+    }
+    while (s.g.currentYear < 2004 && !s.g.gameOver) cw::weekTick(s.g, s.p);
+    int onMarket = 0;
+    for (const cw::Platform& pf : s.g.tables().platforms) onMarket += pf.released && !pf.discontinued ? 1 : 0;
+    std::vector<double> micros;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        cw::weekTick(s.g, s.p);
+        micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::sort(micros.begin(), micros.end());
+    state.counters["median_us"] = micros.empty() ? 0.0 : micros[micros.size() / 2];
+    state.counters["on_market"] = onMarket;
+}
+BENCHMARK(BM_WeekTick2004)->Unit(benchmark::kMicrosecond)->Iterations(52);
+
 void BM_WholeGame(benchmark::State& state) {
     for (auto _ : state) {
         StartedGame s;

@@ -24,6 +24,7 @@ void registerCommands(CommandTable& table) {
     registerExpoCommands(table);
     registerPlanningCommands(table);
     registerBuildingCommands(table);
+    registerWorldCommands(table);
 }
 
 }  // namespace cw::cli

@@ -38,6 +38,7 @@ void registerReviewCommands(CommandTable& table);   // review, preview
 void registerExpoCommands(CommandTable& table);     // expo
 void registerPlanningCommands(CommandTable& table); // charts, calendar, analyse, genre-demand
 void registerBuildingCommands(CommandTable& table); // buildings, build, setup, negotiation, speed-up, cancel
+void registerWorldCommands(CommandTable& table);    // platform, market, economy
 
 // What a modal screen the game opens shows, as transcript lines.
 void printModalScreen(Session& s, ScreenId screen, std::ostream& out);

@@ -21,6 +21,7 @@ struct HiringCliState;  // the hiring screen between the people commands
 }  // namespace cw::cli
 namespace cw {
 class EngineDealScreen;  // engines/engine_deal_screen.h
+struct TipsScreen;       // events/tips.h
 }
 namespace cw::cli {
 
@@ -38,6 +39,8 @@ struct Session {
     // change the game refuse before that.
     bool gameRunning = false;
     std::shared_ptr<HiringCliState> hiring;
+    // The "Did you know ?" screen, opened by the first "tips".
+    std::shared_ptr<TipsScreen> tips;
     // Queued choices for the publisher list and the distribution dialog the
     // week opens ("answer publisher=3 advertising=no", "answer regions=us,eu").
     int answerPublisher = 0;

@@ -1,5 +1,6 @@
 // Turn commands of the headless driver: new game, next week, fast forward,
 // the news and histories, ending a game and the main screen's options.
+#include <algorithm>
 #include <array>
 
 #include "cli/commands.h"
@@ -105,10 +106,17 @@ std::string cmdFastForward(Session& s, const Command& cmd) {
 }
 
 std::string cmdNews(Session& s, const Command& cmd) {
-    if (!cmd.args.empty()) return "takes no arguments";
     static const std::array<const char*, 3> kHeadings = {"financial", "software", "hardware"};
+    const auto pos = cmd.positional();
+    if (pos.size() != cmd.args.size() || pos.size() > 1) return "usage: news [financial|software|hardware]";
+    int first = NewsFinancial, last = NewsHardware;
+    if (pos.size() == 1) {
+        const auto found = std::find(kHeadings.begin(), kHeadings.end(), pos[0]);
+        if (found == kHeadings.end()) return "the category must be financial, software or hardware";
+        first = last = static_cast<int>(found - kHeadings.begin()) + 1;
+    }
     const World& w = s.game->world();
-    for (int cat = NewsFinancial; cat <= NewsHardware; ++cat) {
+    for (int cat = first; cat <= last; ++cat) {
         s.out << kHeadings[static_cast<std::size_t>(cat - 1)] << " news:\n";
         for (const NewsItem& item : w.newsItems[cat]) {
             if (item.title.empty()) continue;
@@ -207,7 +215,7 @@ void registerTurnCommands(CommandTable& t) {
     t.add({"next-week", "next-week [N]", "end the turn N times (default 1); stops when the game ends", cmdNextWeek, kNeedsGame});
     t.add({"fast-forward", "fast-forward N", "fast forward, stopping after N weeks or at an important event",
            cmdFastForward, kNeedsGame});
-    t.add({"news", "news", "print the news items of the three categories", cmdNews, kNeedsGame});
+    t.add({"news", "news [financial|software|hardware]", "print the news panel: one category, or all three", cmdNews, kNeedsGame});
     t.add({"history", "history [company|world] [YEAR]", "print a year's history lines (default: company, this year)",
            cmdHistory, kNeedsGame});
     t.add({"end-game", "end-game", "\"End Game\": asks, then shows the end screen", cmdEndGame, kNeedsGame});

@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "dev/release.h"
+#include "events/economy.h"
+#include "sim/platform_market.h"
 #include "state/calendar.h"
 #include "state/inbox.h"
 #include "state/shared_ops.h"
@@ -148,6 +150,16 @@ MainScreenModel buildMainScreenModel(const Game& g) {
             m.news[static_cast<std::size_t>(c - 1)].push_back(
                 {item.title.str(), item.text.str() + "\r\n" + " - " + item.dateText.str()});
         }
+    }
+
+    m.consumerLabel = s.consumerLabel.empty() ? consumerLabelText(w.hardwareConsumers) : s.consumerLabel;
+    m.topPlatforms = s.topPlatforms;
+    for (int r = 1; r <= 3; ++r) {
+        // The demand keeps its word between two updates, so the word is
+        // that of the stored demand.
+        const int level = std::min<int>(w.economyLevel[r], 10);
+        m.economy[static_cast<std::size_t>(r - 1)] = {regionText(r), demandWord(w.regionDemand[r]),
+                                                      economyNeedleAngle(level), level};
     }
     return m;
 }

@@ -37,6 +37,14 @@ struct NewsLine {
     std::string body;  // text + "\r\n" + " - " + date text
 };
 
+// One region's economy dial: its needle and the word for its demand.
+struct RegionEconomyDial {
+    std::string region;      // "USA", "Europe", "Asia"
+    std::string demandWord;  // "Very good" .. "Very Bad"
+    int needleAngle = 0;     // degrees: 122 at level 0, 42 at level 10
+    int level = 0;           // 0..10
+};
+
 struct MainScreenModel {
     std::string weekText;  // "Week 5"
     std::string dateText;  // "27. January, 1980"
@@ -56,6 +64,11 @@ struct MainScreenModel {
     // News categories 1 financial, 2 software, 3 hardware at [0..2], in slot
     // order: the older items above the newer ones.
     std::array<std::vector<NewsLine>, 3> news;
+    // The hardware market: consumers ("12%"), the five best-ranked platforms
+    // with their arrows, and the three regions' economy.
+    std::string consumerLabel;
+    PlatformTopFive topPlatforms;
+    std::array<RegionEconomyDial, 3> economy;
 };
 
 MainScreenModel buildMainScreenModel(const Game& g);

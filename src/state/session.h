@@ -47,6 +47,14 @@ struct CompanyListRow {
     std::int32_t company = 0;
 };
 
+// The main screen's list of the five best-ranked platforms, as the week's
+// hardware sales leave it: a name (or "#") and an arrow angle per line.
+struct PlatformTopFive {
+    std::array<std::string, 5> names{"#", "#", "#", "#", "#"};
+    // 315 new, 90 unchanged, 180 fell back, 1 moved up; 0 = no arrow yet.
+    std::array<std::int32_t, 5> arrows{};
+};
+
 struct Session {
     static constexpr std::int32_t endYear = 2005;  // last playable year
 
@@ -92,6 +100,10 @@ struct Session {
     // The player setup screen's choices, read when the player's own person is made.
     std::int32_t chosenPlayerAge = 30;       // 16..40
     std::int32_t chosenPlayerSpecialty = 0;  // 0 Leadership, 1 Programming, 2 Designing, 3 Graphics, 4 Hardware
+
+    // The main screen's hardware labels, as the week's market steps leave them.
+    std::string consumerLabel;  // hardware consumers: "12%"
+    PlatformTopFive topPlatforms;
 
     // The last board meeting's text, for its screen.
     std::string boardMeetingText;

@@ -56,6 +56,8 @@ EngineDevelopmentPage::EngineDevelopmentPage(Game& g, Player& p, QWidget* parent
     wl->addWidget(name_, 0, 1);
     platform_ = new QComboBox(what);
     genre_ = new QComboBox(what);
+    platform_->setObjectName(QStringLiteral("ComboBox_engineplatform"));
+    genre_->setObjectName(QStringLiteral("ComboBox_enginegenre"));
     wl->addWidget(platform_, 1, 0, 1, 2);
     wl->addWidget(genre_, 2, 0, 1, 2);
     connect(platform_, &QComboBox::currentIndexChanged, this, [this](int i) {

@@ -33,6 +33,7 @@
 #include "state/save_game.h"
 #include "ui/app_style.h"
 #include "ui/main_screen_parts.h"
+#include "ui/market_panel.h"
 #include "ui/painted_icons.h"
 #include "ui/progress_window.h"
 #include "ui/qt_player.h"
@@ -110,6 +111,8 @@ TForm_main::TForm_main(Game& game, Player& player, QWidget* parent)
     right->setContentsMargins(0, 0, 0, 0);
     right->setSpacing(10);
     right->addWidget(buildNewsPanel(), 1);
+    marketPanel_ = new MarketPanel(rightBox);
+    right->addWidget(marketPanel_);
     right->addWidget(buildSessionPanel());
     // The news grows a little with a wide window; the projects get the rest.
     rightBox->setMinimumWidth(330);
@@ -543,6 +546,7 @@ void TForm_main::refresh() {
     nextWeekButton_->setEnabled(canPlay);
     fastForwardButton_->setEnabled(canPlay);
     showNewsCategory(newsCategory_);
+    marketPanel_->update(m);
 }
 
 void TForm_main::showNewsCategory(int category) {

@@ -29,6 +29,7 @@ namespace cw::ui {
 class TForm_Project_progress;
 class CityMap;
 class ProductCard;
+class MarketPanel;
 
 // The dark veil laid over the main screen while a week runs, so that
 // nothing on it can be clicked in the middle of a turn.
@@ -158,6 +159,7 @@ private:
     QScrollArea* newsScroll_ = nullptr;
     QLabel* newsTitles_[4] = {};
     QLabel* newsTexts_[4] = {};
+    MarketPanel* marketPanel_ = nullptr;
     QTreeWidget* taskList_ = nullptr;
     int selectedTask_ = 0;
     QPushButton* newProjectButton_ = nullptr;

@@ -30,7 +30,9 @@ TEST(HardwareWeeks, AProcessorComesOutOnItsWeekAndPricesAreRecordedEachWeek) {
     Cpu& chip = test::putCpu(g, 7, "Quasar 16", 1, 90, 700, false, 1983, 7);
     Cpu& old = test::putCpu(g, 3, "Old 8", 1, 10, 200, true, 1979, 1);
     test::putPlatform(g, 1, "Alpha", 1100, 300);
-    test::putPlatform(g, 2, "Beta", 1100, 50);  // the cheaper one ranks first
+    // The cheaper and stronger one ranks first; the price of 50 rises to
+    // 126..150 in the first week's sales.
+    test::putPlatform(g, 2, "Beta", 1300, 50);
 
     weekTick(g, p);  // week 5
     weekTick(g, p);  // week 6
