@@ -15,6 +15,7 @@
 #include "dev/post_mortem.h"
 #include "dev/release.h"
 #include "quality/game_quality.h"
+#include "state/shared_ops.h"
 
 namespace cw {
 namespace {

@@ -15,6 +15,7 @@
 #include "setup/main_screen_model.h"
 #include "sim/task_finish.h"
 #include "state/tasks.h"
+#include "state/shared_ops.h"
 
 namespace cw {
 namespace {
