@@ -21,6 +21,8 @@ void registerCommands(CommandTable& table) {
     registerAutoplayCommands(table);
     registerProductCommands(table);
     registerReviewCommands(table);
+    registerToolsCommands(table);
+    registerBooksCommands(table);
 }
 
 }  // namespace cw::cli

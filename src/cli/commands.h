@@ -35,6 +35,8 @@ void registerReleaseCommands(CommandTable& table);  // publishers, sign, product
 void registerAutoplayCommands(CommandTable& table);  // autoplay
 void registerProductCommands(CommandTable& table);  // product, price, budget-price
 void registerReviewCommands(CommandTable& table);   // review, preview
+void registerToolsCommands(CommandTable& table);    // tools, buy-tool, protection, buy-protection
+void registerBooksCommands(CommandTable& table);    // overview, graph, annual-report, milestones
 
 // What a modal screen the game opens shows, as transcript lines.
 void printModalScreen(Session& s, ScreenId screen, std::ostream& out);
