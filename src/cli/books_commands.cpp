@@ -64,6 +64,22 @@ std::string cmdGraph(Session& s, const Command& cmd) {
 
 std::string cmdAnnualReport(Session& s, const Command& cmd) {
     if (!cmd.args.empty()) return "takes no arguments";
+    printAnnualReport(s, s.out);
+    return {};
+}
+
+std::string cmdMilestones(Session& s, const Command& cmd) {
+    const auto pos = cmd.positional();
+    if (pos.size() != 1 || cmd.args.size() != 1 || (pos[0] != "company" && pos[0] != "world"))
+        return "takes company or world";
+    s.out << (pos[0] == "world" ? "World Milestones\n" : "Company Milestones\n");
+    for (const std::string& line : showMilestones(*s.game, pos[0] == "world")) s.out << "  " << oneLine(line) << '\n';
+    return {};
+}
+
+}  // namespace
+
+void printAnnualReport(Session& s, std::ostream& out) {
     const AnnualReport r = showAnnualReport(*s.game);
     std::size_t width = 0;
     for (const auto& c : r.captions) width = std::max(width, c.size());
@@ -78,28 +94,15 @@ std::string cmdAnnualReport(Session& s, const Command& cmd) {
         t.resize(std::max(n, t.size()), ' ');
         return t;
     };
-    s.out << "Annual report\n  " << pad("", width);
-    for (const auto& col : r.columns) s.out << " | " << pad(std::to_string(col.year), colWidth);
-    s.out << '\n';
+    out << "Annual report\n  " << pad("", width);
+    for (const auto& col : r.columns) out << " | " << pad(std::to_string(col.year), colWidth);
+    out << '\n';
     for (std::size_t i = 0; i < r.captions.size(); ++i) {
-        s.out << "  " << pad(r.captions[i], width);
-        for (int c = 0; c < 3; ++c)
-            s.out << " | " << pad(i < cells[c].size() ? cells[c][i] : std::string(), colWidth);
-        s.out << '\n';
+        out << "  " << pad(r.captions[i], width);
+        for (int c = 0; c < 3; ++c) out << " | " << pad(i < cells[c].size() ? cells[c][i] : std::string(), colWidth);
+        out << '\n';
     }
-    return {};
 }
-
-std::string cmdMilestones(Session& s, const Command& cmd) {
-    const auto pos = cmd.positional();
-    if (pos.size() != 1 || cmd.args.size() != 1 || (pos[0] != "company" && pos[0] != "world"))
-        return "takes company or world";
-    s.out << (pos[0] == "world" ? "World Milestones\n" : "Company Milestones\n");
-    for (const std::string& line : showMilestones(*s.game, pos[0] == "world")) s.out << "  " << oneLine(line) << '\n';
-    return {};
-}
-
-}  // namespace
 
 void registerBooksCommands(CommandTable& t) {
     t.add({"overview", "overview [tab=games|platforms]",

@@ -43,6 +43,9 @@ void printModalScreen(Session& s, ScreenId screen, std::ostream& out);
 // The publisher list and the distribution dialog: print them and act on the
 // queued answer. False for other screens.
 bool runReleaseScreen(Session& s, ScreenId screen, std::ostream& out);
+// The annual report as `annual-report` prints it (also the end screen's
+// "View Final annual reports").
+void printAnnualReport(Session& s, std::ostream& out);
 // "us,eu": the regions named, false for anything else or none.
 bool parseRegions(const std::string& text, Regions& r);
 

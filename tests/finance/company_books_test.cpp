@@ -204,6 +204,14 @@ TEST_F(BooksCliTest, TwoYearsOfBooks) {
     EXPECT_TRUE(printed("Company Milestones\n  Year : 1980\n"));
 }
 
+TEST_F(BooksCliTest, TheEndScreenShowsTheFinalReportWhenAsked) {
+    ASSERT_EQ(run("answer yes \"reports\"\nend-game\n"), 0);
+    EXPECT_TRUE(printed("  Final Score : "));
+    EXPECT_TRUE(printed("Annual report\n"));
+    EXPECT_TRUE(printed("Not available"));  // 1979 and 1978
+    EXPECT_TRUE(printed("[screen] Tform_end_screen -> closed\n"));
+}
+
 TEST_F(BooksCliTest, ToolsAndProtectionByIndexOrName) {
     ASSERT_EQ(run("tools\n"), 0);
     const std::string grids = out.str();
@@ -214,8 +222,9 @@ TEST_F(BooksCliTest, ToolsAndProtectionByIndexOrName) {
     const std::string index = row.substr(0, row.find(' '));
     const std::string name = row.substr(index.size() + 1, row.find(" | ") - index.size() - 1);
     ASSERT_EQ(run("buy-tool " + index + " code\nbuy-tool \"" + name + "\" code\n"), 0);
-    EXPECT_TRUE(printed("bought: code tool for 0$\n"));
-    EXPECT_TRUE(printed("  code: (2) Single user Licence | Upgrade Price :"));
+    // A new world starts with the bundled tools (level 1).
+    EXPECT_TRUE(printed("bought: code tool for "));
+    EXPECT_TRUE(printed("  code: (3) Professional Licence | Upgrade Price :"));
     ASSERT_EQ(run("answer yes\nbuy-protection " + index + " simple\nprotection " + index + "\n"), 0);
     EXPECT_TRUE(printed("[dialog] Buy Piracy Protection | The Piracy protection will cost you :"));
     EXPECT_TRUE(printed("  Piracy Protection is working and has not been broken yet\n"));
