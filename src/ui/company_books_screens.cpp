@@ -389,7 +389,8 @@ void showFinalAnnualReport(Game& g, QWidget* parent) {
 // ---------------------------------------------------------------------------
 CashCurve::CashCurve(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("cashCurve"));
-    setMinimumSize(120, 40);
+    setMinimumSize(120, 32);
+    setMaximumHeight(40);
     setToolTip(QStringLiteral("Cash, week by week this year"));
 }
 

@@ -107,7 +107,7 @@ public:
     explicit CashCurve(QWidget* parent = nullptr);
     void setValues(std::vector<int> values);
     const std::vector<int>& values() const { return values_; }
-    QSize sizeHint() const override { return {150, 46}; }
+    QSize sizeHint() const override { return {150, 36}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
