@@ -16,6 +16,7 @@
 #include "ui/bank_screen.h"
 #include "ui/cpu_screen.h"
 #include "ui/database_screen.h"
+#include "ui/company_books_screens.h"
 #include "ui/development_screen.h"
 #include "ui/employees_screen.h"
 #include "ui/engine_deal_window.h"
@@ -262,6 +263,17 @@ int programStart(QApplication& app, int argc, char** argv) {
             if (auto* product = screens.get<TForm_product_status>(QStringLiteral("TForm_product_status")))
                 product->setDealScreen(deal);
             screen = deal;
+        } else if (name == QLatin1String("TForm_company_overview")) {
+            // The overview and the graphs and reports window: read-only
+            // books, filled each time they are shown.
+            auto* overview = new TForm_company_overview(game, mainScreen.get());
+            makeSecondaryWindow(overview);
+            overview->hide();
+            auto* books = new TForm_books(game, mainScreen.get());
+            makeSecondaryWindow(books);
+            books->hide();
+            screens.add(books);
+            screen = overview;
         } else if (name == QLatin1String("TPasswordDlg")) {
             screen = new TPasswordDlg(mainScreen.get());
         } else {

@@ -25,6 +25,8 @@ void registerCommands(CommandTable& table) {
     registerPlanningCommands(table);
     registerBuildingCommands(table);
     registerWorldCommands(table);
+    registerToolsCommands(table);
+    registerBooksCommands(table);
 }
 
 }  // namespace cw::cli

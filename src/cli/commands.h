@@ -39,6 +39,8 @@ void registerExpoCommands(CommandTable& table);     // expo
 void registerPlanningCommands(CommandTable& table); // charts, calendar, analyse, genre-demand
 void registerBuildingCommands(CommandTable& table); // buildings, build, setup, negotiation, speed-up, cancel
 void registerWorldCommands(CommandTable& table);    // platform, market, economy
+void registerToolsCommands(CommandTable& table);    // tools, buy-tool, protection, buy-protection
+void registerBooksCommands(CommandTable& table);    // overview, graph, annual-report, milestones
 
 // What a modal screen the game opens shows, as transcript lines.
 void printModalScreen(Session& s, ScreenId screen, std::ostream& out);
@@ -47,6 +49,9 @@ void printModalScreen(Session& s, ScreenId screen, std::ostream& out);
 bool runReleaseScreen(Session& s, ScreenId screen, std::ostream& out);
 // The yearly show: the booth offer and the award show. False for other screens.
 bool runExpoScreen(Session& s, ScreenId screen, std::ostream& out);
+// The annual report as `annual-report` prints it (also the end screen's
+// "View Final annual reports").
+void printAnnualReport(Session& s, std::ostream& out);
 // "us,eu": the regions named, false for anything else or none.
 bool parseRegions(const std::string& text, Regions& r);
 

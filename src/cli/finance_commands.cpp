@@ -169,6 +169,8 @@ void printModalScreen(Session& s, ScreenId screen, std::ostream& out) {
             out << "  New high score (the best was " << e.previousHighScore << ")\n";
         else
             out << "  High score : " << e.previousHighScore << '\n';
+        // A queued "reports" presses "View Final annual reports".
+        if (auto text = s.player.takeTextAnswer(); text && *text == "reports") printAnnualReport(s, out);
     } else if (screen == ScreenId::Bank) {
         // The bank opened by a debt warning takes queued "borrow N" and
         // "repay N" texts, then closes.

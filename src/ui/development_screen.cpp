@@ -22,6 +22,7 @@
 #include "state/game.h"
 #include "state/text_format.h"
 #include "ui/dev_look.h"
+#include "ui/dev_tools_panels.h"
 #include "ui/engine_page.h"
 #include "ui/qt_player.h"
 
@@ -78,6 +79,12 @@ TForm_development::TForm_development(Game& g, Player& p, QWidget* parent)
     tabs->addTab(buildGamePage(), QStringLiteral("New Game"));
     enginePage_ = new EngineDevelopmentPage(g, p, tabs);
     tabs->addTab(enginePage_, QStringLiteral("New Engine"));
+    toolsPanel_ = new BuyToolsPanel(g, p, tabs);
+    tabs->addTab(toolsPanel_, QStringLiteral("Buy Tools"));
+    piracyPanel_ = new AntiPiracyPanel(g, p, tabs);
+    tabs->addTab(piracyPanel_, QStringLiteral("Anti-Piracy"));
+    // Better tools shorten the work the estimate shows.
+    connect(toolsPanel_, &BuyToolsPanel::toolBought, this, &TForm_development::refresh);
     connect(enginePage_, &EngineDevelopmentPage::engineStarted, this, [this](int task) {
         hide();
         emit projectStarted(task);
@@ -341,6 +348,8 @@ QGroupBox* TForm_development::buildEstimateGroup(QWidget* parent) {
 void TForm_development::reopen() {
     model_->open();
     enginePage_->reopen();
+    toolsPanel_->reopen();
+    piracyPanel_->reopen();
     refresh();
 }
 

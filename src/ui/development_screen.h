@@ -27,6 +27,8 @@ class Player;
 namespace cw::ui {
 
 class EngineDevelopmentPage;
+class BuyToolsPanel;
+class AntiPiracyPanel;
 
 class TForm_development : public QDialog {
     Q_OBJECT
@@ -62,6 +64,8 @@ public:
     QLabel* engineWarning() const { return warning_; }
     QPushButton* startButton() const { return start_; }
     EngineDevelopmentPage* enginePage() const { return enginePage_; }
+    BuyToolsPanel* toolsPanel() const { return toolsPanel_; }
+    AntiPiracyPanel* piracyPanel() const { return piracyPanel_; }
 
 signals:
     // A game task was created: the main screen's lists change.
@@ -108,6 +112,8 @@ private:
     std::array<QLabel*, 4> estimate_{};
     QPushButton* start_ = nullptr;
     EngineDevelopmentPage* enginePage_ = nullptr;
+    BuyToolsPanel* toolsPanel_ = nullptr;
+    AntiPiracyPanel* piracyPanel_ = nullptr;
 };
 
 // "Make Sequel...": the player's released games a sequel can follow.

@@ -26,12 +26,14 @@
 #include <algorithm>
 
 #include "dev/release.h"
+#include "finance/company_books.h"
 #include "setup/main_screen_model.h"
 #include "sim/game_clock.h"
 #include "state/game.h"
 #include "state/inbox.h"
 #include "state/save_game.h"
 #include "ui/app_style.h"
+#include "ui/company_books_screens.h"
 #include "ui/main_screen_parts.h"
 #include "ui/market_panel.h"
 #include "ui/painted_icons.h"
@@ -230,6 +232,9 @@ QWidget* TForm_main::buildFinancePanel() {
         row->addWidget(financeValues_[i]);
         body->addLayout(row);
     }
+    // The trend a player looks for first: cash week by week this year.
+    cashCurve_ = new CashCurve(panel);
+    body->addWidget(cashCurve_);
     body->addSpacing(6);
     inboxButton_ = quietButton(paintedIcon(PaintedIcon::Inbox, 28), QString(), QStringLiteral("inboxButton"), panel);
     inboxButton_->setIconSize(QSize(28, 28));
@@ -265,6 +270,8 @@ QWidget* TForm_main::buildScreensPanel() {
         {"Platform analysis", "TForm_platform_analysis"},
         {"The Bank", "Tform_bank"},
         {"The Exchange", "Tform_stock"},
+        {"Company Overview", "TForm_company_overview"},
+        {"Company Graphs and Reports", "TForm_books"},
     };
     int i = 0;
     for (const auto& e : entries) {
@@ -276,7 +283,8 @@ QWidget* TForm_main::buildScreensPanel() {
             if (!busy_) emit screenRequested(screen);
         });
         // The long captions get a row of their own, the short ones share one.
-        static constexpr int kCell[][3] = {{0, 0, 2}, {1, 0, 2}, {2, 0, 1}, {2, 1, 1}, {3, 0, 2}, {4, 0, 1}, {4, 1, 1}};
+        static constexpr int kCell[][3] = {{0, 0, 2}, {1, 0, 2}, {2, 0, 1}, {2, 1, 1}, {3, 0, 2}, {4, 0, 1}, {4, 1, 1},
+                                             {5, 0, 2}, {6, 0, 2}};
         static_assert(sizeof(kCell) / sizeof(kCell[0]) == sizeof(entries) / sizeof(entries[0]));
         grid->addWidget(b, kCell[i][0], kCell[i][1], 1, kCell[i][2]);
         ++i;
@@ -510,6 +518,7 @@ void TForm_main::refresh() {
         financeValues_[i]->setStyleSheet(QStringLiteral("color: ") + toneColour(f.tone) + QLatin1Char(';'));
         financeValues_[i]->setProperty("tone", static_cast<int>(f.tone));
     }
+    cashCurve_->setValues(recentCash(game_));
     inboxButton_->setText(qs(m.inboxText));
     if (inboxButton_->property("newMail").toBool() != m.inboxBlinking) {
         inboxButton_->setProperty("newMail", m.inboxBlinking);

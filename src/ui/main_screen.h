@@ -30,6 +30,7 @@ class TForm_Project_progress;
 class CityMap;
 class ProductCard;
 class MarketPanel;
+class CashCurve;
 
 // The dark veil laid over the main screen while a week runs, so that
 // nothing on it can be clicked in the middle of a turn.
@@ -149,6 +150,7 @@ private:
     QLabel* cashLabel_ = nullptr;
     QLabel* financeCaptions_[3] = {};
     QLabel* financeValues_[3] = {};
+    CashCurve* cashCurve_ = nullptr;
     QPushButton* nextWeekButton_ = nullptr;
     QPushButton* fastForwardButton_ = nullptr;
     QPushButton* inboxButton_ = nullptr;

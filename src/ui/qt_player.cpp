@@ -23,6 +23,7 @@
 #include "ui/main_screen.h"
 #include "ui/message_dialogs.h"
 #include "ui/notification_window.h"
+#include "ui/company_books_screens.h"
 #include "ui/placeholder_screens.h"
 #include "ui/post_mortem_screens.h"
 #include "ui/progress_window.h"
@@ -91,7 +92,7 @@ void QtPlayer::showModal(ScreenId screen) {
         if (main_) main_->setCoverVisible(true);
         Tform_end_screen end(*game_, dialogParent());
         QObject::connect(&end, &Tform_end_screen::reportsRequested, &end,
-                         [&end] { runScreenPlaceholder(&end, QStringLiteral("Final annual reports")); });
+                         [this, &end] { showFinalAnnualReport(*game_, &end); });
         end.exec();
         return;
     }

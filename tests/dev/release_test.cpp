@@ -16,6 +16,7 @@
 #include "sim/task_finish.h"
 #include "state/shared_ops.h"
 #include "state/tasks.h"
+#include "state/shared_ops.h"
 
 namespace cw {
 namespace {
