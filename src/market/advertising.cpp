@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "sim/tasks.h"
+#include "state/money.h"
 
 namespace cw {
 namespace {
@@ -109,9 +110,9 @@ bool StartCampaign(Game& g, Player& p, int task, int type, int area) {
     }
     if (w.publisherLevel != 0 || campaignWeeks(t, type) > 0) return false;
     setCampaignWeeks(t, type, 20 * area);
-    w.money -= price;
-    if (w.yearlyDevelopmentCost.inRange(g.currentYear)) w.yearlyDevelopmentCost[g.currentYear] += price;
-    t.spent += price;
+    payCash(w.money, price);
+    if (w.yearlyDevelopmentCost.inRange(g.currentYear)) addToMoney(w.yearlyDevelopmentCost[g.currentYear], price);
+    addToMoney(t.spent, price);
     return true;
 }
 
