@@ -33,7 +33,7 @@ bench: configure
 sanitize: setup
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -O1"
-	cmake --build build-asan -j $(JOBS) --target crestwork_tests crestwork_ui_tests
+	cmake --build build-asan -j $(JOBS) --target cw_test_all
 	cd build-asan && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 

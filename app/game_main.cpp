@@ -340,6 +340,8 @@ int programStart(QApplication& app, int argc, char** argv) {
 
     const int rc = QApplication::exec();
     playTime.stop();
+    // A quit between two tenth weeks keeps its time too.
+    if (game.session.playTimeRead) storePlayTime(game);
     mainScreen.reset();
     installAppLog(nullptr);
     return rc;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdint>
 #include <string_view>
 
 #include "cli/commands.h"
@@ -39,7 +40,9 @@ bool parseInt(const std::string& text, long long& value) {
     const char* b = text.data();
     const char* e = b + text.size();
     auto [p, ec] = std::from_chars(b, e, value);
-    return ec == std::errc() && p == e && !text.empty();
+    // Every number of the game is an int32: a wider one, cast down by a
+    // command, would alias a valid object (4294967299 as 3).
+    return ec == std::errc() && p == e && !text.empty() && value >= INT32_MIN && value <= INT32_MAX;
 }
 
 namespace {
@@ -104,6 +107,13 @@ int runScript(Session& s, std::istream& in, const std::string& sourceName) {
             s.out << "game over: the rest of the script is skipped\n";
             return 0;
         }
+    }
+    // The end of input is the end of the script only when it was read to
+    // the end: a folder given as the script, or a read error, is no script.
+    if (in.bad()) {
+        s.out << "error: " << sourceName << ": the script cannot be read after line " << lineNo << '\n';
+        s.out.flush();
+        return 2;
     }
     return 0;
 }

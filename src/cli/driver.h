@@ -96,6 +96,7 @@ const CommandTable& commandTable();
 int runScript(Session& session, std::istream& in, const std::string& sourceName);
 
 // Helpers for command handlers.
+// A whole number of the int32 range (the range of every game value).
 bool parseInt(const std::string& text, long long& value);
 std::string needInt(const Command& cmd, std::size_t position, long long min, long long max, long long& value);
 // A platform or a genre as a command names it: its table index, or its name

@@ -54,8 +54,10 @@ bool findFunction(const NewEngineScreen& screen, const std::string& text, int& l
         long long n = 0;
         if (key != std::end(kListKeys) && parseInt(text.substr(1), n)) {
             list = static_cast<int>(key - std::begin(kListKeys));
-            item = static_cast<int>(n) - 1;
-            return item >= 0 && item < static_cast<int>(screen.functions()[static_cast<std::size_t>(list)].size());
+            const auto count = static_cast<long long>(screen.functions()[static_cast<std::size_t>(list)].size());
+            if (n < 1 || n > count) return false;
+            item = static_cast<int>(n - 1);
+            return true;
         }
     }
     for (int l = 0; l < 3; ++l) {

@@ -6,6 +6,7 @@
 #include "finance/company_texts.h"
 #include "people/staff_management.h"
 #include "quality/game_quality.h"
+#include "state/money.h"
 #include "state/tasks.h"
 
 namespace cw {
@@ -434,6 +435,13 @@ ActionResult DevelopmentScreen::startDevelopment(Player& p) {
     if (!slotFree)
         return refuse({"No free project slot",
                        "Your company already runs 500 projects. Finish one before you start a new game."});
+    // A genre whose name lists no base genre has no work to do: its game
+    // would finish at once at the lowest score.
+    const Triple weights = genreWeights(g_, genre_);
+    if (weights[0] + weights[1] + weights[2] <= 0)
+        return refuse({"Game Development", "The genre " + g_.tables().genres[genre_].name.str() +
+                                               " is made of no known base genre, so a game of it has no work to "
+                                               "do. Choose another genre."});
 
     World& w = g_.world();
     const Genre& genre = g_.tables().genres[genre_];
@@ -470,7 +478,7 @@ ActionResult DevelopmentScreen::startDevelopment(Player& p) {
             slot.licenceIncome = 0;
             slot.supportCost = price;
             slot.experience = 40;
-            w.money -= price;
+            payCash(w.money, price);
         }
         chosen.push_back(pi);
         list += std::to_string(pi) + ";";
@@ -514,9 +522,9 @@ ActionResult DevelopmentScreen::startDevelopment(Player& p) {
         const i32 cost = paidExtraCost(g_.currentYear, g_.rng.randomInt(50));
         if (!p.askDialog(caption, before + std::to_string(cost) + "\r\n" + after, true, true)) return;
         flag = 1;
-        game.paidToPartners += cost;
-        task.spent += cost;
-        w.money -= cost;
+        addToMoney(game.paidToPartners, cost);
+        addToMoney(task.spent, cost);
+        payCash(w.money, cost);
     };
     paidExtra(Extra::Celebrity, "Celebrity Contract", "The Celebrity Contract will cost you : ",
               "Still want to have a celebrity to endorse the game ?", game.hasCelebrity);

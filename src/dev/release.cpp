@@ -6,6 +6,7 @@
 #include "hardware/platform_publishers.h"
 #include "hardware/warehouse.h"
 #include "state/shared_ops.h"
+#include "state/money.h"
 #include "state/tasks.h"
 
 namespace cw {
@@ -49,7 +50,7 @@ std::string chooseDistribution(Game& g, int task, Regions r) {
     game.inUS = r.us;
     game.inEU = r.eu;
     game.inAsia = r.asia;
-    g.world().money -= cost;
+    payCash(g.world().money, cost);
     return {};
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "state/inbox.h"
+#include "state/money.h"
 
 namespace cw {
 namespace {
@@ -51,13 +52,13 @@ i32 interestRate(const Game& g) {
 void weeklyInterest(Game& g) {
     World& w = g.world();
     const i32 rate = interestRate(g);
-    if (rate > 0 && Years::inRange(g.currentYear)) w.yearlyLoanCost[g.currentYear] += wrapMul(rate, w.loan / 100) / 52;
+    if (rate > 0 && Years::inRange(g.currentYear)) addToMoney(w.yearlyLoanCost[g.currentYear], wrapMul(rate, w.loan / 100) / 52);
 }
 
 void yearEndInterest(Game& g, Player& p) {
     World& w = g.world();
     const i32 interest = Years::inRange(g.currentYear) ? w.yearlyLoanCost[g.currentYear] : 0;
-    w.money -= interest;
+    payCash(w.money, interest);
     if (interest > 0)
         postLetter(g, p, "Financial, Bank",
                    "Dear " + w.playerName.str() + "\r\n" + "We have credited your account, " +
@@ -129,7 +130,7 @@ ActionResult borrow(Game& g, Player& p, i32 amount, i32* done) {
     // still being owed, so the bank pays out no more than fits.
     if (w.money > 0) amount = std::min(amount, kCashCap - w.money);
     if (amount < 1) return refuse(p, "Your bank account cannot hold any more money.");
-    w.money += amount;
+    receiveCash(w.money, amount);
     w.loan += amount;
     if (done) *done = amount;
     p.refreshMainScreen();
@@ -144,7 +145,7 @@ ActionResult repay(Game& g, Player& p, i32 amount, i32* done) {
     if (amount < 1) return refuse(p, "Enter the amount you want to repay.");
     World& w = g.world();
     amount = std::min(amount, w.loan);
-    w.money -= amount;
+    payCash(w.money, amount);
     w.loan -= amount;
     if (done) *done = amount;
     p.refreshMainScreen();

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "finance/bank.h"
+#include "state/save_ranges.h"
 
 namespace cw {
 namespace {
@@ -257,7 +258,9 @@ void yearEndPeopleStep(Game& g, Player& p) {
         }
     }
     for (Person& person : people)
-        if (!person.employed) person.salary = (person.salary / 100) * w.costIndex;
+        if (!person.employed)
+            person.salary = static_cast<i32>(
+                std::min<long long>(static_cast<long long>(person.salary / 100) * w.costIndex, kLargestSalary));
 }
 
 }  // namespace cw

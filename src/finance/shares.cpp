@@ -6,6 +6,7 @@
 
 #include "finance/bank.h"
 #include "state/inbox.h"
+#include "state/money.h"
 
 namespace cw {
 namespace {
@@ -13,16 +14,16 @@ namespace {
 using Years = decltype(World::yearlyIncome);
 
 void bookIncome(Game& g, i32 amount) {
-    if (Years::inRange(g.currentYear)) g.world().yearlyIncome[g.currentYear] += amount;
+    if (Years::inRange(g.currentYear)) addToMoney(g.world().yearlyIncome[g.currentYear], amount);
 }
 
 // One packet changes hands from the player to a competitor.
 void sellPacket(Game& g, Player& p, Company& c, i32 value) {
     World& w = g.world();
-    c.money -= value;
+    c.money = subtractMoney(c.money, value);
     c.playerSharesHeld += 5;
     w.sharesOwnedPercent -= 5;
-    w.money += value;
+    receiveCash(w.money, value);
     bookIncome(g, value);
     p.notify("Shares sold",
              c.name.str() + " just bought 5% of your company" + "\r\n" + "They now have " +
@@ -47,10 +48,10 @@ bool buyBackRound(Game& g, Player& p, i32 cashBelow, i32 price, bool threeTimes)
                 : c.name.str() + " is offering you 5% of you shares. You will have to pay " + std::to_string(price) +
                       "\r\n" + "Are you sure you want to buy back the 5% of your shares at that price ?";
         if (!p.askDialog("Are you sure", text, true, true)) continue;
-        c.money += price;
+        c.money = addMoney(c.money, price);
         c.playerSharesHeld -= 5;
         w.sharesOwnedPercent += 5;
-        w.money -= price;
+        payCash(w.money, price);
         bookIncome(g, -price);
         p.refreshMainScreen();
         return true;
@@ -154,7 +155,7 @@ void competitorShareBuying(Game& g, Player& p) {
         if (!companyActive(c, g.currentYear) || c.playerSharesHeld >= limit) continue;
         if (!(g.rng.randomInt(10) + 1 > 5)) continue;
         if (c.money / 3 < value) continue;
-        c.money -= value;
+        c.money = subtractMoney(c.money, value);
         c.playerSharesHeld += 5;
         const std::string text = c.name.str() + " just bought 5% of your company" + "\r\n" + "They now have " +
                                  std::to_string(c.playerSharesHeld) + "%";

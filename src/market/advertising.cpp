@@ -4,6 +4,7 @@
 #include <cstring>
 #include <utility>
 
+#include "state/money.h"
 #include "state/tasks.h"
 
 namespace cw {
@@ -119,9 +120,9 @@ bool StartCampaign(Game& g, Player& p, int task, int type, int area) {
         return false;
     }
     setCampaignWeeks(t, type, 20 * area);
-    w.money -= price;
-    if (w.yearlyDevelopmentCost.inRange(g.currentYear)) w.yearlyDevelopmentCost[g.currentYear] += price;
-    t.spent += price;
+    payCash(w.money, price);
+    if (w.yearlyDevelopmentCost.inRange(g.currentYear)) addToMoney(w.yearlyDevelopmentCost[g.currentYear], price);
+    addToMoney(t.spent, price);
     return true;
 }
 

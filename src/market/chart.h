@@ -2,6 +2,8 @@
 // the week, worked out inside the sales pass.
 #pragma once
 
+#include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "state/game.h"
@@ -10,10 +12,12 @@ namespace cw {
 
 inline constexpr int kChartBottom = 255;
 
-// The three week fields added up, wrapping like the game's other 32-bit sums.
+// The three week fields added up.
 inline i32 weekSalesSum(const GameTitle& t) {
-    return static_cast<i32>(static_cast<u32>(t.weekSalesUS) + static_cast<u32>(t.weekSalesEU) +
-                            static_cast<u32>(t.weekSalesAsia));
+    // Summed wide and held at the ends of the range, like every other sum of
+    // sales: three large regions must not wrap round to a small or negative week.
+    const long long sum = static_cast<long long>(t.weekSalesUS) + t.weekSalesEU + t.weekSalesAsia;
+    return static_cast<i32>(std::clamp<long long>(sum, std::numeric_limits<i32>::min(), std::numeric_limits<i32>::max()));
 }
 
 // Only titles on sale that have sold something push others down the chart.

@@ -189,8 +189,8 @@ std::string reviewKey(const ReviewInput& in) {
     return key;
 }
 
-// A seed made from the review's own values (FNV-1a), for a review that was
-// not written in this run.
+// A seed made from the review's own values (FNV-1a), all of them kept in the
+// game's record in the save.
 std::uint32_t seedFromInputs(const ReviewInput& in) {
     std::uint32_t h = 2166136261u;
     for (unsigned char c : reviewKey(in)) {
@@ -379,9 +379,19 @@ Review composeReview(const ReviewInput& in, const ReviewContext& ctx, Random& rn
 }
 
 void GenerateReview(Game& g, Player& p, const ReviewInput& in) {
-    const std::uint32_t before = g.rng.seed;
-    const Review review = composeReview(in, reviewContext(g, in), g.rng);
-    if (!in.isPreview) g.session.reviewSeeds[reviewKey(in)] = before;
+    const ReviewContext ctx = reviewContext(g, in);
+    if (in.isPreview) {
+        p.showReview(composeReview(in, ctx, g.rng));
+        return;
+    }
+    // The review of a finished game is drawn from its own stored values, so
+    // that reading it again, after a load or in another run, shows the same
+    // text. The game's generator still makes the review's draws, so every
+    // later draw of the week stays where it was.
+    Random own;
+    own.seed = seedFromInputs(in);
+    const Review review = composeReview(in, ctx, own);
+    composeReview(in, ctx, g.rng);
     p.showReview(review);
 }
 
@@ -392,11 +402,10 @@ bool productReview(const Game& g, int k, Review& out) {
                          false,                t->researchDesign,  t->researchGraphics,
                          t->qualityReplayability, t->qualityComplexity, t->qualityGameplay,
                          t->reviewScore};
-    // A copy of the generator: reading a review again must not move the
-    // game's own random sequence.
+    // A generator of its own: reading a review again must not move the
+    // game's random sequence.
     Random local;
-    const auto found = g.session.reviewSeeds.find(reviewKey(in));
-    local.seed = found != g.session.reviewSeeds.end() ? found->second : seedFromInputs(in);
+    local.seed = seedFromInputs(in);
     out = composeReview(in, reviewContext(g, in), local);
     out.product = k;
     return true;

@@ -96,16 +96,16 @@ inline constexpr const char* kReviewFiller3 = ".... ...... ........ ... .. .....
 // in the fixed order; the result depends on nothing else.
 Review composeReview(const ReviewInput& in, const ReviewContext& ctx, Random& rng);
 
-// Writes the review with the game's generator and shows it until the player
-// closes it. The review of a finished game is remembered for this run, so
-// that reading it again shows the same text.
+// Writes the review and shows it until the player closes it. A preview is
+// drawn from the game's generator; the review of a finished game from a
+// generator seeded by its own values, the ones its record keeps, while the
+// game's generator makes the same draws beside it.
 void GenerateReview(Game& g, Player& p, const ReviewInput& in);
 
 // The review of game product k (as the product list numbers it), written
 // again without touching the game's generator: the same text as shown when
-// the game was finished in this run; after a load, a text composed from a
-// generator seeded by the title's own values, the same every time. False
-// for an entry that holds no game.
+// the game was finished, also after a load or in another run. False for an
+// entry that holds no game.
 bool productReview(const Game& g, int k, Review& out);
 
 // "Preview game" on the project screen of game task `task`: refused while

@@ -9,6 +9,7 @@
 
 #include "market/company_list.h"
 #include "market/region_lists.h"
+#include "state/money.h"
 #include "state/inbox.h"
 #include "state/log.h"
 
@@ -100,7 +101,7 @@ void applyPublisherCapacity(Pass& pass, GameTitle& t, TitleSalesRecord* why) {
 
 void addCompanyIncome(Game& g, i64 amount) {
     World& w = g.world();
-    addTo(w.money, amount);
+    receiveCash(w.money, amount);
     if (decltype(World::yearlyIncome)::inRange(g.currentYear)) addTo(w.yearlyIncome[g.currentYear], amount);
 }
 
@@ -136,10 +137,12 @@ void sellPlayersTitle(Pass& pass, GameTitle& t, int year, int index, int k, Titl
 
     i64 income = static_cast<i64>(t.weekSalesUS) + t.weekSalesEU + t.weekSalesAsia;
     addTo(t.totalSales, income);
-    const i64 publisher = (income / 100) * t.publisherShare;
+    // Shares from a damaged save are held to the whole: the partners are
+    // never paid more than the week brought in.
+    const i64 publisher = (income / 100) * std::min<i64>(t.publisherShare, 100);
     addTo(t.paidToPartners, publisher);
     income -= publisher;
-    const i64 partner = (income / 100) * 2 * t.partnerShare;
+    const i64 partner = (income / 100) * std::min<i64>(2 * t.partnerShare, 100);
     addTo(t.paidToPartners, partner);
     income -= partner;
     addCompanyIncome(g, income);
@@ -211,7 +214,7 @@ void sellTitle(Pass& pass, GameTitle& t, int year, int index, int k) {
 
     if (t.usesPlayerEngine && t.engineRoyalty > 0) {
         const i64 royalty =
-            ((static_cast<i64>(t.weekSalesUS) + t.weekSalesEU + t.weekSalesAsia) / 100) * t.engineRoyalty;
+            ((static_cast<i64>(t.weekSalesUS) + t.weekSalesEU + t.weekSalesAsia) / 100) * std::min(t.engineRoyalty, 100);
         addCompanyIncome(g, royalty);
         auto& engines = g.world().ownEngines;
         if (engines.inRange(t.platform) && engines[t.platform].inRange(t.genre))

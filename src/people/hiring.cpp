@@ -343,6 +343,11 @@ ActionResult HiringScreen::suggest(Player& p, const std::string& wageText, const
         p.notify(r.caption, r.text, 2000);
         return r;
     }
+    if (oneOff > kLargestOneOffPayment) {
+        Refusal r{"Error in non-recurring suggestion", "The non-recurring suggestion cannot be more than 10,000,000"};
+        p.notify(r.caption, r.text, 2000);
+        return r;
+    }
     if (!parseWholeNumber(wageText, wage)) {
         Refusal r{"Error in suggested wage", "Keep the suggested wage numric"};
         p.notify(r.caption, r.text, 2000);
@@ -350,6 +355,11 @@ ActionResult HiringScreen::suggest(Player& p, const std::string& wageText, const
     }
     if (wage < 0) {
         Refusal r{"Error in suggested wage", "The suggested wage cannot be negative"};
+        p.notify(r.caption, r.text, 2000);
+        return r;
+    }
+    if (wage > kLargestOfferedWage) {
+        Refusal r{"Error in suggested wage", "The suggested wage cannot be more than 1,000,000"};
         p.notify(r.caption, r.text, 2000);
         return r;
     }
@@ -394,7 +404,7 @@ bool HiringScreen::confirmHire(Player& p) {
     person.salary = iv_.offeredWage;
     if (iv_.managingChoice > 0) person.leadWeeksLeft = 15 * iv_.managingChoice;
     if (iv_.studyChoice > 0) person.studyWeeksLeft = 5 * iv_.studyChoice;
-    w.money = subtractMoney(w.money, iv_.oneOffPayment);
+    payCash(w.money, iv_.oneOffPayment);
     if (w.weeklyWages.inRange(g_.currentWeek))
         w.weeklyWages[g_.currentWeek] = addMoney(w.weeklyWages[g_.currentWeek], iv_.oneOffPayment);
     iv_.open = false;

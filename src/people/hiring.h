@@ -150,6 +150,12 @@ private:
     Interview iv_;
 };
 
+// The largest offer: far above any wage the labour market asks, and low
+// enough that the wage bill of a full office and a payment taken from the
+// cash stay far inside the money range.
+inline constexpr i32 kLargestOfferedWage = 1'000'000;
+inline constexpr i32 kLargestOneOffPayment = 10'000'000;
+
 // Offer checks, exposed for the transcript and the tests.
 i32 minimumWage(const Game& g);
 i32 companyAppeal(const Game& g);

@@ -7,6 +7,7 @@
 
 #include "people/labour_market.h"
 #include "people/staff_screen.h"
+#include "state/money.h"
 #include "state/tasks.h"
 
 namespace cw {
@@ -378,7 +379,7 @@ ActionResult intensifyStudy(Game& g, Player& p, i32 task) {
                       true))
         return std::nullopt;
     t.progress += t.workTotal / 3;
-    g.world().money -= cost;
+    payCash(g.world().money, cost);
     p.refreshMainScreen();
     return std::nullopt;
 }

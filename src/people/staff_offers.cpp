@@ -6,6 +6,7 @@
 #include "people/people_generation.h"
 #include "people/staff_management.h"
 #include "state/inbox.h"
+#include "state/save_ranges.h"
 
 namespace cw {
 namespace {
@@ -14,10 +15,10 @@ using People = decltype(SaveImage::people);
 using Tasks = decltype(SaveImage::tasks);
 
 // salary × percent div 100, worked out wide so that a large wage cannot
-// overflow on the way; the result is held to the int32 range.
+// overflow on the way; the result is held to the wages a save may hold.
 i32 percentOf(i32 salary, i32 percent) {
     const long long v = static_cast<long long>(salary) * percent / 100;
-    return static_cast<i32>(std::clamp<long long>(v, INT32_MIN, INT32_MAX));
+    return static_cast<i32>(std::clamp<long long>(v, INT32_MIN, kLargestSalary));
 }
 
 bool nameHasYou(const Person& p) {
@@ -136,7 +137,7 @@ void yearlyWageReview(Game& g, Player& p) {
         if (!(person.hireWeek <= g.currentWeek && person.hireYear < g.currentYear)) continue;
         const i32 old = person.salary;
         const i32 step = percentOf(person.salary, level);
-        i32 raised = person.salary + step;
+        long long raised = static_cast<long long>(person.salary) + step;
         std::string note;
         if (person.studyWeeksLeft > 0) {
             raised += step;
@@ -155,11 +156,12 @@ void yearlyWageReview(Game& g, Player& p) {
                     "the wage.  Make sure you handle this issue in the coming year by assigning the employee as team "
                     "leader on projects";
         }
+        raised = std::min<long long>(raised, kLargestSalary);
         if (g.session.inboxOptions.mailOnWageChange)
             postLetter(g, p, "NOTE : Employee wage",
                        "FYI : You and " + person.name.str() + " agreed on a raise of wage from " + std::to_string(old) +
                            " to " + std::to_string(raised) + note);
-        person.salary = raised;
+        person.salary = static_cast<i32>(raised);
         person.hireYear = g.currentYear;
     }
 }

@@ -162,7 +162,8 @@ void updateGameQuality(Game& g, Task& t) {
         const i32 skills[3] = {p->programming, p->design, p->graphics};
         for (std::size_t a = 0; a < 3; ++a) {
             if (skills[a] > level && g.rng.randomInt(10) + 1 > 5)
-                *experience[a] = static_cast<u8>(*experience[a] + (skills[a] - level));
+                // Held at 255: a byte that wrapped would score a better team lower.
+                *experience[a] = static_cast<u8>(std::min(*experience[a] + (skills[a] - level), 255));
         }
     };
     gather(t.leader);

@@ -12,6 +12,7 @@
 #include "state/inbox.h"
 #include "state/log.h"
 #include "state/save_file.h"
+#include "state/save_ranges.h"
 #include "state/text_format.h"
 
 namespace cw {
@@ -53,9 +54,12 @@ bool loadChosenGame(Game& g, Player& p, const std::function<std::string()>& begi
     forgetSalesWeek(g);  // the loaded game's own weeks are not in the save
     forgetFinishedScores(g);
     applySaveImage(g, *image, p);
+    if (const int freed = detachStaleTasks(g.tables()))
+        writeLog("WARNING: " + std::to_string(freed) + " people of the save named a task that is not there; they are free now");
     deriveFromGameLevel(g);
     if (finish) finish();
 
+    removeInboxLeftovers(g);
     const std::string inboxPath = findFileNoCase(g.programFolder, kInboxFileName);
     if (fs::exists(inboxPath, ec)) readInboxFile(g, inboxPath);
     g.inbox.unread = countUnread(g.inbox);

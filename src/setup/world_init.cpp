@@ -533,6 +533,7 @@ void readStoredPlayTime(Game& g) {
     Session& s = g.session;
     s.sessionPlaySeconds = 0;
     s.storedPlaySeconds = 0;
+    s.playTimeRead = true;
     const std::string path = existingFileNoCase(g.programFolder, "Cw2.tid");
     if (path.empty()) return;
     std::ifstream in(path, std::ios::binary);

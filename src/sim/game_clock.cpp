@@ -73,6 +73,7 @@ bool endGameFromMenu(Game& g, Player& p) {
     if (!p.askDialog("Quit Current Game", "Are you sure you will quit current game ?", true, true)) return false;
     showEndScreen(g, p);
     g.gameOver = true;
+    storePlayTime(g);
     return true;
 }
 

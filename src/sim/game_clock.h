@@ -37,7 +37,9 @@ bool endGameFromMenu(Game& g, Player& p);
 void addPlayTime(Game& g, int seconds);
 // Writes the play time as the only line of "Cw2.tid" in the program folder
 // (an existing file of that name in any letter case is reused). The stored
-// time of earlier runs counts only while that file exists.
+// time of earlier runs counts only while that file exists. Stored every
+// tenth week, at the end screen and when the program ends (once a game
+// has read the stored time: session.playTimeRead).
 void storePlayTime(Game& g);
 
 }  // namespace cw

@@ -14,6 +14,7 @@
 #include "state/inbox.h"
 #include "state/log.h"
 #include "state/shared_ops.h"
+#include "state/money.h"
 #include "state/tasks.h"
 
 namespace cw {
@@ -28,7 +29,7 @@ std::string leaderName(const Game& g, const Task& t) {
 }
 
 void addYearly(Arr<i32, 1980, 2015>& table, int year, i32 amount) {
-    if (table.inRange(year)) table[year] += amount;
+    if (table.inRange(year)) addToMoney(table[year], amount);
 }
 
 void storeVersion(Game& g, Player& p, Task& t, int ti, int platformOverride, int count) {
@@ -143,10 +144,10 @@ void finishEngine(Game& g, Player& p, int ti) {
 
     if (t.taskSubtype == kWorkEngineSupport) {
         const i32 price = t.engine.licenceIncome;
-        s.licenceIncome += price;
-        w.money += price;
+        addToMoney(s.licenceIncome, price);
+        receiveCash(w.money, price);
         addYearly(w.yearlyIncome, g.currentYear, price);
-        s.supportCost += t.engine.supportCost;
+        addToMoney(s.supportCost, t.engine.supportCost);
         clearTask(g, ti);
         return;
     }
@@ -191,7 +192,7 @@ void finishBuilding(Game& g, Player& p, int ti) {
     postLetter(g, p, "Building finished",
                "Building Project " + name + " finished this week." + kCrLf + "Your account was credited, " +
                    std::to_string(t.spent) + "$");
-    w.money -= t.spent;
+    payCash(w.money, t.spent);
     addYearly(w.yearlyBuildingCost, g.currentYear, t.spent);
     u8* level = nullptr;
     switch (t.taskType) {

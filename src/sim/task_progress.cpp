@@ -10,6 +10,7 @@
 #include "sim/task_finish.h"
 #include "state/inbox.h"
 #include "state/log.h"
+#include "state/money.h"
 #include "state/tasks.h"
 
 namespace cw {
@@ -62,17 +63,17 @@ void payBuildingUpkeep(Game& g) {
     for (const auto& b : buildings) {
         if (b.level == 0) continue;
         const i32 cost = b.level * b.rate;
-        w.money -= cost;
-        if (Years::inRange(g.currentYear)) w.yearlyBuildingCost[g.currentYear] += cost;
+        payCash(w.money, cost);
+        if (Years::inRange(g.currentYear)) addToMoney(w.yearlyBuildingCost[g.currentYear], cost);
     }
 }
 
 void payFreelancers(Game& g, Task& t, bool countAsWages) {
-    const i32 cost = kFreelancerWage * t.freelancers;
+    const long long cost = static_cast<long long>(kFreelancerWage) * t.freelancers;
     World& w = g.world();
-    w.money -= cost;
-    if (countAsWages && Weeks::inRange(g.currentWeek)) w.weeklyWages[g.currentWeek] += cost;
-    t.spent += cost;
+    payCash(w.money, cost);
+    if (countAsWages && Weeks::inRange(g.currentWeek)) addToMoney(w.weeklyWages[g.currentWeek], cost);
+    addToMoney(t.spent, cost);
 }
 
 void subtractWork(GameTitle& game, const Triple& rate) {
@@ -97,7 +98,8 @@ void advanceGame(Game& g, Player& p, int ti) {
         if (e.experience < 40 && g.rng.randomInt(10) < 6) e.experience += 1;
     }
 
-    t.spent += weeklyTeamCost(g, t);
+    // The team's wages are in the project's costs already: the staff step
+    // adds each person's pay as it is paid.
 
     if (t.progress >= t.workTotal) {
         subtractWork(t.game, workRates(g, t));
@@ -126,8 +128,9 @@ void advanceEngine(Game& g, Player& p, int ti) {
     Task& t = g.tables().tasks[ti];
     if (t.progress < t.workTotal) {
         if (t.freelancers > 0) {
-            g.world().money -= kFreelancerWage * t.freelancers;
-            t.engine.supportCost += kFreelancerWage * t.freelancers;
+            const long long cost = static_cast<long long>(kFreelancerWage) * t.freelancers;
+            payCash(g.world().money, cost);
+            addToMoney(t.engine.supportCost, cost);
             t.progress += 10 * t.freelancers;
         }
         return;
@@ -194,13 +197,13 @@ void staffWeek(Game& g, Player& p) {
         Person& person = image.people[i];
         if (!person.employed) continue;
         const i32 extras = drawExtras(g, person);
-        const i32 pay = extras + person.salary;
+        const i32 pay = saturatedMoney(static_cast<long long>(extras) + person.salary);
         const i32 weeklyPay = pay / 4;
         const i32 weeklyExtras = extras / 4;
-        w.money -= weeklyPay;
+        payCash(w.money, weeklyPay);
         if (weekInRange) {
-            w.weeklyWages[g.currentWeek] += weeklyPay;
-            w.weeklyPerkCost[g.currentWeek] += weeklyExtras;
+            addToMoney(w.weeklyWages[g.currentWeek], weeklyPay);
+            addToMoney(w.weeklyPerkCost[g.currentWeek], weeklyExtras);
         }
 
         const i32 ti = person.currentTask;
@@ -209,7 +212,7 @@ void staffWeek(Game& g, Player& p) {
         if (ti <= 0 || !image.tasks.inRange(ti) || image.tasks[ti].name.empty()) continue;
         Task& t = image.tasks[ti];
         hardwareDiscovery(g, p, person, t);
-        t.spent += weeklyPay;
+        addToMoney(t.spent, weeklyPay);
         if (t.leader == i && person.leadWeeksLeft > 0) person.leadWeeksLeft -= 1;
         if (t.taskType == kTaskStudy && person.studyWeeksLeft > 0) person.studyWeeksLeft -= 1;
         if (t.taskType == kTaskEngine) {
@@ -217,7 +220,7 @@ void staffWeek(Game& g, Player& p) {
                 t.progress += 1;
             else
                 t.progress += 15 * person.programming;
-            t.engine.supportCost += weeklyPay;
+            addToMoney(t.engine.supportCost, weeklyPay);
         }
         if (t.taskType == kTaskPlatform) t.progress += person.hardware - 15;
     }
@@ -261,14 +264,14 @@ void codeBugEvent(Game& g, Player& p, int ti) {
                                   30000, 5, {10, 7, 5}};
     const i32 r = g.rng.randomInt(100);
     const Kind& k = r <= 9 ? kMajor : r <= 70 ? kMinor : kNormal;
-    const i32 cost = g.rng.randomInt(k.costRange) + k.costPerWork * t.workTotal;
+    const i32 cost = saturatedMoney(g.rng.randomInt(k.costRange) + static_cast<long long>(k.costPerWork) * t.workTotal);
     const std::string text = std::string(k.first) + t.name.str() + "." + kCrLf + k.consequence +
                              "You can hire external expert help to sort this out fast, it will cost you $" +
                              std::to_string(cost) + kCrLf + "Do you want to pay for the expert help ?" + kCrLf +
                              "Note: upgrade your test center to minimize the chance of hidden bugs";
     if (p.askDialog(k.title, text, true, true)) {
-        g.world().money -= cost;
-        t.spent += cost;
+        payCash(g.world().money, cost);
+        addToMoney(t.spent, cost);
         return;
     }
     i32* left[3] = {&t.game.workLeftProgramming, &t.game.workLeftDesign, &t.game.workLeftGraphics};

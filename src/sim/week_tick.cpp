@@ -141,7 +141,7 @@ void marketSteps(Game& g, Player& p) {
     capCash(w);
 
     if (w.publisherNegotiationDept > 0) {
-        w.money = subtractMoney(w.money, 2500);
+        payCash(w.money, 2500);
         if (Years::inRange(g.currentYear)) w.yearlyBuildingCost[g.currentYear] += 2500;
     }
 
@@ -375,7 +375,12 @@ void weekTick(Game& g, Player& p) {
     // change as the whole run's and then nothing).
     int pendingWeeks = 0;
     for (;;) {
-        if (playWeek(g, p) == Outcome::GameOver) return;
+        if (playWeek(g, p) == Outcome::GameOver) {
+            // The time played up to the end screen is kept, not only the
+            // time up to the last tenth week.
+            storePlayTime(g);
+            return;
+        }
         updateFinanceLabels(g);
         if (!fastForwardGoesOn(g, p)) break;
         p.refreshMainScreen();

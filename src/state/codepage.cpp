@@ -154,8 +154,50 @@ std::string trimEnd(std::string_view text) {
 
 bool isControlChar(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
 
+namespace {
+
+// Where the first byte stands that is no part of a well-formed UTF-8
+// sequence (overlong forms and surrogates included), or npos.
+std::size_t firstStrayByte(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        std::size_t n = 0;
+        unsigned char low = 0x80, high = 0xBF;
+        if (b < 0x80) n = 0;
+        else if (b >= 0xC2 && b <= 0xDF) n = 1;
+        else if (b >= 0xE0 && b <= 0xEF) {
+            n = 2;
+            if (b == 0xE0) low = 0xA0;
+            if (b == 0xED) high = 0x9F;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            n = 3;
+            if (b == 0xF0) low = 0x90;
+            if (b == 0xF4) high = 0x8F;
+        } else {
+            return i;
+        }
+        if (n > 0 && i + n >= text.size()) return i;  // cut short
+        for (std::size_t k = 1; k <= n; ++k) {
+            const auto c = static_cast<unsigned char>(text[i + k]);
+            if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF)) return i;
+        }
+        i += n + 1;
+    }
+    return std::string_view::npos;
+}
+
+}  // namespace
+
 std::string checkTypedName(std::string_view text, std::string_view what, int maxChars) {
     const std::string subject(what);
+    // Typed text arrives as UTF-8; a stray byte would be written raw into a
+    // file name or read as some other letter.
+    if (const std::size_t at = firstStrayByte(text); at != std::string_view::npos) {
+        static constexpr char kHex[] = "0123456789ABCDEF";
+        const auto b = static_cast<unsigned char>(text[at]);
+        return subject + " cannot contain the byte " + kHex[b >> 4] + kHex[b & 15] + " (it is not UTF-8 text)";
+    }
     if (maxChars > 0 && textLength(text) > maxChars)
         return subject + " can have at most " + std::to_string(maxChars) + " characters";
     const std::u32string chars = decodeText(text);

@@ -43,8 +43,8 @@ bool isControlChar(char32_t c);
 
 // Why a typed name cannot go into a record, or an empty text when it can.
 // `what` starts the message ("The company name"); a maxChars of 0 sets no
-// limit. Refused are: more than maxChars characters, control characters,
-// and characters outside the code page.
+// limit. Refused are: text that is not UTF-8, more than maxChars characters,
+// control characters, and characters outside the code page.
 std::string checkTypedName(std::string_view text, std::string_view what, int maxChars);
 
 }  // namespace cw

@@ -13,7 +13,6 @@ void Game::reset() {
     currentWeek = 1;
     gameOver = false;
     session.endScreenShown = false;
-    session.reviewSeeds.clear();
 }
 
 }  // namespace cw

@@ -317,7 +317,7 @@ struct GameTitle {
     u8 researchProgramming;
     u8 researchDesign;
     u8 researchGraphics;
-    u8 expProgramming;  // wraps at 256
+    u8 expProgramming;  // stops at 255
     u8 expDesign;
     u8 expGraphics;
     u8 shareProgramming;

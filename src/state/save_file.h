@@ -90,6 +90,10 @@ void applySaveImage(Game& g, const SaveImage& image, Player& p);
 // Both: a failing read leaves the running game whole.
 std::string loadSaveImage(Game& g, const std::string& fileName, Player& p);
 
+// Removes the inbox files of runs killed while writing one (a save does
+// this too), with the save folder's lock held; a load runs it.
+void removeInboxLeftovers(const Game& g);
+
 // The inbox file: one line per letter, four columns joined by ";".
 std::string inboxFileText(const Game& g);
 bool writeInboxFile(const Game& g, const std::string& path);

@@ -1,5 +1,8 @@
 #include "state/save_game.h"
 
+#include <cctype>
+#include <string_view>
+
 #include "state/codepage.h"
 #include "state/log.h"
 #include "state/save_file.h"
@@ -14,6 +17,20 @@ std::string checkSaveName(const std::string& name) {
     return checkTypedName(name, "The file name", 0);
 }
 
+// After a load the offered name is the file's own ("mygame.sav"); saving it
+// as typed would write "mygame.sav.sav" beside the slot it came from.
+std::string withoutSavEnding(std::string name) {
+    static constexpr std::string_view kEnding = ".sav";
+    if (name.size() >= kEnding.size()) {
+        bool same = true;
+        for (std::size_t i = 0; i < kEnding.size(); ++i)
+            same = same && std::tolower(static_cast<unsigned char>(name[name.size() - kEnding.size() + i])) ==
+                               kEnding[i];
+        if (same) name.resize(name.size() - kEnding.size());
+    }
+    return name;
+}
+
 }  // namespace
 
 bool saveGame(Game& g, Player& p) {
@@ -23,7 +40,7 @@ bool saveGame(Game& g, Player& p) {
         fileName = kAutosaveFileName;
     } else {
         const std::string typed = p.inputBox("Filename", "Write a filename for the savefile", s.currentGameName);
-        const std::string name = safeFileName(typed);
+        const std::string name = withoutSavEnding(safeFileName(typed));
         if (const std::string why = checkSaveName(name); !why.empty()) {
             p.messageBox("Save Game", "The game was not saved.\r\n" + why, false);
             return false;

@@ -11,6 +11,7 @@
 #include "state/files.h"
 #include "state/log.h"
 #include "state/save_file.h"
+#include "state/save_ranges.h"
 #include "state/save_slot.h"
 
 namespace cw {
@@ -140,6 +141,15 @@ SaveOutcome saveToSlot(Game& g, const std::string& fileName) {
     const std::string temPath = findFileNoCase(folder, fileName + ".tem");
     const bool hadImage = fs::exists(savPath, ec);
 
+    // A file the load would refuse is no save: the slot keeps what it has
+    // (an autosave included) and the player is told why.
+    if (const std::string bad = saveImageRangeProblem(g.tables()); !bad.empty()) {
+        writeLog("ERROR: the game holds a value a load refuses: " + bad);
+        out.problem = fileName + ": the game holds a value a saved game cannot have (" + bad + ")\r\n" +
+                      unchangedText(hadImage);
+        return out;
+    }
+
     std::string savTemp, temTemp;
     std::string why = writeTemporary(savPath, g.imageBytes(), sizeof(SaveImage), savTemp);
     step("image");
@@ -204,5 +214,14 @@ SaveOutcome saveToSlot(Game& g, const std::string& fileName) {
 }
 
 std::string writeSaveFiles(Game& g, const std::string& fileName) { return saveToSlot(g, fileName).problem; }
+
+void removeInboxLeftovers(const Game& g) {
+    const std::string folder = saveFolderPath(g);
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec)) return;
+    // Without the lock another run may be writing its inbox right now.
+    const SaveFolderLock lock(folder);
+    if (lock.held()) removeInboxLeftovers(g.programFolder);
+}
 
 }  // namespace cw

@@ -71,6 +71,9 @@ struct Session {
 
     std::int32_t sessionPlaySeconds = 0;
     std::int32_t storedPlaySeconds = 0;
+    // Set once "Cw2.tid" has been read: before that, storing the play time
+    // would write over the earlier runs' time with this run's alone.
+    bool playTimeRead = false;
 
     // Finance labels under the cash display.
     std::int32_t lastCash = 0;
@@ -111,11 +114,6 @@ struct Session {
     std::int32_t finalScore = 0;
     std::int32_t previousHighScore = 0;
     bool endScreenShown = false;
-
-    // The generator's state each finished game's review was written from,
-    // by the review's inputs: reading the review again writes the same text
-    // from a copy, and the game's own sequence is not touched.
-    std::map<std::string, std::uint32_t> reviewSeeds;
 };
 
 }  // namespace cw

@@ -89,6 +89,9 @@ TEST_F(DevCliTest, RefusalsAndQueuedAnswersArePrinted) {
     EXPECT_EQ(run("develop genre=1 extras=jetpack\n"), 2);
     EXPECT_EQ(run("develop genre=1 music=5\n"), 2);
     EXPECT_EQ(run("develop sequel=1980:1\n"), 2);
+    // A number beyond 32 bits would alias person 5 or 0 freelancers.
+    EXPECT_EQ(run("develop genre=1 leader=4294967301\n"), 2);
+    EXPECT_EQ(run("develop genre=1 freelancers=4294967296\n"), 2);
 }
 
 }  // namespace

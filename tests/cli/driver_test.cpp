@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <sstream>
+#include <streambuf>
 
 #include "cli/driver.h"
 #include "cli/script.h"
@@ -70,6 +72,49 @@ TEST(Driver, ErrorsNameTheLineAndStopTheScript) {
     EXPECT_EQ(run("answer\n").rc, 2);
     EXPECT_EQ(run("status extra\n").rc, 2);
     EXPECT_EQ(run("echo \"unterminated\n").rc, 2);
+}
+
+namespace {
+
+// Serves its text, then fails as a disk does in the middle of a file.
+class FailingBuffer : public std::streambuf {
+public:
+    explicit FailingBuffer(std::string text) : text_(std::move(text)) {
+        setg(text_.data(), text_.data(), text_.data() + text_.size());
+    }
+
+protected:
+    int_type underflow() override { throw std::ios_base::failure("read error"); }
+
+private:
+    std::string text_;
+};
+
+}  // namespace
+
+TEST(Driver, AScriptThatCannotBeReadIsAnError) {
+    std::ostringstream out;
+    Session s(out, ".");
+    FailingBuffer buffer("echo first\n");
+    std::istream broken(&buffer);
+    EXPECT_EQ(runScript(s, broken, "test.txt"), 2);
+    EXPECT_EQ(out.str(), "first\nerror: test.txt: the script cannot be read after line 1\n");
+
+    // A folder given as the script file.
+    std::ifstream folder(::testing::TempDir());
+    std::ostringstream out2;
+    Session s2(out2, ".");
+    EXPECT_EQ(runScript(s2, folder, "dir"), 2);
+    EXPECT_NE(out2.str().find("error: dir: the script cannot be read"), std::string::npos);
+}
+
+TEST(Driver, NumbersBeyondTheInt32RangeAreNoNumbers) {
+    long long n = 0;
+    EXPECT_TRUE(parseInt("2147483647", n));
+    EXPECT_TRUE(parseInt("-2147483648", n));
+    EXPECT_FALSE(parseInt("2147483648", n));
+    EXPECT_FALSE(parseInt("4294967299", n));
+    EXPECT_FALSE(parseInt("-2147483649", n));
 }
 
 TEST(Driver, QuitEndsTheRunWithSuccess) {

@@ -224,6 +224,18 @@ TEST_F(GameProjectTest, StartDevelopmentRefusesInOrder) {
     EXPECT_EQ(s.createdTask(), 0);
 }
 
+TEST_F(GameProjectTest, AGenreOfNoBaseGenreHasNoWorkAndIsRefused) {
+    DevelopmentScreen s = ready(3);  // row 3: "Nonsense"
+    s.checkPlatform(1, true);
+    const i32 money = g.world().money;
+    EXPECT_EQ(s.startDevelopment(p),
+              (Refusal{"Game Development", "The genre Nonsense is made of no known base genre, so a game of it has no "
+                                           "work to do. Choose another genre."}));
+    EXPECT_EQ(p.only("dialog").size(), 1u);  // no engine is offered for it either
+    EXPECT_EQ(s.createdTask(), 0);
+    EXPECT_EQ(g.world().money, money);
+}
+
 TEST_F(GameProjectTest, AMissingEngineIsOfferedAndBought) {
     DevelopmentScreen s = ready(2);  // Action,Adventure: no engine anywhere
     s.checkPlatform(1, true);         // Beta

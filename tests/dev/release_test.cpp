@@ -138,12 +138,19 @@ TEST_F(ProductReleaseTest, ASignedAndReleasedGameSellsNextWeekAndCashArrives) {
     heldGame(1, 2);
     g.world().money = 1000;
     ASSERT_EQ(releaseProduct(g, p, 1), "");
-    UpdateWeeklySales(g, p);
     const ProductEntry& e = g.world().products[1];
     const GameTitle& sold = g.tables().gameTitles[e.refA][e.refB];
+    const i32 cashBefore = g.world().money;
+    const i32 salesBefore = sold.totalSales;
+    const i32 partnersBefore = sold.paidToPartners;
+    UpdateWeeklySales(g, p);
     EXPECT_GT(sold.weekSalesUS, 0);
     EXPECT_GT(sold.totalSales, 0);
     EXPECT_GT(g.world().money, 1000);
+    // The cash gains exactly the copy's net: its sales less the partners' part.
+    EXPECT_GT(sold.paidToPartners, partnersBefore);
+    EXPECT_EQ(g.world().money - cashBefore,
+              (sold.totalSales - salesBefore) - (sold.paidToPartners - partnersBefore));
     GameProductPanel panel;
     ASSERT_TRUE(gameProductPanel(g, 1, panel));
     EXPECT_EQ(panel.totalSales, sold.totalSales);

@@ -30,6 +30,15 @@ protected:
     bool printed(const std::string& text) const { return out.str().find(text) != std::string::npos; }
 };
 
+TEST_F(EngineCliTest, NumbersBeyond32BitsAreRefused) {
+    // 4294967298 would be platform 2, 4294967301 person 5.
+    EXPECT_EQ(run("new-engine platform=4294967298 genre=2 manager=5\n"), 2);
+    EXPECT_EQ(run("new-engine platform=2 genre=4294967298 manager=5\n"), 2);
+    EXPECT_EQ(run("new-engine platform=2 genre=2 manager=4294967301\n"), 2);
+    EXPECT_EQ(run("new-engine platform=2 genre=2 manager=5 freelancers=4294967296\n"), 2);
+    EXPECT_EQ(run("new-engine platform=2 genre=2 manager=5 functions=s4294967297\n"), 2);
+}
+
 TEST_F(EngineCliTest, FunctionsNewEngineAndUpgrade) {
     ASSERT_EQ(run("engine-functions\n"), 0);
     EXPECT_TRUE(printed("Simple Functions : 4\n  s1 [ ] Text mode (500 Codelines)\n"));

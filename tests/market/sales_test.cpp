@@ -135,6 +135,37 @@ TEST_F(SalesTest, ThePlayersIncomeAfterPublisherAndPartner) {
     EXPECT_EQ(g.world().productHistory[7].weekRevenue[10], sales);
 }
 
+TEST_F(SalesTest, SharesFromADamagedSaveNeverTakeMoreThanTheWeek) {
+    GameTitle& t = playersTitle(1980, 80, 7);
+    t.publisherShare = 250;
+    t.partnerShare = 200;
+    g.world().money = 0;
+    UpdateWeeklySales(g, p);
+    ASSERT_GT(t.weekSalesUS, 0);
+    // The publisher takes every whole hundred, the player keeps the rest.
+    EXPECT_EQ(t.paidToPartners, (t.weekSalesUS / 100) * 100);
+    EXPECT_EQ(g.world().money, t.weekSalesUS - (t.weekSalesUS / 100) * 100);
+
+    t.publisherShare = 0;
+    t.partnerShare = 51;  // twice that is more than the whole
+    t.paidToPartners = 0;
+    g.world().money = 0;
+    UpdateWeeklySales(g, p);
+    EXPECT_EQ(g.world().money, t.weekSalesUS - (t.weekSalesUS / 100) * 100);
+    EXPECT_GE(g.world().money, 0);
+
+    // A competitor's game on the player's engine pays at most its sales.
+    GameTitle& licensee = title(1980, 80);
+    licensee.usesPlayerEngine = 1;
+    licensee.engineRoyalty = 1000;
+    t.released = 0;
+    g.world().money = 0;
+    UpdateWeeklySales(g, p);
+    const i32 week = licensee.weekSalesUS + licensee.weekSalesEU + licensee.weekSalesAsia;
+    ASSERT_GT(week, 0);
+    EXPECT_EQ(g.world().money, (week / 100) * 100);
+}
+
 TEST_F(SalesTest, ATitleOfTheYearsBefore1980EarnsNothingAndIsNotRanked) {
     g.currentYear = 1981;
     GameTitle& t = playersTitle(1979, 80, 1);

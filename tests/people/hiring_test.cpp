@@ -488,18 +488,35 @@ TEST_F(HiringTest, NegativePaymentsAreRefusedBeforeAnyPatienceIsSpent) {
     EXPECT_NE(g.rng.seed, seed);
 }
 
-TEST_F(HiringTest, CashNeverWrapsHoweverLargeTheOneOffPayments) {
-    g.world().money = 4000000;
+TEST_F(HiringTest, OffersAreBoundedAndTheCashStopsAtItsCap) {
+    g.world().money = -1'995'000'000;
     g.world().headquartersLevel = 3;  // room for everybody, nobody too good
-    for (int who : {10, 11, 12}) {
+    person(10, 1, 30, 100);
+    const Interview& iv = interview(10);
+    const i32 mood = iv.negotiationMood;
+    const auto seed = g.rng.seed;
+    ActionResult r = screen.suggest(player, "2000", "10000001");
+    ASSERT_TRUE(r.has_value());
+    EXPECT_EQ(*r, (Refusal{"Error in non-recurring suggestion",
+                           "The non-recurring suggestion cannot be more than 10,000,000"}));
+    r = screen.suggest(player, "1000001", "0");
+    ASSERT_TRUE(r.has_value());
+    EXPECT_EQ(*r, (Refusal{"Error in suggested wage", "The suggested wage cannot be more than 1,000,000"}));
+    EXPECT_EQ(player.calls.back().number, 2000);
+    EXPECT_EQ(iv.negotiationMood, mood);  // refused before any patience is spent
+    EXPECT_EQ(g.rng.seed, seed);
+
+    for (int who : {10, 11}) {
         person(who, 1, 30, 100);
         interview(who);
-        ASSERT_FALSE(screen.suggest(player, "2000", "2147483647"));
+        ASSERT_FALSE(screen.suggest(player, "1000000", "10000000"));
         ASSERT_TRUE(screen.interview().hireEnabled) << who;
         ASSERT_TRUE(screen.confirmHire(player));
     }
-    EXPECT_EQ(g.world().money, INT32_MIN);
-    EXPECT_EQ(g.world().weeklyWages[1], INT32_MAX);
+    // The largest payments stop at the cash cap in debt; the week's wage
+    // tally holds both.
+    EXPECT_EQ(g.world().money, -2'000'000'000);
+    EXPECT_EQ(g.world().weeklyWages[1], 20'000'000);
 }
 
 TEST_F(HiringTest, TheHiredPersonIsMarkedAndHireIsDisabled) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "sim/task_world.h"
 
 namespace cw {
@@ -91,7 +93,7 @@ TEST(UpdateGameQuality, MovesEachValueTowardsWhatTheTeamDelivers) {
     EXPECT_EQ(game.qualityGameplay, (90 - 42) / 10);
 }
 
-TEST(UpdateGameQuality, ExperienceDrawsInOrderAndTheByteWraps) {
+TEST(UpdateGameQuality, ExperienceDrawsInOrderAndTheByteStopsAt255) {
     TaskWorld w;  // era level 3 in 1985
     const int t = w.gameTask("Space Duel", w.hire(1, "Ann", 5, 1, 13), 1000, 100);
     w.assign(t, 1, w.hire(2, "Bob", 4, 6, 3));
@@ -105,7 +107,7 @@ TEST(UpdateGameQuality, ExperienceDrawsInOrderAndTheByteWraps) {
     Random replica = w.g.rng;
     u8 exp[3] = {0, 0, 250};
     auto draw = [&](int area, int gain) {
-        if (replica.randomInt(10) + 1 > 5) exp[area] = static_cast<u8>(exp[area] + gain);
+        if (replica.randomInt(10) + 1 > 5) exp[area] = static_cast<u8>(std::min(exp[area] + gain, 255));
     };
     draw(0, 2), draw(2, 10), draw(0, 1), draw(1, 3), draw(0, 6), draw(2, 1);
     updateGameQuality(w.g, w.task(t));
@@ -113,7 +115,7 @@ TEST(UpdateGameQuality, ExperienceDrawsInOrderAndTheByteWraps) {
     EXPECT_EQ(game.expProgramming, exp[0]);
     EXPECT_EQ(game.expDesign, exp[1]);
     EXPECT_EQ(game.expGraphics, exp[2]);
-    EXPECT_LT(game.expGraphics, 250);  // 250 + 10 wrapped (to 4, or 5 with Cy's point)
+    EXPECT_EQ(game.expGraphics, 255);  // 250 + 10 stops at the byte's top
 }
 
 TEST(GameScore, AddsTheNinePartsInOrder) {

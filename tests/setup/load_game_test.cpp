@@ -114,6 +114,7 @@ TEST_F(SaveLoadTest, LoadingWeek52PlaysIntoTheNextYear) {
     g.currentYear = 1999;
     g.currentWeek = 52;
     g.world().money = 777777;
+    g.tables().people[6].currentTask = 12;  // a slot that holds no task
     postLetter(g, p, "Good Luck", "Hello");
     p.textAnswers.push_back("late");
     ASSERT_TRUE(saveGame(g, p));
@@ -136,12 +137,37 @@ TEST_F(SaveLoadTest, LoadingWeek52PlaysIntoTheNextYear) {
     EXPECT_EQ(other.currentYear, 2000);
     EXPECT_EQ(other.currentWeek, 1);
     EXPECT_EQ(other.world().money, 777777);
+    EXPECT_EQ(other.tables().people[6].currentTask, -1);  // not attached to the next task made there
     // The next week's cash change counts from the loaded cash.
     EXPECT_EQ(other.session.lastCash, 777777);
     EXPECT_EQ(other.session.monthCashChange, 0);
     ASSERT_GE(other.inbox.rows.size(), 3u);
     EXPECT_EQ(other.inbox.rows[1].cells[2], "Good Luck");
     EXPECT_EQ(q.progress.front().caption, "Loading Game...");
+}
+
+TEST_F(SaveLoadTest, SavingALoadedGameReplacesItsSlot) {
+    p.textAnswers.push_back("PixelForge27");
+    ASSERT_TRUE(saveGame(g, p));
+    Game other;
+    other.programFolder = dir.string();
+    other.session.chosenSaveFile = "PixelForge27.sav";
+    test::RecordingPlayer q;
+    ASSERT_TRUE(loadChosenGame(other, q, [] { return std::string(); }, {}));
+    // The offered name is the loaded file's; confirming it saves the slot
+    // again, and so does the same name typed in capitals.
+    ASSERT_TRUE(saveGame(other, q));
+    q.textAnswers.push_back("PixelForge27.SAV");
+    ASSERT_TRUE(saveGame(other, q));
+    EXPECT_EQ(other.session.currentGameName, "PixelForge27");
+    EXPECT_EQ(listSaveFiles(other), (std::vector<std::string>{"PixelForge27.sav"}));
+    // A killed run's inbox file goes with the next load, not only the next save.
+    std::ofstream(dir / "INbox.txt.4242-7.new") << "half a letter";
+    ASSERT_TRUE(loadChosenGame(other, q, [] { return std::string(); }, {}));
+    EXPECT_FALSE(fs::exists(dir / "INbox.txt.4242-7.new"));
+    q.textAnswers.push_back(" .sav");
+    EXPECT_FALSE(saveGame(other, q));
+    EXPECT_EQ(q.only("message").back().b, "The game was not saved.\r\nThe file name is empty");
 }
 
 TEST_F(SaveLoadTest, NothingChosenOrADamagedFileLeavesTheGameAlone) {

@@ -164,8 +164,14 @@ TEST_F(GameClockTest, EndGameAsksAndEndsOnlyOnYes) {
     EXPECT_FALSE(endGameFromMenu(g, p));
     EXPECT_FALSE(g.gameOver);
     EXPECT_TRUE(p.only("screen").empty());
+    EXPECT_FALSE(fs::exists(dir / "Cw2.tid"));
+    addPlayTime(g, 30);
     EXPECT_TRUE(endGameFromMenu(g, p));
     EXPECT_TRUE(g.gameOver);
+    // Quitting keeps the time played since the last tenth week.
+    std::string played;
+    std::getline(std::ifstream(dir / "Cw2.tid"), played);
+    EXPECT_EQ(played, "30");
     const auto d = p.only("dialog");
     ASSERT_EQ(d.size(), 2u);
     EXPECT_EQ(d[1].a, "Quit Current Game");

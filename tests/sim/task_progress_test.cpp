@@ -134,7 +134,7 @@ TEST(AdvanceGame, CorePhaseWorksOffWorkAndRaisesProgress) {
     const Task& t = w.task(w.t);
     EXPECT_EQ(t.progress, rate[0] + rate[1] + rate[2]);
     EXPECT_EQ(t.game.workLeftProgramming, 300 - rate[0]);
-    EXPECT_EQ(t.spent, 1000 + 500 + 500);  // the team's week and the freelancer
+    EXPECT_EQ(t.spent, 500);  // the freelancer; the team's wages count in the staff step
     EXPECT_EQ(w.world().money, 1000000 - 500);
     EXPECT_EQ(w.world().weeklyWages[3], 0);  // freelancers count as wages only when finishing
 

@@ -175,8 +175,13 @@ TEST_F(WeekTickTest, TheLastYearIsPlayedToTheEndAndTheNextTickEndsTheGame) {
 
     p.calls.clear();
     p.progress.clear();
+    g.session.sessionPlaySeconds = 580;  // in week 1: the tenth week is far
     weekTick(g, p);
     EXPECT_TRUE(g.gameOver);
+    // The play time up to the end screen is kept.
+    std::string played;
+    std::getline(std::ifstream(dir / "Cw2.tid"), played);
+    EXPECT_EQ(played, "580");
     const auto d = dialogs();
     ASSERT_EQ(d.size(), 1u);
     EXPECT_EQ(d[0].a, "GAME");

@@ -80,6 +80,15 @@ TEST(CodePage, TypedNamesAreCheckedInCharacters) {
     EXPECT_EQ(checkTypedName("Tab\there", "The file name", 0), "The file name cannot contain control characters");
     EXPECT_EQ(checkTypedName("\xc2\x81", "The file name", 0), "The file name cannot contain control characters");
     EXPECT_EQ(checkTypedName("a very long file name that has no limit at all", "The file name", 0), "");
+    // Bytes that are not UTF-8 are refused, not written raw: stray, cut
+    // short, overlong, a surrogate, beyond the last character.
+    EXPECT_EQ(checkTypedName("\xff\xfe\xc3", "The file name", 0),
+              "The file name cannot contain the byte FF (it is not UTF-8 text)");
+    EXPECT_EQ(checkTypedName("ab\xc3", "The file name", 0),
+              "The file name cannot contain the byte C3 (it is not UTF-8 text)");
+    for (const char* bad : {"\xc0\xaf", "\xe0\x80\xaf", "\xed\xa0\x80", "\xf4\x90\x80\x80", "\xe2\x82"})
+        EXPECT_NE(checkTypedName(bad, "The file name", 0).find("(it is not UTF-8 text)"), std::string::npos) << bad;
+    EXPECT_EQ(checkTypedName("\xf0\x9f\x8e\xae", "The file name", 0).find("not UTF-8"), std::string::npos);
 }
 
 TEST(CodePage, ANameWithAccentsIsOneByteALetterInTheSaveAndComesBack) {

@@ -7,6 +7,7 @@
 #include "fakes/recording_player.h"
 #include "state/inbox.h"
 #include "state/save_file.h"
+#include "state/save_slot.h"
 
 namespace cw {
 namespace fs = std::filesystem;
@@ -198,7 +199,14 @@ TEST_F(SaveFileTest, ShortOrDamagedFileIsRefusedBeforeAnyTableChanges) {
     EXPECT_EQ(running.currentYear, 1990);
 
     g.currentWeek = 0;  // no game week: refused rather than indexing outside a year
-    ASSERT_EQ(writeSaveFiles(g, "y.sav"), "");
+    // The save itself refuses to write it, so the file is made by hand.
+    EXPECT_NE(writeSaveFiles(g, "y.sav"), "");
+    EXPECT_FALSE(fs::exists(save("y.sav")));
+    {
+        std::ofstream out(save("y.sav"), std::ios::binary);
+        out.write(reinterpret_cast<const char*>(g.imageBytes()), static_cast<std::streamsize>(kSaveImageSize));
+    }
+    std::ofstream(save("y.sav.tem"), std::ios::binary) << checkFileText(fileChecksum(save("y.sav").string()));
     EXPECT_NE(loadSaveImage(running, "y.sav", player), "");
     EXPECT_EQ(running.world().money, 77);
 }

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <sstream>
 
@@ -17,6 +18,7 @@
 #include "state/save_file.h"
 #include "state/save_game.h"
 #include "state/save_ranges.h"
+#include "state/save_slot.h"
 
 namespace cw {
 namespace fs = std::filesystem;
@@ -217,7 +219,17 @@ TEST_F(SaveSafetyTest, ACraftedSaveWithExtremeValuesIsRefusedOnLoading) {
     EXPECT_EQ(saveImageRangeProblem(g.tables()), "");
     g.tables().cpus[3].name = "Z80";
     g.tables().cpus[3].releaseYear = 2147420105;
-    ASSERT_EQ(writeSaveFiles(g, "big.sav"), "");
+    // The game's own save checks the same ranges and writes nothing ...
+    EXPECT_EQ(writeSaveFiles(g, "big.sav"),
+              "big.sav: the game holds a value a saved game cannot have (processor 3 has the release year "
+              "2147420105)\r\nNo save of this name was written.");
+    EXPECT_FALSE(fs::exists(save("big.sav")));
+    // ... so the crafted file is written by hand, with a matching check file.
+    {
+        std::ofstream out(save("big.sav"), std::ios::binary);
+        out.write(reinterpret_cast<const char*>(g.imageBytes()), static_cast<std::streamsize>(kSaveImageSize));
+    }
+    std::ofstream(save("big.sav.tem"), std::ios::binary) << checkFileText(fileChecksum(save("big.sav").string()));
     EXPECT_FALSE(checkSaveFile(g, "big.sav"));  // the file itself is whole
     Game running;
     running.programFolder = dir.string();
@@ -240,6 +252,51 @@ TEST_F(SaveSafetyTest, ACraftedSaveWithExtremeValuesIsRefusedOnLoading) {
     g.tables().people[9].hireWeek = 52;
     g.world().money = -2'000'000'001;
     EXPECT_EQ(saveImageRangeProblem(g.tables()), "the cash is -2000000001");
+    g.world().money = 0;
+
+    // The counts the weekly steps multiply and add to.
+    struct Case {
+        std::function<void(SaveImage&, i32)> set;
+        i32 good, bad;
+        std::string problem;
+    };
+    const Case cases[] = {
+        {[](SaveImage& t, i32 v) { t.people[9].salary = v; }, kLargestSalary, kLargestSalary + 1,
+         "person 9 has the salary 100000001"},
+        {[](SaveImage& t, i32 v) { t.people[9].salary = v; }, 0, -1, "person 9 has the salary -1"},
+        {[](SaveImage& t, i32 v) { t.tasks[4].freelancers = v; }, kLargestFreelancers, INT_MAX,
+         "task 4 has the freelancer count 2147483647"},
+        {[](SaveImage& t, i32 v) { t.tasks[4].workTotal = v; }, -kLargestWork, INT_MIN,
+         "task 4 has the work -2147483648"},
+        {[](SaveImage& t, i32 v) { t.tasks[4].progress = v; }, kLargestWork, kLargestWork + 1,
+         "task 4 has the progress 100000001"},
+        {[](SaveImage& t, i32 v) { t.tasks[4].game.weeksOnSale = v; }, 0, -5, "task 4's game has -5 weeks on sale"},
+        {[](SaveImage& t, i32 v) { t.gameTitles[2001][7].weeksOnSale = v; }, kLargestWeeksOnSale, INT_MAX,
+         "title 2001/7 has 2147483647 weeks on sale"},
+        {[](SaveImage& t, i32 v) { t.gameTitles[2001][7].weeklyOutput = v; }, kLargestWeeklyOutput, -1,
+         "title 2001/7 has the weekly output -1"},
+        {[](SaveImage& t, i32 v) { t.world.boardOpinion = v; }, -kLargestBoardOpinion, INT_MIN,
+         "the board's opinion is -2147483648"},
+    };
+    for (const Case& c : cases) {
+        c.set(g.tables(), c.bad);
+        EXPECT_EQ(saveImageRangeProblem(g.tables()), c.problem);
+        c.set(g.tables(), c.good);
+        EXPECT_EQ(saveImageRangeProblem(g.tables()), "") << c.problem;
+    }
+}
+
+TEST_F(SaveSafetyTest, APersonOfAVanishedTaskIsFreedOnLoading) {
+    g.tables().tasks[3].name = "Running";
+    g.tables().people[5].currentTask = 3;
+    g.tables().people[6].currentTask = 12;    // an empty slot
+    g.tables().people[7].currentTask = 9999;  // beyond the table
+    g.tables().people[8].currentTask = -1;
+    EXPECT_EQ(detachStaleTasks(g.tables()), 2);
+    EXPECT_EQ(g.tables().people[5].currentTask, 3);
+    EXPECT_EQ(g.tables().people[6].currentTask, -1);
+    EXPECT_EQ(g.tables().people[7].currentTask, -1);
+    EXPECT_EQ(g.tables().people[8].currentTask, -1);
 }
 
 #ifdef CW_GAME_DIR_FOR_TESTS
