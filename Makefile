@@ -59,7 +59,7 @@ balance: configure
 # instrumented build only warns: clang does not know every g++ warning flag.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS ?= script highscore names playtime table inbox zip save
+FUZZ_TARGETS ?= script highscore names playtime table inbox zip save tips
 
 fuzz: configure
 	@bash scripts/setup.sh --fuzz

@@ -130,7 +130,7 @@ ActionResult upgradeTool(Game& g, Player& p, Tool t, int platform) {
     if (level >= kTopToolLevel) return refuse(p, "No better product", "Theres no better product available.");
     const i32 price = toolUpgradePrice(g, t, platform);
     if (w.money - static_cast<long long>(price) < 0) return refuseMoney(p, g, price);
-    w.money = subtractMoney(w.money, price);
+    payCash(w.money, price);
     if (decltype(World::yearlyDevelopmentCost)::inRange(g.currentYear))
         w.yearlyDevelopmentCost[g.currentYear] = addMoney(w.yearlyDevelopmentCost[g.currentYear], price);
     level = static_cast<u8>(level + 1);
@@ -190,7 +190,7 @@ ActionResult buyProtection(Game& g, Player& p, int platform, ProtectionKind kind
                                  true, true);
     if (!yes) return std::nullopt;
     if (w.money - static_cast<long long>(price) < 0) return refuseMoney(p, g, price);
-    w.money = subtractMoney(w.money, price);
+    payCash(w.money, price);
     s.strength = advanced ? g.rng.randomInt(10) + 89 : g.rng.randomInt(10) + 35;
     s.cracked = 0;
     p.refreshMainScreen();

@@ -108,7 +108,7 @@ std::string economyNewsText(Game& g, int previous, int level) {
     return (previous > level ? std::string("Top Story :") : std::string("Top story : ")) + text;
 }
 
-std::string demandWord(int demand) {
+std::string regionDemandWord(int demand) {
     if (demand > 90) return "Very good";
     if (demand >= 76) return "Good";
     if (demand >= 66) return "OK";

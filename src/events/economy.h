@@ -16,7 +16,7 @@ void economyWeek(Game& g, Player& p);
 std::string economyNewsText(Game& g, int previous, int level);
 
 // The word the main screen shows for a region's demand: "Very good" .. "Very Bad".
-std::string demandWord(int demand);
+std::string regionDemandWord(int demand);
 
 // The angle of a region's economy needle: 122 degrees at level 0, 42 at 10.
 int economyNeedleAngle(int level);

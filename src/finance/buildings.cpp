@@ -186,7 +186,7 @@ ActionResult setupFacility(Game& g, Player& p, Facility f) {
     World& w = g.world();
     i32& level = *facilityField(w, f);
     level += 1;
-    w.money = subtractMoney(w.money, price);
+    payCash(w.money, price);
     addCompanyHistory(g, g.currentWeek, t.history + std::to_string(level) + " has been setup");
     p.refreshMainScreen();
     return std::nullopt;
@@ -199,7 +199,7 @@ ActionResult openNegotiationDept(Game& g, Player& p) {
     if (!p.askDialog("Setup Publisher department", question, true, true))
         return Refusal{"Setup Publisher department", question};
     w.publisherNegotiationDept += 1;
-    w.money = subtractMoney(w.money, 100000);
+    payCash(w.money, 100000);
     addCompanyHistory(g, g.currentWeek, "Publisher negotiation department opened ");
     p.refreshMainScreen();
     return std::nullopt;
@@ -263,7 +263,7 @@ ActionResult cancelProject(Game& g, Player& p, int task) {
                                  std::to_string(fee) + "$ for the work allready done by the construction company";
         if (!p.messageBox("Cancel project ?", text, true)) return Refusal{"Cancel project ?", text};
         World& w = g.world();
-        w.money = subtractMoney(w.money, fee);
+        payCash(w.money, fee);
         addBuildingCost(g, fee);
     } else {
         const std::string text = "Are you sure you want to Cancel project : " + t.name.str();

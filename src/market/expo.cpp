@@ -231,7 +231,7 @@ void EnterExpo(Game& g, ExpoShow& show, Booth booth) {
     show.impression.clear();
     show.booth = booth;
     show.entered = true;
-    w.money = subtractMoney(w.money, boothCost(booth));
+    payCash(w.money, boothCost(booth));
     const i32 games = imageGain(g, booth);
     const i32 platforms = imageGain(g, booth);
     w.gamesImage = raisedImage(w.gamesImage, games);

@@ -73,7 +73,7 @@ void sellFromStock(Game& g, int i) {
         }
         const i32 n = std::min(s, pf.weekSalesByRegion[r]);
         const i32 revenue = clampToI32(std::int64_t{n} * pf.price);
-        w.money = addMoney(w.money, revenue);
+        receiveCash(w.money, revenue);
         if (decltype(World::yearlyIncome)::inRange(g.currentYear))
             w.yearlyIncome[g.currentYear] = addMoney(w.yearlyIncome[g.currentYear], revenue);
         pf.makerEarnings = addMoney(pf.makerEarnings, revenue);

@@ -135,7 +135,7 @@ bool buyReleaseAnalysis(Game& g, Player& p) {
     if (!p.askDialog("Analysis of release", "Pay 5000$ for an analysis of the next 3 months game sales", true, true))
         return false;
     World& w = g.world();
-    w.money = subtractMoney(w.money, kAnalysisPrice);
+    payCash(w.money, kAnalysisPrice);
     return true;
 }
 

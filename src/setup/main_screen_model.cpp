@@ -158,7 +158,7 @@ MainScreenModel buildMainScreenModel(const Game& g) {
         // The demand keeps its word between two updates, so the word is
         // that of the stored demand.
         const int level = std::min<int>(w.economyLevel[r], 10);
-        m.economy[static_cast<std::size_t>(r - 1)] = {regionText(r), demandWord(w.regionDemand[r]),
+        m.economy[static_cast<std::size_t>(r - 1)] = {regionText(r), regionDemandWord(w.regionDemand[r]),
                                                       economyNeedleAngle(level), level};
     }
     return m;

@@ -143,16 +143,22 @@ QWidget* TForm_main::buildWorkPanel() {
     infoBody->addWidget(taskProgress_);
     // Only the button for the chosen task's kind shows, which keeps the row
     // within the narrowest centre column.
+    // Below the title and the bar everything scrolls as one, so on a small
+    // window the buttons and sliders keep their height and the text its lines.
+    auto* infoPage = new QWidget(info);
+    auto* infoPageCol = new QVBoxLayout(infoPage);
+    infoPageCol->setContentsMargins(0, 0, 0, 0);
+    infoPageCol->setSpacing(6);
     auto* taskButtons = new QHBoxLayout;
     taskButtons->setSpacing(6);
-    projectButton_->setParent(info);
-    intensifyButton_->setParent(info);
+    projectButton_->setParent(infoPage);
+    intensifyButton_->setParent(infoPage);
     taskButtons->addWidget(projectButton_);
     taskButtons->addWidget(intensifyButton_);
     taskButtons->addStretch(1);
-    infoBody->addLayout(taskButtons);
+    infoPageCol->addLayout(taskButtons);
     // A game's research amounts, movable while its core is in the works.
-    researchRow_ = new QWidget(info);
+    researchRow_ = new QWidget(infoPage);
     researchRow_->setObjectName(QStringLiteral("researchRow"));
     auto* researchLayout = new QGridLayout(researchRow_);
     researchLayout->setContentsMargins(0, 0, 0, 0);
@@ -181,14 +187,15 @@ QWidget* TForm_main::buildWorkPanel() {
         });
     }
     researchLayout->setColumnStretch(1, 1);
-    infoBody->addWidget(researchRow_);
-    taskPanelText_ = new QLabel(info);
+    infoPageCol->addWidget(researchRow_);
+    taskPanelText_ = new QLabel(infoPage);
     taskPanelText_->setObjectName(QStringLiteral("taskPanelText"));
     taskPanelText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     taskPanelText_->setWordWrap(true);
+    infoPageCol->addWidget(taskPanelText_, 1);
     auto* scroll = new QScrollArea(info);
     scroll->setObjectName(QStringLiteral("taskPanelScroll"));
-    scroll->setWidget(taskPanelText_);
+    scroll->setWidget(infoPage);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

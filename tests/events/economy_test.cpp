@@ -147,14 +147,14 @@ TEST_F(EconomyTest, DemandMovesOnlyEveryFourthWeekAndStaysInItsBand) {
 }
 
 TEST(EconomyTextTest, WordsNeedlesAndNewsTexts) {
-    EXPECT_EQ(demandWord(91), "Very good");
-    EXPECT_EQ(demandWord(90), "Good");
-    EXPECT_EQ(demandWord(76), "Good");
-    EXPECT_EQ(demandWord(75), "OK");
-    EXPECT_EQ(demandWord(66), "OK");
-    EXPECT_EQ(demandWord(65), "Bad");
-    EXPECT_EQ(demandWord(56), "Bad");
-    EXPECT_EQ(demandWord(55), "Very Bad");
+    EXPECT_EQ(regionDemandWord(91), "Very good");
+    EXPECT_EQ(regionDemandWord(90), "Good");
+    EXPECT_EQ(regionDemandWord(76), "Good");
+    EXPECT_EQ(regionDemandWord(75), "OK");
+    EXPECT_EQ(regionDemandWord(66), "OK");
+    EXPECT_EQ(regionDemandWord(65), "Bad");
+    EXPECT_EQ(regionDemandWord(56), "Bad");
+    EXPECT_EQ(regionDemandWord(55), "Very Bad");
     EXPECT_EQ(economyNeedleAngle(0), 122);
     EXPECT_EQ(economyNeedleAngle(10), 42);
     Game g;
