@@ -221,6 +221,15 @@ int programStart(QApplication& app, int argc, char** argv) {
                                              mainScreen->presentWindow(calendar);
                                      });
                 }
+                // The product screen asks for it for a game product, and the
+                // question and payment follow at once.
+                if (auto* product = screens.get<TForm_product_status>(QStringLiteral("TForm_product_status")))
+                    QObject::connect(product, &TForm_product_status::analysisRequested, analysis,
+                                     [analysis, &mainScreen](const QString& title, int platform, int genre) {
+                                         analysis->setSubject(title, platform, genre);
+                                         mainScreen->presentWindow(analysis);
+                                         analysis->pressAnalyse();
+                                     });
             }
             makeSecondaryWindow(view);
             view->hide();

@@ -118,6 +118,15 @@ ActionResult ProductStatusScreen::trySellEngine() {
     return tryEngineSale(g_, platform_, genre_);
 }
 
+bool ProductStatusScreen::analysisSubject(std::string& title, int& platform, int& genre) const {
+    const GameTitle* t = isGame() ? productTitle(g_, slot_) : nullptr;
+    if (!t) return false;
+    title = t->title.str();
+    platform = t->platform;
+    genre = t->genre;
+    return true;
+}
+
 bool ProductStatusScreen::showsCurves() const {
     return isGame() && g_.world().products.inRange(slot_) && g_.world().products[slot_].released;
 }

@@ -78,6 +78,9 @@ public:
 
     // --- a game ---
     bool showsCurves() const;  // a released game
+    // The title, platform and genre a game product's release analysis looks
+    // at; false for engines and consoles.
+    bool analysisSubject(std::string& title, int& platform, int& genre) const;
     std::vector<HistoryPoint> history() const { return productHistoryPoints(g_, slot_); }
     // "Release Game" for a ready game (and "Release Product" for any ready
     // product): the refusal, or an empty text when it was released.

@@ -244,16 +244,26 @@ QWidget* TForm_product_status::buildGame(QWidget* parent) {
         row->addStretch(1);
         body->addLayout(row);
     }
+    auto* row = new QHBoxLayout;
     if (model_.canRelease()) {
-        auto* row = new QHBoxLayout;
         release_ = new QPushButton(QStringLiteral("Release Game"), card);
         release_->setObjectName(QStringLiteral("releaseGameButton"));
         setButtonRole(release_, "action");
         connect(release_, &QPushButton::clicked, this, &TForm_product_status::releaseNow);
         row->addWidget(release_);
-        row->addStretch(1);
-        body->addLayout(row);
     }
+    // When to bring the game out, judged against the rivals' releases.
+    if (std::string title; model_.analysisSubject(title, analysisPlatform_, analysisGenre_)) {
+        analysisTitle_ = QString::fromStdString(title);
+        auto* analysis = new QPushButton(QStringLiteral("Release Analysis"), card);
+        analysis->setObjectName(QStringLiteral("analysisButton"));
+        analysis->setToolTip(QStringLiteral("Pay 5,000 $ for an analysis of the next 3 months game sales"));
+        connect(analysis, &QPushButton::clicked, this,
+                [this] { emit analysisRequested(analysisTitle_, analysisPlatform_, analysisGenre_); });
+        row->addWidget(analysis);
+    }
+    row->addStretch(1);
+    body->addLayout(row);
     return card;
 }
 

@@ -39,8 +39,13 @@ public:
 signals:
     // Something the main screen shows has changed.
     void productChanged();
+    // "Release Analysis" of a game product: its title, platform and genre.
+    void analysisRequested(const QString& title, int platform, int genre);
 
 private:
+    QString analysisTitle_;
+    int analysisPlatform_ = 0;
+    int analysisGenre_ = 0;
     void rebuild();
     QWidget* buildFigures(QWidget* parent);
     QWidget* buildEngine(QWidget* parent);

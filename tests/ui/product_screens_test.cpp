@@ -17,6 +17,7 @@
 #include "fakes/recording_player.h"
 #include "market/market_world.h"
 #include "setup/new_game.h"
+#include "state/shared_ops.h"
 #include "ui/engine_deal_window.h"
 #include "ui/main_screen.h"
 #include "ui/product_card.h"
@@ -118,6 +119,28 @@ TEST_F(ProductScreens, AReleasedGameShowsItsCurvesAReadyOneItsReleaseButton) {
     EXPECT_TRUE(g.world().products[2].released);
     EXPECT_EQ(changed, 1);
     EXPECT_EQ(screen.releaseButton(), nullptr);  // the page now shows the released game
+}
+
+TEST_F(ProductScreens, AGameAsksForItsReleaseAnalysisAnEngineCannot) {
+    TForm_product_status screen(g, p);
+    screen.showProduct(2);
+    auto* analysis = screen.findChild<QPushButton*>(QStringLiteral("analysisButton"));
+    ASSERT_NE(analysis, nullptr);
+    QString title;
+    int platform = 0, genre = 0;
+    QObject::connect(&screen, &TForm_product_status::analysisRequested, [&](const QString& t, int pf, int gn) {
+        title = t;
+        platform = pf;
+        genre = gn;
+    });
+    analysis->click();
+    const GameTitle& game = *productTitle(g, 2);
+    EXPECT_EQ(title, QString::fromStdString(game.title.str()));
+    EXPECT_EQ(platform, game.platform);
+    EXPECT_EQ(genre, game.genre);
+    screen.showProduct(3);
+    QApplication::processEvents();
+    EXPECT_EQ(screen.findChild<QPushButton*>(QStringLiteral("analysisButton")), nullptr);
 }
 
 TEST_F(ProductScreens, AnEngineOffersItsImprovementsAndOneLicenceTry) {
