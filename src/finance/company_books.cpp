@@ -176,6 +176,11 @@ AnnualReport showAnnualReport(const Game& g) {
 std::vector<i32> recentCash(const Game& g) {
     std::vector<i32> out;
     const World& w = g.world();
+    // Last year's weeks first, from the one a year ago, so the curve always
+    // spans up to 52 weeks, also in January.
+    const std::vector<i32>& last = g.session.lastYearCash;
+    if (last.size() == 52)
+        for (i32 wk = std::max<i32>(g.currentWeek, 1); wk <= 52; ++wk) out.push_back(last[static_cast<std::size_t>(wk - 1)]);
     for (i32 wk = 1; wk < g.currentWeek && wk <= 52; ++wk) out.push_back(w.weeklyCash[wk]);
     out.push_back(w.money);
     return out;

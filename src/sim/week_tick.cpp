@@ -211,6 +211,7 @@ void advanceCalendar(Game& g, Player& p) {
     g.currentWeek = 1;
     yearEndInterest(g, p);
     ++g.currentYear;
+    g.session.lastYearCash.assign(w.weeklyCash.begin(), w.weeklyCash.end());
     for (int i = 1; i <= 52; ++i) {
         w.weeklyCash[i] = 0;
         w.weeklyLoan[i] = 0;

@@ -13,6 +13,7 @@ void Game::reset() {
     currentWeek = 1;
     gameOver = false;
     session.endScreenShown = false;
+    session.lastYearCash.clear();
 }
 
 }  // namespace cw

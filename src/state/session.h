@@ -58,6 +58,11 @@ struct PlatformTopFive {
 struct Session {
     static constexpr std::int32_t endYear = 2005;  // last playable year
 
+    // The closing year's weekly cash, kept when the year's figures are
+    // cleared so the main screen's cash curve can reach back 52 weeks. Not
+    // saved: after a load the curve starts with the loaded year.
+    std::vector<std::int32_t> lastYearCash;
+
     bool fastForward = false;
     bool stopRequested = false;
     // Weeks a fast forward may still run before it stops by itself; 0 = no

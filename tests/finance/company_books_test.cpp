@@ -168,6 +168,23 @@ TEST_F(BooksTest, OverviewListsOnlyReleasedOwnProducts) {
     EXPECT_EQ(p.rows[0].third, "400");
 }
 
+TEST_F(BooksTest, TheCashCurveReachesBackAYearAcrossTheYearEnd) {
+    World& w = g.world();
+    g.currentWeek = 3;
+    w.weeklyCash[1] = 501;
+    w.weeklyCash[2] = 502;
+    w.money = 503;
+    EXPECT_EQ(recentCash(g), (std::vector<i32>{501, 502, 503}));  // no year kept yet
+    g.session.lastYearCash.assign(52, 0);
+    for (int i = 0; i < 52; ++i) g.session.lastYearCash[static_cast<std::size_t>(i)] = 1000 + i + 1;
+    const std::vector<i32> curve = recentCash(g);
+    ASSERT_EQ(curve.size(), 53u);  // weeks 3..52 of last year, weeks 1..2, and now
+    EXPECT_EQ(curve.front(), 1003);
+    EXPECT_EQ(curve[49], 1052);
+    EXPECT_EQ(curve[50], 501);
+    EXPECT_EQ(curve.back(), 503);
+}
+
 TEST_F(BooksTest, MilestonesYearByYear) {
     g.currentYear = 1981;
     g.world().companyHistory[1980][1] = "Founded";
