@@ -456,7 +456,7 @@ TEST_F(WeekTickTest, ProgressWindowShowsTheNewWeekAndTheReleasedPlatforms) {
     const ProgressInfo& info = p.progress.back();
     EXPECT_EQ(info.weekText, "Week 1, 1984");
     EXPECT_EQ(info.dateText, progressDateText(1984, 1));
-    // The week's ageing takes one to three points off the specification.
+    // The week's ageing takes one to three points off the platform's `cpuSpec`.
     EXPECT_EQ(info.platforms, std::vector<std::string>{"Atari - 12 - 297 - 199"});
     EXPECT_EQ(info.inboxText, "Inbox messages :0");
     EXPECT_GE(p.refreshes, 1);
