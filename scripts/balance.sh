@@ -63,8 +63,8 @@ for variant in all $without; do
                 /^  [0-9][0-9][0-9][0-9]: cash / {
                     line = $0; gsub(/,/, "", line); n = split(line, f, " ")
                     y = substr(f[1], 1, 4)
-                    # cash C loan L staff S games released G mean score M platforms P console units U
-                    print "year", variant, level, y, f[3], f[7], f[10], f[13], f[15], f[18]
+                    # cash C loan L staff S games released G mean score M platforms P console units U income I
+                    print "year", variant, level, y, f[3], f[7], f[10], f[13], f[15], f[18], f[20]
                 }
                 /^autoplay: / {
                     line = $0; sub(/^autoplay: /, "", line)
@@ -117,6 +117,7 @@ done >"$work/results.txt"
             if ($10 != "none" && (!((V, L) in best) || $10 + 0 < best[V, L])) best[V, L] = $10 + 0
             if (V == "all") rows[L] = rows[L] sprintf("| %s | %s | week %s, %s | %s | %s | %s |\n", $4, $5, $6, $7, $8, $9, $10)
         }
+        $1 == "year" { inc[$2, $3] += $11; rel[$2, $3] += $7 }
         $1 == "year" && $2 == "all" {
             key = $3 SUBSEP $4; m = ++cn[key]
             cash[key, m] = $5; staff[key, m] = $6; games[key, m] = $7; plat[key, m] = $9; units[key, m] = $10
@@ -128,11 +129,11 @@ done >"$work/results.txt"
             names[1] = "Beginner"; names[2] = "Normal"; names[3] = "Experinced"
             print "## Summary"
             print ""
-            print "| game level | seeds | reach the end of 2005 | endings | median final score | median games released | best chart position | median last year |"
-            print "|---|---|---|---|---|---|---|---|"
+            print "| game level | seeds | reach the end of 2005 | endings | median final score | median games released | sales income per game | best chart position | median last year |"
+            print "|---|---|---|---|---|---|---|---|---|"
             for (L = 1; L <= 3; L++) {
                 for (i = 1; i <= n["all", L]; i++) { b[i] = gm["all", L, i]; c[i] = yr["all", L, i] }
-                printf "| %d (%s) | %d | %d | %s | %d | %d | %s | %d |\n", L, names[L], n["all", L], reached["all", L] + 0, endings("all", L), medianScore("all", L), median(b, n["all", L]), (("all", L) in best) ? best["all", L] : "none", median(c, n["all", L])
+                printf "| %d (%s) | %d | %d | %s | %d | %d | %d | %s | %d |\n", L, names[L], n["all", L], reached["all", L] + 0, endings("all", L), medianScore("all", L), median(b, n["all", L]), rel["all", L] ? int(inc["all", L] / rel["all", L]) : 0, (("all", L) in best) ? best["all", L] : "none", median(c, n["all", L])
             }
             print ""
             if (without != "") {

@@ -180,7 +180,7 @@ private:
         if (weekCount_ <= static_cast<int>(cashBook_.size())) return 0;
         return ownCash() - cashBook_[static_cast<std::size_t>(weekCount_ % cashBook_.size())];
     }
-    bool growing() const { return weekCount_ <= static_cast<int>(cashBook_.size()) || trend() > 0; }
+    bool growing() const { return trend() > 0; }
     void buyTools();
     void protect(int platform);
     void study();
@@ -492,9 +492,10 @@ void Autoplayer::build() {
     const int levelWanted = std::clamp<int>(g_.world().gameLevel + 1, 2, 4);
     for (const Facility f : {Facility::GameTestCenter, Facility::SoundStudio}) {
         const int wanted = f == Facility::GameTestCenter ? levelWanted : 4;
-        if (facilityLevel(g_, f) >= wanted) continue;
+        if (facilityLevel(g_, f) >= wanted || !growing() || weekCount_ < 52) continue;
         const i64 price = facilityPrice(g_, f);
-        const i64 margin = f == Facility::GameTestCenter ? 2000000 : 3000000;
+        // People come before the studio's point of score.
+        const i64 margin = f == Facility::GameTestCenter ? 2000000 : 8000000;
         if (own - price < margin + 2LL * reserve()) continue;
         if (!setupFacility(g_, hands_, f)) {
             ++report_.buildings;
@@ -519,6 +520,8 @@ void Autoplayer::buyTools() {
         for (const Tool tool : {Tool::Design, Tool::Code, Tool::Graphics}) {
             const ToolOffer offer = toolOffer(g_, tool, p);
             if (!offer.upgradeEnabled || ownCash() - offer.price < 500000 + 2LL * reserve()) continue;
+            // After the first year only a company that earns buys more.
+            if (weekCount_ > 52 && !growing()) continue;
             if (!upgradeTool(g_, hands_, tool, p)) {
                 say(std::string("buys ") + toolWord(tool) + " tools level " + std::to_string(offer.level + 1) +
                     " for platform " + std::to_string(p) + " for " + std::to_string(offer.price));
@@ -576,10 +579,10 @@ void Autoplayer::visitExpo() {
     ExpoShow* show = openExpo();
     if (!show) return;
     Booth booth = Booth::None;
-    if (on(HabitExpo) && gamesInDevelopment() > 0) {
+    if (on(HabitExpo) && gamesInDevelopment() > 0 && growing()) {
         const i32 spare = g_.world().money - 2 * reserve();
         for (const Booth b : {Booth::Giant, Booth::Large, Booth::Medium})
-            if (boothCost(b) * 3 <= spare) {
+            if (boothCost(b) * 8 <= spare) {
                 booth = b;
                 break;
             }
@@ -655,8 +658,9 @@ i64 Autoplayer::expectedIncome(const GameTitle& t, int region) const {
     v = v * std::max<i64>(g_.tables().genres[t.genre].interest + 30 - 10 * level, 0) / 100;
     v = v * 2 * std::max<i64>(g_.world().regionDemand[region] - 10 * level, 0) / 100;
     if (score < 70) v = v * score / 100;
-    // The score loses about a point in three weeks; the sales fall with it.
-    const i64 weeks = (score - 50) * 10 / 3;
+    // The score loses about a point in three weeks, and faster where
+    // stronger games of the genre pull it down; the sales fall with it.
+    const i64 weeks = (score - 50) * 10 / 6;
     return v * weeks / 2;
 }
 
@@ -1139,6 +1143,7 @@ void Autoplayer::noteYear(i32 year) {
     for (const Platform& p : g_.tables().platforms)
         if (!p.name.empty() && p.playerOwned) units += std::max(p.soldUnits, 0);
     y.consoleUnits = static_cast<i32>(std::min<i64>(units - consoleUnitsBefore_, 2000000000));
+    if (decltype(World::yearlyIncome)::inRange(year)) y.income = g_.world().yearlyIncome[year];
     consoleUnitsBefore_ = units;
     releasedThisYear_ = 0;
     scoreSumThisYear_ = 0;

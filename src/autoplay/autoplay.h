@@ -62,6 +62,7 @@ struct AutoplayYear {
     i32 meanScore = 0;      // of the games released that year, 0 without any
     int platformsOnMarket = 0;
     i32 consoleUnits = 0;   // of its own consoles, sold that year
+    i32 income = 0;         // from sales that year
 };
 
 struct AutoplayReport {
