@@ -151,7 +151,7 @@ done >"$work/results.txt"
                     V = vs[v]; line = "| " ((V in label) ? label[V] : "no " V) " |"
                     for (L = 1; L <= 3; L++) {
                         d = reached[V, L] - reached["all", L]
-                        line = line sprintf(" %d/%d (%s%d), score %d |", reached[V, L] + 0, n[V, L], d >= 0 ? "+" : "", d, medianScore(V, L))
+                        line = line sprintf(" %d/%d (%s%d), score %d |", reached[V, L] + 0, n[V, L], (d >= 0 ? "+" : ""), d, medianScore(V, L))
                     }
                     print line
                 }
@@ -178,7 +178,7 @@ done >"$work/results.txt"
                     if (!(key in cn)) continue
                     m = cn[key]
                     for (i = 1; i <= m; i++) { d1[i] = cash[key, i]; d2[i] = staff[key, i]; d3[i] = games[key, i]; d4[i] = plat[key, i] }
-                    printf "| %d | %d | %d | %d | %d | %s | %d | %s |\n", y, m, median(d1, m), median(d2, m), median(d3, m), scoreN[key] ? int(scoreSum[key] / scoreN[key]) : "-", median(d4, m), unitSum[key] > 0 ? unitSum[key] : "-"
+                    printf "| %d | %d | %d | %d | %d | %s | %d | %s |\n", y, m, median(d1, m), median(d2, m), median(d3, m), (scoreN[key] ? int(scoreSum[key] / scoreN[key]) : "-"), median(d4, m), (unitSum[key] > 0 ? unitSum[key] : "-")
                 }
                 print ""
                 print "| seed | ending | last week | final score | games released | best chart position |"
