@@ -8,7 +8,8 @@
 # Environment: JOBS (games played at once, default 2), AUTOPLAY_LEVEL (the
 # computer's own level 1..3, default 3), WITHOUT (the habits of the "what
 # wins" table, default "buildings engines research sequels console"; empty
-# for none), OUT (default docs/balance.md).
+# for none), WIN_SEEDS (the seeds 1..WIN_SEEDS of each level that table
+# plays, default SEEDS), OUT (default docs/balance.md).
 set -euo pipefail
 
 seeds=${1:-20}
@@ -16,6 +17,7 @@ build=${2:-build}
 jobs=${JOBS:-2}
 aplevel=${AUTOPLAY_LEVEL:-3}
 without=${WITHOUT-buildings engines research sequels console}
+winseeds=${WIN_SEEDS:-$seeds}
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${OUT:-$root/docs/balance.md}
 case "$build" in /*) ;; *) build=$root/$build ;; esac
@@ -48,8 +50,10 @@ export work data cli aplevel
 
 start=$(date +%s)
 for variant in all $without; do
+    n=$seeds
+    [ "$variant" = all ] || n=$winseeds
     for level in 1 2 3; do
-        for seed in $(seq 1 "$seeds"); do echo "$variant $level $seed"; done
+        for seed in $(seq 1 "$n"); do echo "$variant $level $seed"; done
     done
 done | xargs -P "$jobs" -n 3 bash -c 'play "$0" "$1" "$2"'
 elapsed=$(($(date +%s) - start))
@@ -57,8 +61,10 @@ elapsed=$(($(date +%s) - start))
 # One line per game: variant level seed ending endWeek endYear score games
 # best; then "year variant level year cash staff games score platforms units".
 for variant in all $without; do
+    n=$seeds
+    [ "$variant" = all ] || n=$winseeds
     for level in 1 2 3; do
-        for seed in $(seq 1 "$seeds"); do
+        for seed in $(seq 1 "$n"); do
             awk -v variant="$variant" -v level="$level" -v seed="$seed" '
                 /^  [0-9][0-9][0-9][0-9]: cash / {
                     line = $0; gsub(/,/, "", line); n = split(line, f, " ")
@@ -90,10 +96,10 @@ done >"$work/results.txt"
     echo "Made by \`make balance\` (\`scripts/balance.sh\`) from commit \`$commit\` on $(date -u '+%Y-%m-%d %H:%M UTC'):"
     echo "the computer player (\`autoplay level=$aplevel\`) played $seeds seeds (\`--seed 1..$seeds\`) at each game"
     echo "level, a new game with the default company value (4) and the board meetings on, to the end of the game;"
-    echo "then the same seeds once more for each habit left out (\`autoplay no=HABIT\`)."
-    echo "All $(( (1 + $(echo $without | wc -w)) * 3 * seeds )) games took ${elapsed} s with $jobs at a time."
+    echo "then seeds 1..$winseeds of each level once more for each habit left out (\`autoplay no=HABIT\`)."
+    echo "All $(( 3 * seeds + $(echo $without | wc -w) * 3 * winseeds )) games took ${elapsed} s with $jobs at a time."
     echo
-    awk -v without="$without" '
+    awk -v without="$without" -v winseeds="$winseeds" '
         function median(arr, n,    i, j, t) {
             for (i = 2; i <= n; i++) for (j = i; j > 1 && arr[j - 1] > arr[j]; j--) { t = arr[j]; arr[j] = arr[j - 1]; arr[j - 1] = t }
             if (n == 0) return 0
@@ -105,6 +111,12 @@ done >"$work/results.txt"
             gsub(/_/, " ", s)
             return s
         }
+        function endingsW(V, L,    k, s) {
+            s = ""
+            for (k in kinds) if (endsw[V, L, k] > 0) s = s (s == "" ? "" : ", ") endsw[V, L, k] " " k
+            gsub(/_/, " ", s)
+            return s
+        }
         function medianScore(V, L,    i, a) {
             for (i = 1; i <= n[V, L]; i++) a[i] = sc[V, L, i]
             return median(a, n[V, L])
@@ -112,6 +124,7 @@ done >"$work/results.txt"
         $1 == "game" {
             V = $2; L = $3; k = ++n[V, L]
             if ($5 == "end_year") reached[V, L]++
+            if ($4 <= winseeds) { m2 = ++nw[V, L]; scw[V, L, m2] = $8; endsw[V, L, $5]++; if ($5 == "end_year") reachedw[V, L]++ }
             ends[V, L, $5]++; kinds[$5] = 1
             sc[V, L, k] = $8; gm[V, L, k] = $9; yr[V, L, k] = $7
             if ($10 != "none" && (!((V, L) in best) || $10 + 0 < best[V, L])) best[V, L] = $10 + 0
@@ -139,8 +152,8 @@ done >"$work/results.txt"
             if (without != "") {
                 print "## What wins"
                 print ""
-                print "The same seeds with one habit left out; each cell is the seeds that reach the end of 2005,"
-                print "the change against all habits in brackets, and the median final score."
+                print "Seeds 1.." winseeds " with one habit left out; each cell is the seeds that reach the end of"
+                print "2005, the change against the same seeds with all habits in brackets, and the median final score."
                 print ""
                 print "| habits | level 1 | level 2 | level 3 |"
                 print "|---|---|---|---|"
@@ -150,19 +163,20 @@ done >"$work/results.txt"
                 for (v = 1; v <= nv; v++) {
                     V = vs[v]; line = "| " ((V in label) ? label[V] : "no " V) " |"
                     for (L = 1; L <= 3; L++) {
-                        d = reached[V, L] - reached["all", L]
-                        line = line sprintf(" %d/%d (%s%d), score %d |", reached[V, L] + 0, n[V, L], (d >= 0 ? "+" : ""), d, medianScore(V, L))
+                        d = reachedw[V, L] - reachedw["all", L]
+                        for (i = 1; i <= nw[V, L]; i++) w2[i] = scw[V, L, i]
+                        line = line sprintf(" %d/%d (%s%d), score %d |", reachedw[V, L] + 0, nw[V, L], (d >= 0 ? "+" : ""), d, median(w2, nw[V, L]))
                     }
                     print line
                 }
                 print ""
-                print "Endings with each habit left out:"
+                print "Endings of those seeds:"
                 print ""
                 print "| habits | level 1 | level 2 | level 3 |"
                 print "|---|---|---|---|"
                 for (v = 1; v <= nv; v++) {
                     V = vs[v]
-                    printf "| %s | %s | %s | %s |\n", (V in label) ? label[V] : "no " V, endings(V, 1), endings(V, 2), endings(V, 3)
+                    printf "| %s | %s | %s | %s |\n", (V in label) ? label[V] : "no " V, endingsW(V, 1), endingsW(V, 2), endingsW(V, 3)
                 }
                 print ""
             }
