@@ -133,7 +133,7 @@ done >"$work/results.txt"
         $1 == "year" { inc[$2, $3] += $11; rel[$2, $3] += $7 }
         $1 == "year" && $2 == "all" {
             key = $3 SUBSEP $4; m = ++cn[key]
-            cash[key, m] = $5; staff[key, m] = $6; games[key, m] = $7; plat[key, m] = $9; units[key, m] = $10
+            cash[key, m] = $5; staff[key, m] = $6; games[key, m] = $7; plat[key, m] = $9; units[key, m] = $10; income[key, m] = $11
             if ($8 > 0) { scoreSum[key] += $8; scoreN[key]++ }
             unitSum[key] += $10
             if ($4 > maxYear) maxYear = $4; if (minYear == "" || $4 < minYear) minYear = $4
@@ -148,6 +148,23 @@ done >"$work/results.txt"
                 for (i = 1; i <= n["all", L]; i++) { b[i] = gm["all", L, i]; c[i] = yr["all", L, i] }
                 printf "| %d (%s) | %d | %d | %s | %d | %d | %d | %s | %d |\n", L, names[L], n["all", L], reached["all", L] + 0, endings("all", L), medianScore("all", L), median(b, n["all", L]), rel["all", L] ? int(inc["all", L] / rel["all", L]) : 0, (("all", L) in best) ? best["all", L] : "none", median(c, n["all", L])
             }
+            print ""
+            # What stops the higher levels: the same games sell for less.
+            for (L = 1; L <= 3; L++) perGame[L] = rel["all", L] ? int(inc["all", L] / rel["all", L]) : 0
+            print "## What stops levels 2 and 3"
+            print ""
+            printf "A game of the computer player brought %d in sales at level 1, %d at level 2 (%d%%) and %d at\n", perGame[1], perGame[2], perGame[1] ? int(100 * perGame[2] / perGame[1]) : 0, perGame[3]
+            printf "level 3 (%d%%), over all the games of the seeds. The rule behind it is the game level in the sales\n", perGame[1] ? int(100 * perGame[3] / perGame[1]) : 0
+            print "of every title (`regionRevenue`, src/market/sales.cpp): the sales of a week are cut to 100 - 10 x level per"
+            print "cent, the genre interest counts less 10 x level, and the region demand less 10 x level, so that at"
+            print "level 3 a genre of interest 40 in a region of demand 50 sells 0.7/0.9 x 40/60 x 20/40 = 26 % of what it"
+            print "sells at level 1. On top, the head start of 4/level points for games finished up to 1986 is 12 at"
+            print "level 1, 6 at level 2 and none at level 3, the quality bar a team must beat is 20 x level higher, and"
+            print "shipping a game to the three regions costs 120,000 x level. With five people and the freelancers"
+            print "the wages and development cost about 1 to 1.5 million a year, more than the sales at levels 2 and 3"
+            print "bring, so the company never earns the rising cash it needs to grow (offices, more people, tools), and"
+            print "its games fall to the minimum score of 55 once the skill step of the era passes its small team. No habit"
+            print "in the \"what wins\" table moves a level-2 or level-3 seed to 2005; only rules change that."
             print ""
             if (without != "") {
                 print "## What wins"
@@ -185,14 +202,14 @@ done >"$work/results.txt"
                 print "Per year over the seeds still playing at its end: the median cash, staff, games released and"
                 print "platforms on the market, the mean score of the games released, and the console units sold."
                 print ""
-                print "| year | seeds | median cash | median staff | median games released | mean score | median platforms | console units |"
-                print "|---|---|---|---|---|---|---|---|"
+                print "| year | seeds | median cash | median sales income | median staff | median games released | mean score | median platforms | console units |"
+                print "|---|---|---|---|---|---|---|---|---|"
                 for (y = minYear; y <= maxYear; y++) {
                     key = L SUBSEP y
                     if (!(key in cn)) continue
                     m = cn[key]
-                    for (i = 1; i <= m; i++) { d1[i] = cash[key, i]; d2[i] = staff[key, i]; d3[i] = games[key, i]; d4[i] = plat[key, i] }
-                    printf "| %d | %d | %d | %d | %d | %s | %d | %s |\n", y, m, median(d1, m), median(d2, m), median(d3, m), (scoreN[key] ? int(scoreSum[key] / scoreN[key]) : "-"), median(d4, m), (unitSum[key] > 0 ? unitSum[key] : "-")
+                    for (i = 1; i <= m; i++) { d1[i] = cash[key, i]; d2[i] = staff[key, i]; d3[i] = games[key, i]; d4[i] = plat[key, i]; d5[i] = income[key, i] }
+                    printf "| %d | %d | %d | %d | %d | %d | %s | %d | %s |\n", y, m, median(d1, m), median(d5, m), median(d2, m), median(d3, m), (scoreN[key] ? int(scoreSum[key] / scoreN[key]) : "-"), median(d4, m), (unitSum[key] > 0 ? unitSum[key] : "-")
                 }
                 print ""
                 print "| seed | ending | last week | final score | games released | best chart position |"
@@ -203,4 +220,4 @@ done >"$work/results.txt"
         }
     ' "$work/results.txt"
 } >"$out"
-echo "balance: wrote $out ($(( (1 + $(echo $without | wc -w)) * 3 * seeds )) games in ${elapsed} s)"
+echo "balance: wrote $out ($(( 3 * seeds + $(echo $without | wc -w) * 3 * winseeds )) games in ${elapsed} s)"
