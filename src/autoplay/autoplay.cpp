@@ -1,18 +1,24 @@
 #include "autoplay/autoplay.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <sstream>
 
+#include "dev/dev_tools.h"
 #include "dev/game_project.h"
 #include "dev/product_finish.h"
 #include "dev/release.h"
 #include "engines/engine_catalogue.h"
+#include "engines/engine_deal_screen.h"
 #include "engines/engine_project.h"
+#include "engines/product_status.h"
+#include "finance/buildings.h"
 #include "finance/bank.h"
 #include "finance/board.h"
 #include "finance/end_game.h"
 #include "finance/shares.h"
+#include "market/expo.h"
 #include "market/publishers.h"
 #include "people/hiring.h"
 #include "people/labour_market.h"
@@ -23,6 +29,12 @@
 #include "state/tasks.h"
 
 namespace cw {
+
+// From quality/game_quality.h, whose score breakdown shares its name with the
+// end screen's in finance/end_game.h: the two headers cannot meet here.
+int eraLevel(int year);
+int eraStep(int year);
+
 namespace {
 
 using i64 = std::int64_t;
@@ -46,6 +58,20 @@ i32 numberAfter(std::string_view text, std::string_view marker) {
 
 bool contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
+// A dialog's text on one transcript line: line breaks as "\n".
+std::string flat(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        if (text[i] == '\n' || text[i] == '\r') out += "\\n";
+        else out += text[i];
+    }
+    return out;
+}
+
+constexpr const char* kHabitNames[] = {"buildings", "engines", "research", "sequels", "console",
+                                       "study",     "expo",    "tools",    "licences"};
+
 class Autoplayer;
 
 // The computer's hands and eyes: it answers what the game asks in the
@@ -63,6 +89,7 @@ public:
     bool advertisingDeal = true;
     bool fireConfirmed = false;
     bool sellShares = false;
+    bool buyProtection = false;
 
     std::string lastEndingCaption;
     std::string lastEndingText;
@@ -70,13 +97,13 @@ public:
     void notify(std::string_view title, std::string_view text, int ms) override { shown_.notify(title, text, ms); }
     bool askDialog(std::string_view caption, std::string_view text, bool yesNo, bool second) override;
     bool messageBox(std::string_view caption, std::string_view text, bool yesNo) override;
+    bool decideDialog(std::string_view caption, std::string_view text, bool yesNo, bool second);
+    bool decideMessage(std::string_view caption, std::string_view text, bool yesNo);
     void showModal(ScreenId screen) override;
     void letterPosted(std::string_view subject, std::string_view body) override { shown_.letterPosted(subject, body); }
     void processEvents() override { shown_.processEvents(); }
     void chooseStaff(StaffScreen& screen) override;
-    int chooseAutoTeam(const AutoTeamOffer& offer) override {
-        return autoTeam < 0 ? offer.capacity : std::min(autoTeam, offer.capacity);
-    }
+    int chooseAutoTeam(const AutoTeamOffer& offer) override;
 
 private:
     Game& g_;
@@ -103,6 +130,10 @@ public:
     void say(const std::string& line) const {
         if (o_.log) *o_.log << g_.currentYear << " w" << g_.currentWeek << ": " << line << '\n';
     }
+    void tell(const std::string& line) const {
+        if (o_.answered) o_.answered(line);
+    }
+    void visitExpo();
     AutoplayReport& report() { return report_; }
 
 private:
@@ -112,6 +143,7 @@ private:
     bool isIdle(i32 person) const;
     std::vector<i32> idleStaff() const;
     int gamesInDevelopment() const;
+    int ownGamesOfGenre(int genre) const;
     int enginesInDevelopment() const;
     bool engineTaskFor(int platform, int genre) const;
     i64 platformStrength(int platform) const;
@@ -131,11 +163,30 @@ private:
         int genre = 0;
         std::vector<int> platforms;
     };
-    GamePlan planGame(DevelopmentScreen& screen, bool canBuy, int ownRating) const;
+    GamePlan planGame(DevelopmentScreen& screen, bool canBuy, int ownRating, int onlyGenre = 0) const;
     int usableEngines() const;
     void startGame();
     void fillTeams();
     void noteYear(i32 year);
+    bool on(unsigned habit) const { return (o_.habits & habit) != 0; }
+    i32 era() const { return eraLevel(g_.currentYear); }
+    // The cash that is the company's own: the loan is the bank's.
+    i64 ownCash() const { return static_cast<i64>(g_.world().money) - g_.world().loan; }
+    int leaderCapacity() const;
+    void build();
+    void shrink();
+    // The own cash against a year ago (0 in the first year).
+    i64 trend() const {
+        if (weekCount_ <= static_cast<int>(cashBook_.size())) return 0;
+        return ownCash() - cashBook_[static_cast<std::size_t>(weekCount_ % cashBook_.size())];
+    }
+    bool growing() const { return trend() > 0; }
+    void buyTools();
+    void protect(int platform);
+    void study();
+    void licenceEngines();
+    void designConsole();
+    i64 expectedIncome(const GameTitle& t, int region) const;
 
     Game& g_;
     AutoplayOptions o_;
@@ -146,11 +197,36 @@ private:
     int engineNumber_ = 0;
     int releasedThisYear_ = 0;
     int lastEngineWeek_ = 0;
+    i64 scoreSumThisYear_ = 0;
+    int lastLicenceWeek_ = 0;
+    i64 consoleUnitsBefore_ = 0;
+    std::array<i64, 52> cashBook_{};  // the own cash of the last 52 weeks, a ring
+    int weekCount_ = 0;
 };
 
 // --- the hands --------------------------------------------------------------
 
 bool AutoPlayer::askDialog(std::string_view caption, std::string_view text, bool yesNo, bool second) {
+    const bool first = decideDialog(caption, text, yesNo, second);
+    const char* label = !second || first ? (yesNo ? "Yes" : "Ok") : (yesNo ? "No" : "Cancel");
+    brain_.tell("[dialog] " + flat(caption) + " | " + flat(text) + " -> " + label);
+    return first;
+}
+
+bool AutoPlayer::messageBox(std::string_view caption, std::string_view text, bool yesNo) {
+    const bool yes = decideMessage(caption, text, yesNo);
+    brain_.tell("[message] " + flat(caption) + " | " + flat(text) + " -> " + (!yesNo ? "Ok" : yes ? "Yes" : "No"));
+    return yes;
+}
+
+int AutoPlayer::chooseAutoTeam(const AutoTeamOffer& offer) {
+    const int n = autoTeam < 0 ? offer.capacity : std::min(autoTeam, offer.capacity);
+    brain_.tell("[dialog] " + flat(offer.caption) + " | " + flat(offer.question) + " -> " +
+                (n > 0 ? "Let teamleader choose (" + std::to_string(n) + ")" : std::string("No. I will choose the employees")));
+    return n;
+}
+
+bool AutoPlayer::decideDialog(std::string_view caption, std::string_view text, bool yesNo, bool second) {
     if (!yesNo || !second) {
         // One button: a message to read. The last one before the end screen
         // says how the game ended.
@@ -179,11 +255,14 @@ bool AutoPlayer::askDialog(std::string_view caption, std::string_view text, bool
     if (caption == "Assign a team leader" || caption == "Choose a Team Leader") return true;
     if (caption == "Are you sure") return sellShares;  // only a packet it means to sell
     if (caption == "New Cpu released") return false;
+    if (caption == "Buy Piracy Protection") return buyProtection;
+    // Facilities and the negotiation department are only asked for when meant.
+    if (caption.starts_with("Setup ")) return true;
     brain_.unknownDialog(caption);
     return true;
 }
 
-bool AutoPlayer::messageBox(std::string_view caption, std::string_view text, bool yesNo) {
+bool AutoPlayer::decideMessage(std::string_view caption, std::string_view text, bool yesNo) {
     if (!yesNo) return false;
     (void)text;
     if (caption == "Job offer") return true;  // keep the employee at the higher wage
@@ -192,6 +271,7 @@ bool AutoPlayer::messageBox(std::string_view caption, std::string_view text, boo
     if (caption.starts_with("Assign to project") || caption.starts_with("Assign a leader")) return true;
     if (caption == "Fire employee") return fireConfirmed;
     if (caption == "Intensified Study") return false;
+    if (caption == "Construction") return true;  // only started when meant
     brain_.unknownDialog(caption);
     return true;
 }
@@ -201,10 +281,12 @@ void AutoPlayer::showModal(ScreenId screen) {
         case ScreenId::PublisherChoice: brain_.choosePublisher(); break;
         case ScreenId::Distribution: brain_.chooseRegions(); break;
         case ScreenId::Bank: brain_.sortOutDebt(); break;
+        case ScreenId::Expo: brain_.visitExpo(); break;
         case ScreenId::EndScreen:
-        case ScreenId::BoardMeeting: shown_.showModal(screen); break;
+        case ScreenId::BoardMeeting: shown_.showModal(screen); return;
         default: break;  // read and closed
     }
+    brain_.tell(std::string("[screen] ") + screenName(screen) + " -> closed");
 }
 
 void AutoPlayer::chooseStaff(StaffScreen& screen) {
@@ -259,6 +341,18 @@ int Autoplayer::usableEngines() const {
     int n = 0;
     for (const auto& [p, gn] : ownEngineCells(g_))
         if (platformUsable(p) && g_.world().ownEngines[p][gn].codeLevel > 0) ++n;
+    return n;
+}
+
+int Autoplayer::ownGamesOfGenre(int genre) const {
+    int n = 0;
+    const auto& products = g_.world().products;
+    for (int k = products.first; k <= products.last; ++k)
+        if (const GameTitle* t = productTitle(g_, k); t && products[k].kind == ProductGame && products[k].released &&
+                                                       t->genre == genre && t->salesScore > 50)
+            ++n;
+    for (const Task& t : g_.tables().tasks)
+        if (!t.name.empty() && !t.closedFlag && t.taskType == kTaskGame && t.game.genre == genre) ++n;
     return n;
 }
 
@@ -330,17 +424,27 @@ void Autoplayer::choosePublisher() {
         " advertising");
 }
 
-// Every region the company can pay for and still keep its reserve; the USA
-// alone when it cannot.
+// The regions whose expected income, after the publisher's share, beats
+// what shipping there costs; the USA when none does, since a game must
+// reach some shop. Without the reserve only the USA.
 void Autoplayer::chooseRegions() {
     const int task = openDistributionTask();
     const i32 spare = g_.world().money - reserve();
     Regions r{true, false, false};
-    for (const Regions& candidate : {Regions{true, true, true}, Regions{true, true, false}})
-        if (distributionCost(g_, candidate) <= spare) {
-            r = candidate;
-            break;
+    const auto& tasks = g_.tables().tasks;
+    if (tasks.inRange(task) && spare > 0) {
+        const GameTitle& t = tasks[task].game;
+        const i64 kept = 100 - std::clamp<i64>(t.publisherShare, 0, 100);
+        bool* in[3] = {&r.us, &r.eu, &r.asia};
+        const Regions alone[3] = {{true, false, false}, {false, true, false}, {false, false, true}};
+        i64 cost = 0;
+        for (int k = 0; k < 3; ++k) {
+            const i64 c = distributionCost(g_, alone[k]);
+            *in[k] = expectedIncome(t, k + 1) * kept / 100 > c && cost + c <= spare;
+            if (*in[k]) cost += c;
         }
+        if (!r.any()) r.us = true;
+    }
     chooseDistribution(g_, task, r);
     say(std::string("distributes in ") + (r.us ? "USA " : "") + (r.eu ? "Europe " : "") + (r.asia ? "Asia" : ""));
 }
@@ -357,6 +461,209 @@ void Autoplayer::sortOutDebt() {
     }
 }
 
+
+// --- the habits --------------------------------------------------------------
+
+// The most employees the best idle leader can take into a team.
+int Autoplayer::leaderCapacity() const {
+    int best = 0;
+    for (const i32 c : idleStaff()) best = std::max(best, managerCapacity(g_.tables().people[c].leadership));
+    return best;
+}
+
+// Offices once the team fills the ones there are, while a year of the wages
+// of ten more people is covered; the test center and the sound studio when
+// the cash is well above the reserve, since they cost nothing to run.
+void Autoplayer::build() {
+    if (!on(HabitBuildings) || g_.currentWeek % 4 != 2) return;
+    const i64 own = ownCash();
+    if (employeeCount(g_) + 1 >= officeCapacity(g_) && constructionTask(g_, Building::Office) == 0 &&
+        buildingLevel(g_, Building::Office) < buildingInfo(Building::Office).highestLevel) {
+        // Two years of the wages with ten more people on top of the price.
+        const i64 price = buildingPrice(g_, Building::Office);
+        const i64 wages = 2LL * 52 * (payrollPerWeek() + 10LL * std::max<i32>(minimumWage(g_), 3000) / 4);
+        if (growing() && own - price - wages > 1000000 && !startConstruction(g_, hands_, Building::Office)) {
+            ++report_.buildings;
+            say("builds an office for " + std::to_string(price));
+            return;
+        }
+    }
+    // A tested game has no bugs to fix; a level of the studio is a point of score.
+    const int levelWanted = std::clamp<int>(g_.world().gameLevel + 1, 2, 4);
+    for (const Facility f : {Facility::GameTestCenter, Facility::SoundStudio}) {
+        const int wanted = f == Facility::GameTestCenter ? levelWanted : 4;
+        if (facilityLevel(g_, f) >= wanted || !growing() || weekCount_ < 52) continue;
+        const i64 price = facilityPrice(g_, f);
+        // People come before the studio's point of score.
+        const i64 margin = f == Facility::GameTestCenter ? 2000000 : 8000000;
+        if (own - price < margin + 2LL * reserve()) continue;
+        if (!setupFacility(g_, hands_, f)) {
+            ++report_.buildings;
+            say(std::string(f == Facility::GameTestCenter ? "sets up the test center" : "sets up the sound studio") +
+                " level " + std::to_string(facilityLevel(g_, f)) + " for " + std::to_string(price));
+            return;
+        }
+    }
+}
+
+// Better tools shorten every later game on a platform; they are bought for
+// the platforms its games are made for, the cheapest first.
+void Autoplayer::buyTools() {
+    if (!on(HabitTools) || g_.currentWeek % 4 != 3) return;
+    std::vector<int> platforms;
+    for (const Task& t : g_.tables().tasks)
+        if (!t.name.empty() && !t.closedFlag && t.taskType == kTaskGame)
+            for (const int p : {static_cast<int>(t.game.platform)})
+                if (p > 0 && std::find(platforms.begin(), platforms.end(), p) == platforms.end())
+                    platforms.push_back(p);
+    for (const int p : platforms) {
+        for (const Tool tool : {Tool::Design, Tool::Code, Tool::Graphics}) {
+            const ToolOffer offer = toolOffer(g_, tool, p);
+            if (!offer.upgradeEnabled || ownCash() - offer.price < 500000 + 2LL * reserve()) continue;
+            // After the first year only a company that earns buys more.
+            if (weekCount_ > 52 && !growing()) continue;
+            if (!upgradeTool(g_, hands_, tool, p)) {
+                say(std::string("buys ") + toolWord(tool) + " tools level " + std::to_string(offer.level + 1) +
+                    " for platform " + std::to_string(p) + " for " + std::to_string(offer.price));
+                return;
+            }
+        }
+    }
+}
+
+// Copy protection before a game goes on sale, where the pirates would take
+// more than it costs.
+void Autoplayer::protect(int platform) {
+    if (!on(HabitTools) || platform <= 0) return;
+    const ProtectionStatus st = protectionStatus(g_, platform);
+    if (!st.buyAllowed || st.working) return;
+    const Platform& p = g_.tables().platforms[platform];
+    if (p.piracyPercent < 10 || g_.world().money - 250000LL * toolPriceFactor(g_, platform) / 100 < 2 * reserve()) return;
+    const i32 before = g_.world().money;
+    hands_.buyProtection = true;
+    buyProtection(g_, hands_, platform, ProtectionKind::Advanced);
+    hands_.buyProtection = false;
+    if (g_.world().money < before) say("buys copy protection for platform " + std::to_string(platform) + " for " +
+                                       std::to_string(before - g_.world().money));
+}
+
+// An idle employee whose best skill no longer beats the era's level brings
+// no experience to a game: he studies that skill while the cash allows.
+void Autoplayer::study() {
+    if (!on(HabitStudy) || g_.currentWeek % 4 != 0 || g_.world().money < 2 * reserve()) return;
+    // A course takes months; one student for every ten employees at a time.
+    int students = 0;
+    for (const Task& t : g_.tables().tasks)
+        if (!t.name.empty() && !t.closedFlag && t.taskType == kTaskStudy) ++students;
+    if (students >= std::max(1, employeeCount(g_) / 10)) return;
+    const std::vector<i32> idle = idleStaff();
+    // The people a game about to start would need stay at hand.
+    if (gamesInDevelopment() == 0 || static_cast<int>(idle.size()) <= 1) return;
+    for (const i32 i : idle) {
+        const Person& p = g_.tables().people[i];
+        if (isOwnPerson(g_, i)) continue;
+        const int skills[3] = {p.programming, p.design, p.graphics};
+        const int best = static_cast<int>(std::max_element(skills, skills + 3) - skills);
+        if (skills[best] > eraStep(g_.currentYear) + 1 || skills[best] >= 10) continue;
+        if (!startStudy(g_, hands_, i, StudyProgramming + best)) {
+            ++report_.studies;
+            say("sends #" + std::to_string(i) + " to study subject " + std::to_string(StudyProgramming + best));
+            return;
+        }
+    }
+}
+
+// The show: a booth when a game is in development and the cash allows the
+// publicity, otherwise a visit, which still enters its released games.
+void Autoplayer::visitExpo() {
+    ExpoShow* show = openExpo();
+    if (!show) return;
+    Booth booth = Booth::None;
+    if (on(HabitExpo) && gamesInDevelopment() > 0 && growing()) {
+        const i32 spare = g_.world().money - 2 * reserve();
+        for (const Booth b : {Booth::Giant, Booth::Large, Booth::Medium})
+            if (boothCost(b) * 8 <= spare) {
+                booth = b;
+                break;
+            }
+    }
+    EnterExpo(g_, *show, booth);
+    while (NextCategory(g_, *show)) {
+    }
+    if (booth != Booth::None) ++report_.booths;
+    tell(std::string("[screen] TForm_E3 -> ") + kExpoEnterButton + " (" + boothWord(booth) + ")");
+    say(std::string("goes to the show with booth ") + boothWord(booth));
+}
+
+// Engine licences: every quarter the developers who ask for one of its
+// engines get it for the price they offer and the shortest support, led by
+// an idle employee.
+void Autoplayer::licenceEngines() {
+    if (!on(HabitLicences)) return;
+    const int weeksNow = g_.currentYear * 52 + g_.currentWeek;
+    if (weeksNow - lastLicenceWeek_ < 13) return;
+    const std::vector<i32> idle = idleStaff();
+    if (idle.empty()) return;
+    lastLicenceWeek_ = weeksNow;
+    for (const auto& [p, gn] : ownEngineCells(g_)) {
+        if (g_.world().ownEngines[p][gn].codeLevel <= 0 || tryEngineSale(g_, p, gn)) continue;
+        EngineDealScreen deal(g_, p, gn);
+        for (std::size_t row = 0; row < deal.candidates().size(); ++row) {
+            if (!deal.startNegotiation(static_cast<int>(row)) || !deal.interested()) continue;
+            deal.setWeeks(26);
+            if (!deal.suggest() || !deal.canMakeDeal()) continue;
+            // The one who brings least to a game supports it.
+            const i32 helper = *std::min_element(idle.begin(), idle.end(), [&](i32 a, i32 b) {
+                const Person& x = g_.tables().people[a];
+                const Person& y = g_.tables().people[b];
+                return x.programming + x.design + x.graphics < y.programming + y.design + y.graphics;
+            });
+            const i32 price = deal.price();
+            hands_.leaderToPick = helper;
+            hands_.autoTeam = 0;
+            const bool made = !deal.makeDeal(hands_);
+            hands_.leaderToPick = 0;
+            if (made) {
+                ++report_.licences;
+                say("licenses the engine of platform " + std::to_string(p) + ", genre " + std::to_string(gn) +
+                    " for " + std::to_string(price));
+            }
+            return;
+        }
+    }
+}
+
+// HOOK (console): a console of its own. The screens for designing one, its
+// factory and assembly lines and the platform publishers are not in this
+// tree yet, so the habit has nothing to call; it stays switchable so that
+// the balance report's "no console" row is ready for it.
+void Autoplayer::designConsole() {
+    if (!on(HabitConsole) || level_ < 3) return;
+}
+
+// What a game is expected to bring in one region over its life: the week's
+// revenue as the sales rules make it for a middle draw, over the weeks its
+// score lasts above 50.
+i64 Autoplayer::expectedIncome(const GameTitle& t, int region) const {
+    if (!decltype(SaveImage::platforms)::inRange(t.platform) || !decltype(SaveImage::genres)::inRange(t.genre))
+        return 0;
+    const Platform& p = g_.tables().platforms[t.platform];
+    const i64 level = g_.world().gameLevel;
+    const i64 score = t.salesScore;
+    if (score <= 50) return 0;
+    i64 base = p.soldUnits / 100;
+    if (score < 65) base = score * base / 100;
+    i64 v = (65 * (score - 48) * 5 + base);
+    v = v * (100 - 10 * level) / 100 * p.stillInUsePercent / 100;
+    v = v * std::max<i64>(g_.tables().genres[t.genre].interest + 30 - 10 * level, 0) / 100;
+    v = v * 2 * std::max<i64>(g_.world().regionDemand[region] - 10 * level, 0) / 100;
+    if (score < 70) v = v * score / 100;
+    // The score loses about a point in three weeks, and faster where
+    // stronger games of the genre pull it down; the sales fall with it.
+    const i64 weeks = (score - 50) * 10 / 6;
+    return v * weeks / 2;
+}
+
 // --- one turn ----------------------------------------------------------------
 
 void Autoplayer::releaseReadyGames() {
@@ -364,10 +671,12 @@ void Autoplayer::releaseReadyGames() {
     for (int k = products.first; k <= products.last; ++k) {
         const ProductEntry& e = products[k];
         if (e.kind != ProductGame || e.released) continue;
+        if (const GameTitle* t = productTitle(g_, k)) protect(t->platform);
         if (releaseProduct(g_, hands_, k).empty()) {
             ++report_.gamesReleased;
             ++releasedThisYear_;
             const GameTitle* t = productTitle(g_, k);
+            scoreSumThisYear_ += t ? t->salesScore : 0;
             say("releases product " + std::to_string(k) + ", score " + std::to_string(t ? t->salesScore : 0));
         }
     }
@@ -443,6 +752,9 @@ void Autoplayer::cutStaff() {
 void Autoplayer::hireStaff() {
     if (employeeCount(g_) >= officeCapacity(g_)) return;
     if (g_.currentWeek % 4 != 1) return;  // a look at the market once a month
+    // Beyond the first five the company grows only while the last year
+    // earned more than it spent.
+    if (employeeCount(g_) >= 5 && !growing()) return;
     HiringScreen screen(g_);
     screen.open();
     screen.setWorkArea(1);
@@ -455,7 +767,12 @@ void Autoplayer::hireStaff() {
         if (p.overallRating > reach || p.neverAgain || p.interviewCooldown > 0) continue;
         const i32 asking = p.employerCompany > 0 ? p.salary + p.salary / 3 : p.salary;
         const i32 offer = std::max(minimumWage(g_), asking + asking / 2 - appeal + 1);
-        const i64 skills = p.programming + p.design + p.graphics;
+        // Only skill above the era's level brings a game experience.
+        // A member adds to a game's quality only in the skills that reach
+        // the era's step; the next step is where the years go.
+        i64 skills = 0;
+        for (const int v : {p.programming, p.design, p.graphics})
+            if (v > eraStep(g_.currentYear)) skills += v;
         const i64 value = skills * 1000000 / std::max(offer, 1);
         if (value > bestValue) {
             bestValue = value;
@@ -469,6 +786,7 @@ void Autoplayer::hireStaff() {
     // A year of the wages with the newcomer, on top of the reserve.
     const i64 yearly = 52LL * (payrollPerWeek() + offer / 4);
     if (static_cast<i64>(g_.world().money) - reserve() < yearly) return;
+    if (employeeCount(g_) >= 5 && ownCash() < 2 * yearly) return;
     if (tryHire(screen, best)) ++report_.hires;
 }
 
@@ -495,7 +813,7 @@ bool Autoplayer::tryHire(HiringScreen& screen, i32 person) {
 // An engine of its own for the strongest platform and the genre most in
 // demand, when nobody is needed for a game and nothing else is built.
 void Autoplayer::startEngine() {
-    if (level_ < 2 || enginesInDevelopment() > 0) return;
+    if (!on(HabitEngines) || level_ < 2 || enginesInDevelopment() > 0) return;
     // Two engines on platforms on the market are enough; a new one comes
     // once a year at most, as the old ones fall behind.
     std::vector<i32> idle = idleStaff();
@@ -576,7 +894,7 @@ void Autoplayer::startEngine() {
 
 // The best engine of all gets a better core once it is behind the market's.
 void Autoplayer::upgradeEngines() {
-    if (level_ < 3 || enginesInDevelopment() > 0 || g_.currentWeek % 13 != 0) return;
+    if (!on(HabitEngines) || level_ < 3 || enginesInDevelopment() > 0 || g_.currentWeek % 13 != 0) return;
     std::vector<i32> idle = idleStaff();
     if (idle.empty()) return;
     const World& w = g_.world();
@@ -606,12 +924,13 @@ void Autoplayer::upgradeEngines() {
 // strongest platforms with an engine. `buyPrice` > 0 lets a missing engine be
 // bought; `ownRating` > 0 counts every missing engine as one of that rating
 // (the plan an engine of one's own is made for).
-Autoplayer::GamePlan Autoplayer::planGame(DevelopmentScreen& screen, bool canBuy, int ownRating) const {
+Autoplayer::GamePlan Autoplayer::planGame(DevelopmentScreen& screen, bool canBuy, int ownRating, int onlyGenre) const {
     GamePlan plan;
     i64 bestValue = 0;
     const int maxPlatforms = level_ >= 3 ? 2 : 1;
     for (std::size_t row = 1; row < screen.genres().size(); ++row) {
         const int genre = screen.genres()[row].genre;
+        if (onlyGenre > 0 && genre != onlyGenre) continue;
         screen.chooseGenre(static_cast<int>(row));
         // The platforms worth a game, best first.
         std::vector<std::pair<i64, int>> ranked;
@@ -631,7 +950,10 @@ Autoplayer::GamePlan Autoplayer::planGame(DevelopmentScreen& screen, bool canBuy
         const i64 interest = g_.tables().genres[genre].interest + 2 * g_.tables().genres[genre].trend;
         // A genre whose games outgrow the team is worth less.
         const i64 size = std::max<i64>(screen.shownTotal(), 1);
-        const i64 value = ranked.front().first * std::max<i64>(interest, 1) * 100 / std::max<i64>(size, 20);
+        i64 value = ranked.front().first * std::max<i64>(interest, 1) * 100 / std::max<i64>(size, 20);
+        // Stronger games of a genre pull the others down, its own too: a
+        // genre it already sells or makes is worth less.
+        value /= 1 + 2 * ownGamesOfGenre(genre);
         if (value > bestValue) {
             bestValue = value;
             plan.row = static_cast<int>(row);
@@ -650,9 +972,12 @@ Autoplayer::GamePlan Autoplayer::planGame(DevelopmentScreen& screen, bool canBuy
 // strongest platform the company has or can buy an engine for, led by the
 // idle employee with the most leadership.
 void Autoplayer::startGame() {
-    if (gamesInDevelopment() > 0) return;
+    // The quality a team brings is the sum of its skills: a bigger company
+    // runs a second game only once a game for every twenty employees.
+    const int games = gamesInDevelopment();
+    if (games > 0 && games >= 1 + (employeeCount(g_) - 1) / 30) return;
     std::vector<i32> idle = idleStaff();
-    if (idle.empty()) return;
+    if (idle.empty() || (games > 0 && idle.size() < 3)) return;
     const i32 leader = *std::max_element(idle.begin(), idle.end(), [&](i32 a, i32 b) {
         return g_.tables().people[a].leadership < g_.tables().people[b].leadership;
     });
@@ -663,11 +988,33 @@ void Autoplayer::startGame() {
     // An engine bought with the game costs up to 600,000. A company that
     // makes its own engines buys one only while it has none to use.
     bool canBuy = spare > 600000;
-    if (level_ >= 2 && (usableEngines() > 0 || enginesInDevelopment() > 0)) canBuy = false;
-    const GamePlan plan = planGame(screen, canBuy, 0);
+    if (on(HabitEngines) && level_ >= 2 && (usableEngines() > 0 || enginesInDevelopment() > 0)) canBuy = false;
+    GamePlan plan = planGame(screen, canBuy, 0);
+    // The fans of a hit make its sequel's hype: the hit with the most fans
+    // gets one, in its genre, where that genre can be made now.
+    i32 sequelYear = 0, sequelSlot = 0;
+    if (on(HabitSequels)) {
+        int mostFans = 8;
+        int genre = 0;
+        for (const DevelopmentScreen::SequelRow& row : screen.sequelRows()) {
+            const GameTitle& t = g_.tables().gameTitles[row.year][row.slot];
+            if (t.fans > mostFans) {
+                mostFans = t.fans;
+                sequelYear = row.year;
+                sequelSlot = row.slot;
+                genre = t.genre;
+            }
+        }
+        if (sequelYear > 0) {
+            const GamePlan own = planGame(screen, canBuy, 0, genre);
+            if (own.row > 0) plan = own;
+            else sequelYear = 0;
+        }
+    }
     const int bestRow = plan.row;
     const std::vector<int>& bestPlatforms = plan.platforms;
     if (bestRow == 0) return;
+    if (sequelYear > 0) screen.chooseSequel(sequelYear, sequelSlot);
     screen.chooseGenre(bestRow);
     for (std::size_t i = 0; i < screen.platformLines().size(); ++i) screen.checkPlatform(static_cast<int>(i), false);
     for (const int platform : bestPlatforms)
@@ -685,14 +1032,42 @@ void Autoplayer::startGame() {
         screen.setExtra(e, true);
     if (g_.currentYear >= 1995) screen.setExtra(Extra::Mmo, true);
     while (screen.music() != 4) screen.cycleMusic();
-    // The estimate's "man-weeks" are about the weeks a full team needs.
-    const i32 weeksTarget = 35;
-    for (i32 research = 100; research > 25; research -= 15) {
-        for (int a = 0; a < 3; ++a) screen.moveResearch(a, research);
-        if (screen.shownTotal() <= weeksTarget) break;
+    // The estimate's "man-weeks" are about the weeks a team of three and the
+    // freelancers need; a bigger team affords more research in the same time.
+    const int members = std::min<int>(static_cast<int>(idle.size()), 1 + leaderCapacity());
+    const int fl = screen.freelancers();
+    i32 weeksTarget = 35;
+    if (on(HabitResearch)) weeksTarget = std::clamp<i32>(35 * (members + fl) / (3 + fl), 35, 70);
+    const auto fitResearch = [&] {
+        for (i32 research = 100; research > 25; research -= 15) {
+            if (!on(HabitResearch)) break;
+            for (int a = 0; a < 3; ++a) screen.moveResearch(a, research);
+            if (screen.shownTotal() <= weeksTarget) break;
+        }
+        if (screen.shownTotal() > weeksTarget)
+            for (int a = 0; a < 3; ++a) screen.moveResearch(a, 25);
+    };
+    // Research is worth more score for its work than the extras: they go
+    // first, and the sliders stay at 55 or more.
+    const auto fitForScore = [&] {
+        for (int a = 0; a < 3; ++a) screen.moveResearch(a, 100);
+        for (const Extra e : {Extra::Mmo, Extra::Network, Extra::Multiplayer, Extra::ModEditor, Extra::GameEditor})
+            if (screen.shownTotal() > weeksTarget) screen.setExtra(e, false);
+        for (i32 research = 85; research >= 55 && screen.shownTotal() > weeksTarget; research -= 15)
+            for (int a = 0; a < 3; ++a) screen.moveResearch(a, research);
+    };
+    if (on(HabitResearch)) fitForScore();
+    else fitResearch();
+    // Research makes the score; a second platform that costs it is left out.
+    if (on(HabitResearch) && screen.research()[0] < 70 && screen.checkedCount() > 1) {
+        for (int i = static_cast<int>(screen.platformLines().size()) - 1; i >= 0; --i)
+            if (screen.platformLines()[static_cast<std::size_t>(i)].checked &&
+                screen.platformLines()[static_cast<std::size_t>(i)].platform != bestPlatforms.front()) {
+                screen.checkPlatform(i, false);
+                break;
+            }
+        fitForScore();
     }
-    if (screen.shownTotal() > weeksTarget)
-        for (int a = 0; a < 3; ++a) screen.moveResearch(a, 25);
     // Still too big: the extras go, the biggest first.
     for (const Extra e : {Extra::Mmo, Extra::Network, Extra::Multiplayer, Extra::ModEditor, Extra::GameEditor})
         if (screen.shownTotal() > weeksTarget) screen.setExtra(e, false);
@@ -707,7 +1082,9 @@ void Autoplayer::startGame() {
         const Task& t = g_.tables().tasks[screen.createdTask()];
         say("starts " + screen.name() + ", genre " + std::to_string(screen.genre()) + ", platforms " +
             t.platformList.str() + ", freelancers " + std::to_string(screen.freelancers()) + ", research " +
-            std::to_string(screen.research()[0]) + ", work " + std::to_string(screen.shownTotal()));
+            std::to_string(screen.research()[0]) + ", work " + std::to_string(screen.shownTotal()) +
+            (screen.sequelChosen() ? ", a sequel" : ""));
+        if (screen.sequelChosen()) ++report_.sequels;
     }
 }
 
@@ -725,15 +1102,31 @@ void Autoplayer::fillTeams() {
     }
 }
 
+// A company that lost money over the last year and has less than two
+// years of its wages left lets the weakest employee go each month, down to
+// the first five.
+void Autoplayer::shrink() {
+    if (g_.currentWeek % 4 != 3 || employeeCount(g_) <= 5 || growing() || trend() == 0) return;
+    if (ownCash() > 2LL * 52 * payrollPerWeek()) return;
+    cutStaff();
+}
+
 void Autoplayer::turn() {
+    cashBook_[static_cast<std::size_t>(weekCount_++ % cashBook_.size())] = ownCash();
     releaseReadyGames();
     manageMoney();
+    shrink();
+    build();
     hireStaff();
+    buyTools();
+    designConsole();
     // An engine due takes its programmer before the next game takes the rest.
     startEngine();
     startGame();
     upgradeEngines();
+    licenceEngines();
     fillTeams();
+    study();
 }
 
 void Autoplayer::noteYear(i32 year) {
@@ -743,7 +1136,17 @@ void Autoplayer::noteYear(i32 year) {
     y.loan = g_.world().loan;
     y.employees = employeeCount(g_);
     y.gamesReleased = releasedThisYear_;
+    y.meanScore = releasedThisYear_ > 0 ? static_cast<i32>(scoreSumThisYear_ / releasedThisYear_) : 0;
+    for (const Platform& p : g_.tables().platforms)
+        if (!p.name.empty() && p.released && !p.discontinued) ++y.platformsOnMarket;
+    i64 units = 0;
+    for (const Platform& p : g_.tables().platforms)
+        if (!p.name.empty() && p.playerOwned) units += std::max(p.soldUnits, 0);
+    y.consoleUnits = static_cast<i32>(std::min<i64>(units - consoleUnitsBefore_, 2000000000));
+    if (decltype(World::yearlyIncome)::inRange(year)) y.income = g_.world().yearlyIncome[year];
+    consoleUnitsBefore_ = units;
     releasedThisYear_ = 0;
+    scoreSumThisYear_ = 0;
     report_.years.push_back(y);
 }
 
@@ -787,6 +1190,18 @@ AutoplayReport Autoplayer::run(Player& shown) {
 }
 
 }  // namespace
+
+unsigned habitBit(std::string_view name) {
+    for (unsigned i = 0; i < std::size(kHabitNames); ++i)
+        if (name == kHabitNames[i]) return 1u << i;
+    return 0;
+}
+
+const char* habitName(unsigned bit) {
+    for (unsigned i = 0; i < std::size(kHabitNames); ++i)
+        if (bit == 1u << i) return kHabitNames[i];
+    return "";
+}
 
 AutoplayReport autoplay(Game& g, Player& shown, const AutoplayOptions& options) {
     Autoplayer brain(g, shown, options);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "state/game.h"
@@ -19,11 +20,33 @@ namespace cw {
 //  2 also develops engines of its own for the pairs it plays, and pays for
 //    expert help with bugs;
 //  3 also makes games for up to two platforms and upgrades its engines.
+// The habits a game can be played without, one bit each, so that the balance
+// report can show what each is worth.
+enum AutoplayHabit : unsigned {
+    HabitBuildings = 1u << 0,  // offices when the team is full, test center, sound studio
+    HabitEngines = 1u << 1,    // engines of its own, developed and upgraded
+    HabitResearch = 1u << 2,   // research sliders, extras and music for score (off: 25, none)
+    HabitSequels = 1u << 3,    // sequels of its hits
+    HabitConsole = 1u << 4,    // a console of its own (waits for the console screens)
+    HabitStudy = 1u << 5,      // weak staff sent to study
+    HabitExpo = 1u << 6,       // a booth at the show while a game is in development
+    HabitTools = 1u << 7,      // development tools and copy protection for its platforms
+    HabitLicences = 1u << 8,   // its engines licensed to the developers who ask
+};
+inline constexpr unsigned kAllHabits = (1u << 9) - 1;
+// "buildings", "engines", ...; the bit for a name, 0 for an unknown one.
+unsigned habitBit(std::string_view name);
+const char* habitName(unsigned bit);
+
 struct AutoplayOptions {
     int untilYear = 0;  // stop once this year has ended; 0 plays to the end
     int level = 2;      // 1..3
+    unsigned habits = kAllHabits;
     // Every decision as one line ("1981 w12: hired #18 ..."), or nothing.
     std::ostream* log = nullptr;
+    // Every question the computer answers, with its answer, as the transcript
+    // prints a person's: "[dialog] Caption | text -> Yes".
+    std::function<void(std::string_view line)> answered;
     // Called at the end of every played year (before the next one starts);
     // the soak run saves and loads there.
     std::function<void(Game&)> yearEnd;
@@ -36,6 +59,10 @@ struct AutoplayYear {
     i32 loan = 0;
     int employees = 0;
     int gamesReleased = 0;  // in that year
+    i32 meanScore = 0;      // of the games released that year, 0 without any
+    int platformsOnMarket = 0;
+    i32 consoleUnits = 0;   // of its own consoles, sold that year
+    i32 income = 0;         // from sales that year
 };
 
 struct AutoplayReport {
@@ -47,6 +74,11 @@ struct AutoplayReport {
     int gamesReleased = 0;
     int enginesStarted = 0;
     int enginesBought = 0;
+    int buildings = 0;  // constructions started and facility levels set up
+    int sequels = 0;
+    int studies = 0;
+    int booths = 0;
+    int licences = 0;   // engine licence deals made
     int bestChartPos = 255;  // of the player's titles, 255 = never charted
     int borrowed = 0;        // number of loans taken
     int unknownDialogs = 0;  // dialogs the computer had no rule for (first button taken)

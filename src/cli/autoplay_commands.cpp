@@ -32,6 +32,21 @@ std::string cmdAutoplay(Session& s, const Command& cmd) {
         } else if (a.key == "level") {
             if (!parseInt(a.value, n) || n < 1 || n > 3) return "level must be 1..3";
             o.level = static_cast<int>(n);
+        } else if (a.key == "no") {
+            // "no=buildings|sequels" (or with commas): the habits left out.
+            std::string word;
+            for (std::size_t i = 0; i <= a.value.size(); ++i) {
+                if (i < a.value.size() && a.value[i] != '|' && a.value[i] != ',') {
+                    word += a.value[i];
+                    continue;
+                }
+                const unsigned bit = habitBit(word);
+                if (bit == 0)
+                    return "no takes habits buildings|engines|research|sequels|console|study|expo|tools|licences, not \"" +
+                           word + "\"";
+                o.habits &= ~bit;
+                word.clear();
+            }
         } else if (a.key == "log" || a.key == "transcript") {
             if (a.value != "yes" && a.value != "no") return a.key + " takes yes or no";
             (a.key == "log" ? log : transcript) = a.value == "yes";
@@ -40,20 +55,25 @@ std::string cmdAutoplay(Session& s, const Command& cmd) {
         }
     }
     if (log) o.log = &s.out;
+    if (transcript) o.answered = [&s](std::string_view line) { s.out << line << '\n'; };
     EndScreenOnly quiet(s.player);
     Player& shown = transcript ? static_cast<Player&>(s.player) : quiet;
     const AutoplayReport r = autoplay(*s.game, shown, o);
     for (const AutoplayYear& y : r.years)
         s.out << "  " << y.year << ": cash " << y.cash << ", loan " << y.loan << ", staff " << y.employees
-              << ", games released " << y.gamesReleased << '\n';
+              << ", games released " << y.gamesReleased << ", mean score " << y.meanScore << ", platforms "
+              << y.platformsOnMarket << ", console units " << y.consoleUnits << ", income " << y.income << '\n';
     s.out << autoplaySummary(r) << '\n';
+    s.out << "autoplay habits: " << r.buildings << " buildings, " << r.studies << " studies, " << r.sequels
+          << " sequels, " << r.booths << " booths, " << r.licences << " engine licences\n";
     return {};
 }
 
 }  // namespace
 
 void registerAutoplayCommands(CommandTable& t) {
-    t.add({"autoplay", "autoplay [until=YEAR] [level=1..3] [log=yes|no] [transcript=yes|no]",
+    t.add({"autoplay",
+           "autoplay [until=YEAR] [level=1..3] [no=HABIT|HABIT...] [log=yes|no] [transcript=yes|no]",
            "a computer player plays the game week by week until the end of YEAR or the end of the game", cmdAutoplay,
            kNeedsGame});
 }
