@@ -126,7 +126,12 @@ TForm_factory_assembly::TForm_factory_assembly(Game& g, Player& p, QWidget* pare
     }
     grid->setColumnStretch(1, 1);
     linesBody->addLayout(grid);
-    outer->addWidget(linesCard, 1);
+    // Spare height goes below the lines, not between the title and them.
+    linesBody->addStretch(1);
+    auto* linesRow = new QHBoxLayout;
+    linesRow->setContentsMargins(16, 0, 16, 0);
+    linesRow->addWidget(linesCard);
+    outer->addLayout(linesRow, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(16, 0, 16, 0);
@@ -290,6 +295,7 @@ TForm_newtask_dialog::TForm_newtask_dialog(NewTaskDialog& model, Player& p, QWid
     grid->addWidget(amount_, 1, 1);
     grid->setColumnStretch(1, 1);
     outer->addLayout(grid);
+    outer->addStretch(1);
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(16, 0, 16, 0);
     buttons->addStretch(1);
