@@ -4,6 +4,7 @@
 
 #include "cli/driver.h"
 #include "cli/script.h"
+#include "hardware/manufacturing.h"
 #include "market/reviews.h"
 #include "people/staff_screen.h"
 
@@ -156,6 +157,41 @@ void CliPlayer::showReview(const Review& review) {
     out_ << "[screen] TForm_preview: Review\n";
     for (const std::string& line : reviewLines(review)) out_ << "  " << line << '\n';
     out_ << "[screen] TForm_preview -> closed\n";
+}
+
+void CliPlayer::newTaskDialog(NewTaskDialog& dialog) {
+    out_ << "[screen] TForm_newtask_dialog | " << oneLine(dialog.header()) << " | " << oneLine(dialog.measure())
+         << '\n';
+    std::optional<std::pair<int, int>> fill = std::exchange(newTaskFill_, std::nullopt);
+    if (!fill && !answers_.empty()) {
+        const Answer a = answers_.front();
+        answers_.pop_front();
+        if (a.kind == Answer::Text) {
+            const std::size_t colon = a.text.find(':');
+            long long person = 0;
+            long long amount = NewTaskDialog::kLowest;
+            if (parseInt(a.text.substr(0, colon), person) &&
+                (colon == std::string::npos || parseInt(a.text.substr(colon + 1), amount)))
+                fill = std::pair{static_cast<int>(person), static_cast<int>(amount)};
+            else
+                error_ = "the new project dialog takes PERSON or PERSON:AMOUNT, not \"" + a.text + "\"";
+        }
+    }
+    if (fill) {
+        out_ << "[click] Find\n";
+        answers_.push_front(Answer{Answer::Text, std::to_string(fill->first)});
+        dialog.find(*this);
+        dialog.setAmount(fill->second);
+    }
+    out_ << "[dialog] New project | leader " << oneLine(dialog.leaderText()) << ", " << dialog.amount() << ' '
+         << oneLine(dialog.measure()) << " -> ";
+    if (fill && dialog.okEnabled()) {
+        dialog.pressOk();
+        out_ << "OK\n";
+    } else {
+        dialog.pressCancel();
+        out_ << "Cancel\n";
+    }
 }
 
 }  // namespace cw::cli

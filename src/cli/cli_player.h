@@ -66,6 +66,13 @@ public:
     // The review screen prints its header, text, bars and byline; it has
     // only "Close", so it takes no answer.
     void showReview(const Review& review) override;
+    // "New project": a queued text "PERSON" or "PERSON:AMOUNT" presses
+    // "Find", clicks the person on the staff screen (its question takes the
+    // next answer), sets the number and presses "OK"; "cancel"/"no", or
+    // nothing queued, presses "Cancel". A fill set by a command goes first.
+    void newTaskDialog(NewTaskDialog& dialog) override;
+    void setNewTaskFill(int person, int amount) { newTaskFill_ = std::pair{person, amount}; }
+    void clearNewTaskFill() { newTaskFill_.reset(); }
 
 private:
     bool nextButton(bool twoButtons, const char* first, const char* second, std::string& label);
@@ -74,6 +81,7 @@ private:
     std::deque<Answer> answers_;
     std::string error_;
     ScreenText screenText_;
+    std::optional<std::pair<int, int>> newTaskFill_;
 };
 
 }  // namespace cw::cli

@@ -3,6 +3,8 @@
 #include "cli/commands.h"
 #include "cli/driver.h"
 #include "engines/product_status.h"
+#include "hardware/warehouse.h"
+#include "state/shared_ops.h"
 
 namespace cw::cli {
 namespace {
@@ -35,6 +37,13 @@ std::string cmdProduct(Session& s, const Command& cmd) {
     printLines(s.out, panel.info, "  ");
     printLines(s.out, panel.figures, "  ");
     if (panel.gauge >= 0) s.out << "  gauge: " << panel.gauge << "/100\n";
+    if (screen.isConsole()) {
+        const i32 pf = s.game->world().products[static_cast<int>(k)].refA;
+        const Platform& c = s.game->tables().platforms[pf];
+        s.out << "  units in stock: " << stockOf(*s.game, pf, 0, ProductPlatform) << "\n  units sold: US "
+              << c.soldByRegion[1] << ", Europe " << c.soldByRegion[2] << ", Asia " << c.soldByRegion[3]
+              << "\n  unit cost: " << c.productionCost << '\n';
+    }
     if (screen.isEngine()) {
         s.out << "TForm_product_status: engine\n";
         for (const std::string& line : screen.engineLines()) s.out << "  " << line << '\n';

@@ -6,6 +6,7 @@
 
 #include "dev/release.h"
 #include "hardware/platform_design.h"
+#include "hardware/warehouse.h"
 #include "state/shared_ops.h"
 
 namespace cw {
@@ -101,7 +102,7 @@ void consolePanel(const Game& g, const ProductEntry& e, ProductPanel& out) {
              static_cast<long long>(p.weekSalesByRegion[1]) + p.weekSalesByRegion[2] + p.weekSalesByRegion[3]) +
         line("Total number of units sold : ", p.soldUnits) + line("In US                      : ", p.soldByRegion[1]) +
         line("In Europe                  : ", p.soldByRegion[2]) +
-        line("In Asia                    : ", p.soldByRegion[3]) + line("Units in storage           : ", p.unitStock);
+        line("In Asia                    : ", p.soldByRegion[3]) + line("Units in storage           : ", stockOf(g, e.refA, 0, ProductPlatform));
     out.gauge = consoleGauge(p);
 }
 

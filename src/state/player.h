@@ -27,6 +27,7 @@ const char* screenName(ScreenId id);
 
 class StaffScreen;  // people/staff_screen.h: the "Manage Employees" screen's model
 struct Review;      // market/reviews.h: a magazine review of one of the player's games
+class NewTaskDialog;  // hardware/manufacturing.h: the "New project" dialog's model
 
 // The dialog in which a new team manager may pick his own team of idle
 // employees.
@@ -95,6 +96,9 @@ public:
     virtual int chooseAutoTeam(const AutoTeamOffer& offer) = 0;
     // The review screen ("Review"); returns when the player closed it.
     virtual void showReview(const Review& review) = 0;
+    // The "New project" dialog (TForm_newtask_dialog), modal; the choice
+    // stays in the model. A player that cannot show it leaves it cancelled.
+    virtual void newTaskDialog(NewTaskDialog&) {}
 };
 
 // A player that sees nothing and always takes the first button; useful for

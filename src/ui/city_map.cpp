@@ -12,11 +12,13 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "hardware/manufacturing.h"
 #include "people/labour_market.h"
 #include "state/game.h"
 #include "state/player.h"
 #include "ui/app_style.h"
 #include "ui/buildings_screen.h"
+#include "ui/factory_assembly_screen.h"
 #include "ui/finance_look.h"
 #include "ui/shared_widgets.h"
 
@@ -141,9 +143,19 @@ void CityMap::openBuildingInfo(Building b) {
         info->close();
         openBuildingsPanel();
     });
-    connect(info, &BuildingInfoPanel::assemblyLinesRequested, this, [this, info] {
+    connect(info, &BuildingInfoPanel::assemblyScreenRequested, this, [this, info] {
         info->close();
         player_.showModal(ScreenId::FactoryAssembly);
+        emit changed();
+    });
+    connect(info, &BuildingInfoPanel::assemblyLinesRequested, this, [this, info] {
+        info->close();
+        upgradeAssemblyLines(game_, player_);
+        emit changed();
+    });
+    connect(info, &BuildingInfoPanel::storageRequested, this, [this, info] {
+        info->close();
+        showStorage(game_, window());
     });
     info->show();
 }
@@ -202,8 +214,17 @@ BuildingInfoPanel::BuildingInfoPanel(const Game& g, Building b, QWidget* parent)
     upgrade->setObjectName(QStringLiteral("upgradeAction"));
     connect(upgrade, &QAction::triggered, this, &BuildingInfoPanel::upgradeRequested);
     if (b == Building::Factory) {
+        QAction* screen = menu->addAction(QStringLiteral("Assembly lines"));
+        screen->setObjectName(QStringLiteral("assemblyAction"));
+        connect(screen, &QAction::triggered, this, &BuildingInfoPanel::assemblyScreenRequested);
         QAction* lines = menu->addAction(QStringLiteral("Upgrade Assembly Lines"));
+        lines->setObjectName(QStringLiteral("upgradeLinesAction"));
         connect(lines, &QAction::triggered, this, &BuildingInfoPanel::assemblyLinesRequested);
+    }
+    if (b == Building::Factory || b == Building::Warehouse) {
+        QAction* storage = menu->addAction(QStringLiteral("View storage"));
+        storage->setObjectName(QStringLiteral("viewStorageAction"));
+        connect(storage, &QAction::triggered, this, &BuildingInfoPanel::storageRequested);
     }
     menuButton->setMenu(menu);
     auto* upgradeButton = new QPushButton(QStringLiteral("Upgrade"), this);

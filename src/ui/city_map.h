@@ -81,7 +81,9 @@ public:
 
 signals:
     void upgradeRequested();
-    void assemblyLinesRequested();
+    void assemblyLinesRequested();   // "Upgrade Assembly Lines"
+    void assemblyScreenRequested();  // "Assembly lines": the factory assembly screen
+    void storageRequested();         // "View storage"
 
 private:
     QString pictureName_;

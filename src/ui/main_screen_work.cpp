@@ -27,6 +27,7 @@
 #include "state/game.h"
 #include "state/shared_ops.h"
 #include "finance/buildings.h"
+#include "hardware/manufacturing.h"
 #include "ui/city_map.h"
 #include "ui/main_screen.h"
 #include "ui/main_screen_parts.h"
@@ -282,7 +283,13 @@ QWidget* TForm_main::buildWorkPanel() {
             QAction* whyScore = game ? menu.addAction(QStringLiteral("Why this score")) : nullptr;
             QAction* whySold = game ? menu.addAction(QStringLiteral("Why it sold")) : nullptr;
             QAction* review = game ? menu.addAction(QStringLiteral("Review")) : nullptr;
+            QAction* cheaper =
+                panel.kind == ProductPlatform ? menu.addAction(QStringLiteral("Lower production cost")) : nullptr;
             QAction* chosen = menu.exec(list->viewport()->mapToGlobal(at));
+            if (chosen && chosen == cheaper) {
+                startCostReduction(game_, player_, slot);
+                refresh();
+            }
             if (chosen && chosen == whyScore) openWhyScoreOfProduct(this, game_, slot);
             if (chosen && chosen == whySold) openWhySales(this, game_, slot);
             if (chosen && chosen == review) showProductReview(slot);

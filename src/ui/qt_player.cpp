@@ -20,6 +20,7 @@
 #include "ui/board_meeting_screen.h"
 #include "ui/end_screen.h"
 #include "ui/expo_screen.h"
+#include "ui/factory_assembly_screen.h"
 #include "ui/main_screen.h"
 #include "ui/message_dialogs.h"
 #include "ui/notification_window.h"
@@ -123,7 +124,18 @@ void QtPlayer::showModal(ScreenId screen) {
         refreshMainScreen();
         return;
     }
+    if (game_ && screen == ScreenId::FactoryAssembly) {
+        TForm_factory_assembly assembly(*game_, *this, dialogParent());
+        assembly.exec();
+        refreshMainScreen();
+        return;
+    }
     runScreenPlaceholder(dialogParent(), QString::fromLatin1(screenName(screen)));
+}
+
+void QtPlayer::newTaskDialog(NewTaskDialog& dialog) {
+    TForm_newtask_dialog window(dialog, *this, dialogParent());
+    window.exec();
 }
 
 void QtPlayer::letterPosted(std::string_view, std::string_view) {

@@ -46,6 +46,7 @@ public:
     void chooseStaff(StaffScreen& screen) override;
     int chooseAutoTeam(const AutoTeamOffer& offer) override;
     void showReview(const Review& review) override;
+    void newTaskDialog(NewTaskDialog& dialog) override;
 
     // The answer a dialog closed without a button repeats.
     bool lastDialogAnswer() const { return lastDialogAnswer_; }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "hardware/manufacturing.h"
 #include "market/reviews.h"
 #include "people/staff_screen.h"
 #include "state/player.h"
@@ -33,6 +34,10 @@ public:
     int refreshes = 0;
     // Every review shown, in order (each also recorded as a "review" call).
     std::vector<Review> reviews;
+    // Each "New project" dialog presses "Find" (the staff screen takes
+    // staffPicks), sets this number and presses "OK"; a negative number
+    // presses "Cancel" at once. Empty: "Find", 4, "OK".
+    std::deque<int> newTaskAmounts;
 
     void notify(std::string_view title, std::string_view text, int ms) override {
         calls.push_back({"notify", std::string(title), std::string(text), ms});
@@ -84,6 +89,21 @@ public:
     void showReview(const Review& review) override {
         calls.push_back({"review", review.title, review.introduction});
         reviews.push_back(review);
+    }
+    void newTaskDialog(NewTaskDialog& dialog) override {
+        calls.push_back({"newTask", dialog.header(), dialog.measure()});
+        int amount = NewTaskDialog::kLowest;
+        if (!newTaskAmounts.empty()) {
+            amount = newTaskAmounts.front();
+            newTaskAmounts.pop_front();
+        }
+        if (amount < 0) {
+            dialog.pressCancel();
+            return;
+        }
+        dialog.find(*this);
+        dialog.setAmount(amount);
+        dialog.pressOk();
     }
 
     // The calls of one kind, in order.
