@@ -18,6 +18,7 @@
 #include "ui/app_style.h"
 #include "ui/buildings_screen.h"
 #include "ui/finance_look.h"
+#include "ui/new_platform_screen.h"
 #include "ui/shared_widgets.h"
 
 namespace cw::ui {
@@ -145,6 +146,12 @@ void CityMap::openBuildingInfo(Building b) {
         info->close();
         player_.showModal(ScreenId::FactoryAssembly);
     });
+    connect(info, &BuildingInfoPanel::newPlatformRequested, this, [this, info] {
+        info->close();
+        TForm_newplatform design(game_, player_, window());
+        design.exec();
+        emit changed();
+    });
     info->show();
 }
 
@@ -204,6 +211,9 @@ BuildingInfoPanel::BuildingInfoPanel(const Game& g, Building b, QWidget* parent)
     if (b == Building::Factory) {
         QAction* lines = menu->addAction(QStringLiteral("Upgrade Assembly Lines"));
         connect(lines, &QAction::triggered, this, &BuildingInfoPanel::assemblyLinesRequested);
+        QAction* design = menu->addAction(QStringLiteral("Create new platform"));
+        design->setObjectName(QStringLiteral("newPlatformAction"));
+        connect(design, &QAction::triggered, this, &BuildingInfoPanel::newPlatformRequested);
     }
     menuButton->setMenu(menu);
     auto* upgradeButton = new QPushButton(QStringLiteral("Upgrade"), this);
@@ -211,6 +221,12 @@ BuildingInfoPanel::BuildingInfoPanel(const Game& g, Building b, QWidget* parent)
     setButtonRole(upgradeButton, "action");
     connect(upgradeButton, &QPushButton::clicked, this, &BuildingInfoPanel::upgradeRequested);
     buttons->addWidget(menuButton);
+    if (b == Building::Factory) {
+        auto* design = new QPushButton(QStringLiteral("Create new platform"), this);
+        design->setObjectName(QStringLiteral("newPlatformButton"));
+        connect(design, &QPushButton::clicked, this, &BuildingInfoPanel::newPlatformRequested);
+        buttons->addWidget(design);
+    }
     buttons->addStretch(1);
     buttons->addWidget(upgradeButton);
     buttons->addWidget(closeButton(this));

@@ -82,6 +82,7 @@ public:
 signals:
     void upgradeRequested();
     void assemblyLinesRequested();
+    void newPlatformRequested();
 
 private:
     QString pictureName_;
