@@ -28,6 +28,7 @@ void registerCommands(CommandTable& table) {
     registerToolsCommands(table);
     registerBooksCommands(table);
     registerFactoryCommands(table);
+    registerConsoleDesignCommands(table);
 }
 
 }  // namespace cw::cli

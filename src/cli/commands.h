@@ -42,6 +42,7 @@ void registerWorldCommands(CommandTable& table);    // platform, market, economy
 void registerToolsCommands(CommandTable& table);    // tools, buy-tool, protection, buy-protection
 void registerBooksCommands(CommandTable& table);    // overview, graph, annual-report, milestones
 void registerFactoryCommands(CommandTable& table);  // assembly, upgrade-lines, storage, cost-reduction
+void registerConsoleDesignCommands(CommandTable& table);  // new-platform
 
 // What a modal screen the game opens shows, as transcript lines.
 void printModalScreen(Session& s, ScreenId screen, std::ostream& out);

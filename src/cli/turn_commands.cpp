@@ -55,6 +55,12 @@ std::string cmdNewGame(Session& s, const Command& cmd) {
             if (auto err = parseSwitch(a.key, a.value, o.tutor); !err.empty()) return err;
         } else if (a.key == "music") {
             if (auto err = parseSwitch(a.key, a.value, o.music); !err.empty()) return err;
+        } else if (a.key == "factory") {
+            if (auto err = parseSwitch(a.key, a.value, o.startWithFactory); !err.empty()) return err;
+        } else if (a.key == "warehouse") {
+            if (auto err = parseSwitch(a.key, a.value, o.startWithWarehouse); !err.empty()) return err;
+        } else if (a.key == "publisher") {
+            if (auto err = parseSwitch(a.key, a.value, o.startWithPublisher); !err.empty()) return err;
         } else {
             return "unknown option " + a.key;
         }
@@ -209,7 +215,7 @@ std::string cmdInboxOptions(Session& s, const Command& cmd) {
 void registerTurnCommands(CommandTable& t) {
     t.add({"new-game",
            "new-game [company=\"..\"] [player=\"..\"] [value=2..6] [level=1..3] [board=yes|no] [tutor=yes|no] "
-           "[music=yes|no] [age=16..40] [specialty=Leadership|Programming|Designing|Graphics|Hardware]",
+           "[music=yes|no] [factory=yes|no] [warehouse=yes|no] [publisher=yes|no] [age=16..40] [specialty=Leadership|Programming|Designing|Graphics|Hardware]",
            "\"Start new game\": the player setup, the reference import and the world set-up; prints what was built",
            cmdNewGame});
     t.add({"next-week", "next-week [N]", "end the turn N times (default 1); stops when the game ends", cmdNextWeek, kNeedsGame});

@@ -5,6 +5,7 @@
 #include "hardware/hardware_texts.h"
 #include "hardware/platform_publishers.h"
 #include "hardware/warehouse.h"
+#include "state/catalogue_slots.h"
 #include "state/shared_ops.h"
 #include "state/money.h"
 #include "state/tasks.h"
@@ -123,16 +124,19 @@ std::string releaseProduct(Game& g, Player& p, int k) {
     int w = 0;
     nextWeekDate(g, y, w);
     auto& image = g.tables();
-    // A full year has no index left for the copy; releasing would overwrite
-    // somebody else's title.
-    if (!image.gameTitles.inRange(y) || image.titlesPerYear[y] >= image.gameTitles[y].last)
-        return "There is no room for more releases in " + std::to_string(y);
+    // The copy goes to the first really free entry after the year's count:
+    // the entry the count names may hold a port or another release, and a
+    // full year has no index left, so releasing would overwrite somebody
+    // else's title.
+    const int index = image.gameTitles.inRange(y)
+                          ? freeCatalogueSlot(image, y, std::max(image.titlesPerYear[y], 0) + 1)
+                          : 0;
+    if (index == 0) return "There is no room for more releases in " + std::to_string(y);
     e.released = true;
     p.notify("Game Released", "You have released the game " + held->title.str(), 2000);
     held->released = true;
     held->isPlayers = true;
-    image.titlesPerYear[y] = std::max(image.titlesPerYear[y], 0) + 1;
-    const int index = image.titlesPerYear[y];
+    image.titlesPerYear[y] = index;
     GameTitle& copy = image.gameTitles[y][index];
     copy = *held;
     e.refA = y;

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "market/company_list.h"
+#include "state/catalogue_slots.h"
 #include "state/shared_ops.h"
 #include "state/tasks.h"
 
@@ -204,8 +205,9 @@ void SpawnPorts(Game& g, int year, int index) {
         // A title names its platform in one byte, and a full or missing
         // catalogue year has no slot: such a port is not made.
         if (q > 255 || !Years::inRange(portYear)) continue;
-        const i32 slot = t.titlesPerYear[portYear];
-        if (slot < 1 || slot > 3500) continue;
+        // The count may name an entry a release has just taken.
+        const int slot = freeCatalogueSlot(t, portYear, t.titlesPerYear[portYear]);
+        if (slot == 0) continue;
         const GameTitle& source = t.gameTitles[year][index];
         GameTitle port{};
         port.title = source.title.view();
@@ -218,8 +220,8 @@ void SpawnPorts(Game& g, int year, int index) {
         port.reviewScore = static_cast<u8>(std::max(source.reviewScore - reviewDrop, 0));
         port.salesScore = port.reviewScore;
         port.bestChartPos = port.chartPos = 255;
-        // The free slot is filled and the count moved on, as the catalogue
-        // itself was placed: titlesPerYear always names the next free slot.
+        // The free slot is filled and the count moved past it, as the
+        // catalogue itself was placed.
         t.gameTitles[portYear][slot] = port;
         t.titlesPerYear[portYear] = slot + 1;
     }

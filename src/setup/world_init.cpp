@@ -594,6 +594,7 @@ void initWorld(Game& g, Player& p, const ReferenceTables& ref, const WorldScreen
     if (hooks.startPlayTimer) hooks.startPlayTimer();
     fillGenreProfiles(g.session);
     loadCompanyList(g, ref);
+    g.session.referenceGameRows = ref.List_games.rowCount();
     // A load computes this again once its saved world has arrived.
     deriveFromGameLevel(g);
 

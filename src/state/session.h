@@ -104,6 +104,9 @@ struct Session {
     std::string modGenreLine;
     // The reference company list, read once per world set-up or load (index = row).
     std::vector<CompanyListRow> companyList;
+    // Rows of the reference game list the world was made from: a big
+    // catalogue makes the player's own console start weaker.
+    std::int32_t referenceGameRows = 0;
 
     // The player setup screen's choices, read when the player's own person is made.
     std::int32_t chosenPlayerAge = 30;       // 16..40

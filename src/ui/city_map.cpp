@@ -20,6 +20,7 @@
 #include "ui/buildings_screen.h"
 #include "ui/factory_assembly_screen.h"
 #include "ui/finance_look.h"
+#include "ui/new_platform_screen.h"
 #include "ui/shared_widgets.h"
 
 namespace cw::ui {
@@ -157,6 +158,12 @@ void CityMap::openBuildingInfo(Building b) {
         info->close();
         showStorage(game_, window());
     });
+    connect(info, &BuildingInfoPanel::newPlatformRequested, this, [this, info] {
+        info->close();
+        TForm_newplatform design(game_, player_, window());
+        design.exec();
+        emit changed();
+    });
     info->show();
 }
 
@@ -220,6 +227,9 @@ BuildingInfoPanel::BuildingInfoPanel(const Game& g, Building b, QWidget* parent)
         QAction* lines = menu->addAction(QStringLiteral("Upgrade Assembly Lines"));
         lines->setObjectName(QStringLiteral("upgradeLinesAction"));
         connect(lines, &QAction::triggered, this, &BuildingInfoPanel::assemblyLinesRequested);
+        QAction* design = menu->addAction(QStringLiteral("Create new platform"));
+        design->setObjectName(QStringLiteral("newPlatformAction"));
+        connect(design, &QAction::triggered, this, &BuildingInfoPanel::newPlatformRequested);
     }
     if (b == Building::Factory || b == Building::Warehouse) {
         QAction* storage = menu->addAction(QStringLiteral("View storage"));
@@ -232,6 +242,12 @@ BuildingInfoPanel::BuildingInfoPanel(const Game& g, Building b, QWidget* parent)
     setButtonRole(upgradeButton, "action");
     connect(upgradeButton, &QPushButton::clicked, this, &BuildingInfoPanel::upgradeRequested);
     buttons->addWidget(menuButton);
+    if (b == Building::Factory) {
+        auto* design = new QPushButton(QStringLiteral("Create new platform"), this);
+        design->setObjectName(QStringLiteral("newPlatformButton"));
+        connect(design, &QPushButton::clicked, this, &BuildingInfoPanel::newPlatformRequested);
+        buttons->addWidget(design);
+    }
     buttons->addStretch(1);
     buttons->addWidget(upgradeButton);
     buttons->addWidget(closeButton(this));

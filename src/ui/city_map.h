@@ -84,6 +84,7 @@ signals:
     void assemblyLinesRequested();   // "Upgrade Assembly Lines"
     void assemblyScreenRequested();  // "Assembly lines": the factory assembly screen
     void storageRequested();         // "View storage"
+    void newPlatformRequested();     // "Create new platform"
 
 private:
     QString pictureName_;
