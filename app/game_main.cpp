@@ -22,6 +22,7 @@
 #include "ui/engine_deal_window.h"
 #include "ui/inbox_screen.h"
 #include "ui/load_screen.h"
+#include "ui/mod_screen.h"
 #include "ui/main_screen.h"
 #include "ui/main_screen_parts.h"
 #include "ui/placeholder_screens.h"
@@ -285,6 +286,8 @@ int programStart(QApplication& app, int argc, char** argv) {
             screen = overview;
         } else if (name == QLatin1String("TPasswordDlg")) {
             screen = new TPasswordDlg(mainScreen.get());
+        } else if (name == QLatin1String("TForm_mod_load")) {
+            screen = new TForm_mod_load(game, player, mainScreen.get());
         } else {
             screen = createPlaceholderScreen(name, mainScreen.get());
         }
@@ -300,6 +303,13 @@ int programStart(QApplication& app, int argc, char** argv) {
     if (auto* starter = screens.get<TForm_CW2Starter>(QStringLiteral("TForm_CW2Starter"))) {
         starter->setPlayerSetupScreen(screens.get<Tform_player_bonus>(QStringLiteral("Tform_player_bonus")));
         starter->setPasswordDialog(screens.get<TPasswordDlg>(QStringLiteral("TPasswordDlg")));
+        starter->setModChooser(screens.get<TForm_mod_load>(QStringLiteral("TForm_mod_load")));
+        QObject::connect(starter, &TForm_CW2Starter::modBuilderRequested, starter, [&screens, &mainScreen] {
+            if (auto* db = screens.get<TDBForm>(QStringLiteral("TDBForm"))) {
+                db->showModBuilder();
+                mainScreen->presentWindow(db);
+            }
+        });
         // "Load game": the load screen, then the start in its loading form
         // around the saved tables, the inbox file and one week.
         QObject::connect(starter, &TForm_CW2Starter::loadRequested, starter, [&screens, &game, &player, starter] {

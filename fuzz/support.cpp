@@ -82,4 +82,15 @@ const std::vector<unsigned char>& baseSave() {
     return image;
 }
 
+const std::string& base1990sFolder() {
+    static const std::string folder = [] {
+        const char* given = std::getenv("CW_FUZZ_BASE_90S_DIR");
+        const std::string path = given && *given ? given : CW_FUZZ_BASE_90S_DIR;
+        if (!fs::exists(fs::path(path) / "savegame" / "base90s.sav") || !fs::exists(fs::path(path) / "data.zip"))
+            fail("no nineties base game in " + path + " (build the target cw_fuzz_base)");
+        return path;
+    }();
+    return folder;
+}
+
 }  // namespace cw::fuzz

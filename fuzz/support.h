@@ -29,6 +29,9 @@ inline void check(bool holds, const std::string& what) {
 // The bytes of a real saved game: the one the build played from data.zip,
 // or the file $CW_FUZZ_BASE_SAVE names.
 const std::vector<unsigned char>& baseSave();
+// The folder of the nineties game the week target plays on: its data.zip
+// and savegame/base90s.sav ($CW_FUZZ_BASE_90S_DIR names another).
+const std::string& base1990sFolder();
 
 // Reads the input from the front: the fuzzer's bytes as a stream of small
 // values, zero once they are used up.

@@ -29,6 +29,7 @@ void registerCommands(CommandTable& table) {
     registerBooksCommands(table);
     registerFactoryCommands(table);
     registerConsoleDesignCommands(table);
+    registerModCommands(table);
 }
 
 }  // namespace cw::cli

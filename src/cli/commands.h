@@ -43,6 +43,7 @@ void registerToolsCommands(CommandTable& table);    // tools, buy-tool, protecti
 void registerBooksCommands(CommandTable& table);    // overview, graph, annual-report, milestones
 void registerFactoryCommands(CommandTable& table);  // assembly, upgrade-lines, storage, cost-reduction
 void registerConsoleDesignCommands(CommandTable& table);  // new-platform
+void registerModCommands(CommandTable& table);      // mods, choose-mod, new-mod, mod-save, mod-load
 
 // What a modal screen the game opens shows, as transcript lines.
 void printModalScreen(Session& s, ScreenId screen, std::ostream& out);

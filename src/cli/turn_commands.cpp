@@ -2,6 +2,7 @@
 // the news and histories, ending a game and the main screen's options.
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "cli/commands.h"
 #include "cli/driver.h"
@@ -36,6 +37,7 @@ std::string cmdNewGame(Session& s, const Command& cmd) {
     // The names of the last game, and the tutor for a newcomer, as the screen shows them.
     NewGameOptions o = loadStarterDefaults(s.game->programFolder).options;
     PlayerBonus bonus;
+    std::optional<std::string> mod;
     for (const Arg& a : cmd.args) {
         long long n = 0;
         if (a.key == "company") {
@@ -61,6 +63,8 @@ std::string cmdNewGame(Session& s, const Command& cmd) {
             if (auto err = parseSwitch(a.key, a.value, o.startWithWarehouse); !err.empty()) return err;
         } else if (a.key == "publisher") {
             if (auto err = parseSwitch(a.key, a.value, o.startWithPublisher); !err.empty()) return err;
+        } else if (a.key == "mod") {
+            mod = a.value;
         } else {
             return "unknown option " + a.key;
         }
@@ -76,6 +80,11 @@ std::string cmdNewGame(Session& s, const Command& cmd) {
     s.out << "player setup: age " << bonus.age << ", " << specialtyNames()[static_cast<std::size_t>(bonus.specialty)]
           << '\n';
     Game& g = *s.game;
+    // "Choose MOD" before the start; a MOD that cannot be used has said why.
+    if (std::string label; mod && !chooseMod(g, s.player, *mod, label).empty()) {
+        s.out << "new-game: refused\n";
+        return {};
+    }
     g.session.loadingSavedGame = false;
     // A refused start has shown its message and left the running game alone.
     if (!startNewGame(g, s.player, s.ref, o, bonus).empty()) {
@@ -215,7 +224,7 @@ std::string cmdInboxOptions(Session& s, const Command& cmd) {
 void registerTurnCommands(CommandTable& t) {
     t.add({"new-game",
            "new-game [company=\"..\"] [player=\"..\"] [value=2..6] [level=1..3] [board=yes|no] [tutor=yes|no] "
-           "[music=yes|no] [factory=yes|no] [warehouse=yes|no] [publisher=yes|no] [age=16..40] [specialty=Leadership|Programming|Designing|Graphics|Hardware]",
+           "[music=yes|no] [factory=yes|no] [warehouse=yes|no] [publisher=yes|no] [age=16..40] [specialty=Leadership|Programming|Designing|Graphics|Hardware] [mod=NAME]",
            "\"Start new game\": the player setup, the reference import and the world set-up; prints what was built",
            cmdNewGame});
     t.add({"next-week", "next-week [N]", "end the turn N times (default 1); stops when the game ends", cmdNextWeek, kNeedsGame});

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <random>
 
+#include "refdata/mods.h"
 #include "refdata/zip_extract.h"
 #include "state/files.h"
 #include "state/log.h"
@@ -240,7 +241,7 @@ std::string importReferenceData(Game& g, Player& p, ReferenceTables& t, ImportAc
     }
     t.importProblem = problem;
     if (!problem.empty()) writeLog("ERROR: reference data: " + problem);
-    // Filling the mod lists after "New MOD" arrives with the mods.
+    if (action == ImportAction::NewMod) fillModLists(t);
     return problem;
 }
 

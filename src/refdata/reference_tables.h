@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "refdata/mod_lists.h"
 #include "state/table_file.h"
 #include "state/types.h"
 
@@ -36,6 +37,8 @@ struct ReferenceTables {
     // What kept the last import from filling every table a world needs
     // ("cw2_cpus.csv is missing from data.zip"); empty when it did.
     std::string importProblem;
+    // The mod builder's lists, filled by a "New MOD" import.
+    ModLists modLists;
 
     // The tables by their names, for the database screen and the CLI.
     StringTable* byName(const std::string& name);

@@ -174,6 +174,14 @@ std::string beginNewGame(Game& g, Player& p, ReferenceTables& ref, const NewGame
         p.messageBox(kReferenceDataCaption, refusal, false);
         return refusal;
     }
+    // A mod that would leave nothing to play is refused before anything changes.
+    if (!loading) {
+        if (std::string why = modWorldRefusal(imported, g.session.modPlatformLine, g.session.modGenreLine);
+            !why.empty()) {
+            p.messageBox(kModCaption, why, false);
+            return why;
+        }
+    }
     ref = std::move(imported);
 
     if (!loading) {

@@ -8,6 +8,7 @@
 
 #include "finance/high_score.h"
 #include "finance/player_bonus.h"
+#include "refdata/mods.h"
 #include "refdata/reference_tables.h"
 #include "setup/world_init.h"
 #include "state/game.h"
@@ -67,9 +68,6 @@ struct StarterDefaults {
     int highScore = 0;
 };
 StarterDefaults loadStarterDefaults(const std::string& folder);
-
-// The default world's description on the screen's mod label.
-inline constexpr const char* kDefaultModLines = "Default FULL CW2 MOD\nPlatforms : All (61)\nGenres : All (37)";
 
 // What "Start new game" asks of the windowing side. Every hook may be left
 // empty; the steps around it keep their order.

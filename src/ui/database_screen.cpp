@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,6 +17,7 @@
 
 #include "refdata/import.h"
 #include "state/game.h"
+#include "ui/mod_screen.h"
 
 namespace cw::ui {
 namespace {
@@ -53,6 +55,9 @@ TDBForm::TDBForm(Game& g, Player& p, ReferenceTables& ref, QWidget* parent)
     setObjectName(QStringLiteral("TDBForm"));
     setWindowTitle(QStringLiteral("Database Operations"));
     auto* layout = new QVBoxLayout(this);
+    tablesPart_ = new QWidget(this);
+    auto* tablesLayout = new QVBoxLayout(tablesPart_);
+    tablesLayout->setContentsMargins(0, 0, 0, 0);
 
     auto* buttons = new QHBoxLayout;
     auto* convert = new QPushButton(QStringLiteral("Convert Data"), this);
@@ -65,9 +70,9 @@ TDBForm::TDBForm(Game& g, Player& p, ReferenceTables& ref, QWidget* parent)
     buttons->addWidget(rebuild);
     buttons->addWidget(test_);
     buttons->addStretch();
-    layout->addLayout(buttons);
+    tablesLayout->addLayout(buttons);
 
-    auto* split = new QSplitter(Qt::Horizontal, this);
+    auto* split = new QSplitter(Qt::Horizontal, tablesPart_);
     tabs_ = new QTabWidget(split);
     for (const std::string& name : ReferenceTables::tableNames()) {
         auto* view = new QTableView(tabs_);
@@ -91,7 +96,12 @@ TDBForm::TDBForm(Game& g, Player& p, ReferenceTables& ref, QWidget* parent)
     sideLayout->addWidget(yearReleases_);
     split->setStretchFactor(0, 4);
     split->setStretchFactor(1, 1);
-    layout->addWidget(split, 1);
+    tablesLayout->addWidget(split, 1);
+    layout->addWidget(tablesPart_, 1);
+    modBuilder_ = new ModBuilderPanel(g, p, ref, this);
+    modBuilder_->hide();
+    layout->addWidget(modBuilder_, 1);
+    connect(modBuilder_, &ModBuilderPanel::closeRequested, this, &QWidget::close);
 
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("statusBar"));
@@ -114,6 +124,22 @@ void TDBForm::reload() {
     yearReleases_->clear();
     for (const std::string& y : ref_.yearReleases) yearReleases_->addItem(QString::fromStdString(y));
     test_->setEnabled(ref_.testEnabled);
+}
+
+void TDBForm::showModBuilder() {
+    if (isVisible()) hide();
+    setWindowModality(Qt::ApplicationModal);
+    tablesPart_->hide();
+    modBuilder_->reload();
+    modBuilder_->show();
+}
+
+void TDBForm::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (!modBuilder_->isVisibleTo(this) || event->spontaneous()) return;
+    modBuilder_->hide();
+    tablesPart_->show();
+    setWindowModality(Qt::NonModal);
 }
 
 void TDBForm::convertData() { runImport(false); }

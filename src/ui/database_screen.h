@@ -18,6 +18,8 @@ class QLineEdit;
 
 namespace cw::ui {
 
+class ModBuilderPanel;
+
 class TDBForm : public QWidget {
     Q_OBJECT
 public:
@@ -29,6 +31,14 @@ public:
     // The screen's buttons, also callable from tests.
     void convertData();
     void rebuildData();
+
+    // The mod builder panel after a "New MOD" import, in place of the
+    // tables, the screen modal; leaving the screen brings the tables back.
+    void showModBuilder();
+    ModBuilderPanel* modBuilder() const { return modBuilder_; }
+
+protected:
+    void hideEvent(QHideEvent* event) override;
 
 signals:
     // "Test": build a test world (the core's testWorld re-seeds first).
@@ -45,6 +55,8 @@ private:
     QListWidget* yearReleases_;
     QPushButton* test_;
     QLabel* status_;
+    QWidget* tablesPart_ = nullptr;
+    ModBuilderPanel* modBuilder_ = nullptr;
 };
 
 // The access-code dialog of "Rebuild Database" and "New MOD".

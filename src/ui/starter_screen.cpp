@@ -402,19 +402,16 @@ QWidget* TForm_CW2Starter::buildScoreCard() {
     body->addLayout(row);
 
     auto* modRow = new QHBoxLayout;
-    auto* modLabel = label(QString::fromLatin1(kDefaultModLines), "modLabel", frame);
-    modRow->addWidget(modLabel, 1);
-    const QString later = QStringLiteral("Mods come in a later version of the game");
+    modLabel_ = label(QString::fromLatin1(kDefaultModLines), "modLabel", frame);
+    modLabel_->setWordWrap(true);
+    modRow->addWidget(modLabel_, 1);
     auto* choose = button(QStringLiteral("Choose MOD"), "chooseModButton", frame);
+    choose->setToolTip(QStringLiteral("Play in a narrower world: only some platforms and genres"));
     auto* create = button(QStringLiteral("New MOD"), "newModButton", frame);
-    for (QPushButton* b : {choose, create}) {
-        b->setEnabled(false);
-        b->setToolTip(later);
-        // A disabled button shows no tool tip of its own.
-        b->setAttribute(Qt::WA_AlwaysShowToolTips);
-        modRow->addWidget(b, 0, Qt::AlignBottom);
-    }
-    modLabel->setToolTip(later);
+    create->setToolTip(QStringLiteral("Build a MOD of your own (needs an access code)"));
+    for (QPushButton* b : {choose, create}) modRow->addWidget(b, 0, Qt::AlignBottom);
+    connect(choose, &QPushButton::clicked, this, &TForm_CW2Starter::chooseMod);
+    connect(create, &QPushButton::clicked, this, &TForm_CW2Starter::newMod);
     body->addLayout(modRow);
     return frame;
 }
@@ -547,6 +544,41 @@ bool TForm_CW2Starter::rebuildDatabaseWithCode(const QString& typed) {
     cw::rebuildDatabase(game_, player_, ref_, typed.toStdString());
     QApplication::restoreOverrideCursor();
     emit databaseRequested();
+    return true;
+}
+
+void TForm_CW2Starter::chooseMod() {
+    const auto show = [this](TForm_mod_load& chooser) {
+        if (chooser.exec() == QDialog::Accepted) modLabel_->setText(chooser.chosenLabel());
+    };
+    if (modChooser_) {
+        show(*modChooser_);
+    } else {
+        TForm_mod_load passing(game_, player_, this);
+        show(passing);
+    }
+}
+
+void TForm_CW2Starter::newMod() {
+    QString typed;
+    if (password_) {
+        password_->setTyped({});
+        password_->exec();
+        typed = password_->typed();
+    } else {
+        TPasswordDlg passing(this);
+        passing.exec();
+        typed = passing.typed();
+    }
+    newModWithCode(typed);
+}
+
+bool TForm_CW2Starter::newModWithCode(const QString& typed) {
+    if (!modAccessCodeAccepted(typed.toStdString())) return false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    cw::newMod(game_, player_, ref_, typed.toStdString());
+    QApplication::restoreOverrideCursor();
+    emit modBuilderRequested();
     return true;
 }
 

@@ -9,6 +9,7 @@
 
 #include "setup/new_game.h"
 #include "ui/database_screen.h"
+#include "ui/mod_screen.h"
 #include "ui/player_bonus_screen.h"
 
 class QCheckBox;
@@ -36,6 +37,8 @@ public:
     // The screens created at start; without them passing ones are made.
     void setPlayerSetupScreen(Tform_player_bonus* screen) { playerSetup_ = screen; }
     void setPasswordDialog(TPasswordDlg* dialog) { password_ = dialog; }
+    void setModChooser(TForm_mod_load* chooser) { modChooser_ = chooser; }
+    QLabel* modLabel() const { return modLabel_; }
 
     int highScore() const { return highScore_; }
     int score() const { return score_; }
@@ -65,6 +68,13 @@ public slots:
     // The access code as typed: a match runs the rebuild import and asks for
     // the database screen; anything else does nothing. True on a match.
     bool rebuildDatabaseWithCode(const QString& typed);
+    // "Choose MOD": the chooser, modal; its choice shows on the mod label.
+    void chooseMod();
+    // "New MOD": the access-code dialog, then newModWithCode.
+    void newMod();
+    // A match runs the "New MOD" import and asks for the builder; anything
+    // else does nothing. True on a match.
+    bool newModWithCode(const QString& typed);
 
 signals:
     // The world is built; the main screen takes over.
@@ -74,6 +84,8 @@ signals:
     void loadRequested();
     // The rebuild import ran; the database screen should show.
     void databaseRequested();
+    // The "New MOD" import ran; the database screen's mod builder should show.
+    void modBuilderRequested();
 
 protected:
     // The window's own close command is ignored: the screen is left only
@@ -95,6 +107,8 @@ private:
     NewGameHooks hooks_;
     QPointer<Tform_player_bonus> playerSetup_;
     QPointer<TPasswordDlg> password_;
+    QPointer<TForm_mod_load> modChooser_;
+    QLabel* modLabel_ = nullptr;
     bool leaving_ = false;
     int score_ = kInitialStartupScore;
     int highScore_ = 0;

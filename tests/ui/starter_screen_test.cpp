@@ -64,8 +64,10 @@ TEST_F(StarterScreenTest, NamesLimitedWhileTypingAndDefaults) {
     EXPECT_EQ(starter.playerNameEdit()->text(), QStringLiteral("Player"));
     EXPECT_EQ(starter.moneyLabel()->text(), QStringLiteral("$ 6,000,000(Start cash:4,000,000)"));
     EXPECT_EQ(starter.findChild<QCheckBox*>(QStringLiteral("startWithFactory"))->isVisibleTo(&starter), false);
-    EXPECT_FALSE(starter.findChild<QPushButton*>(QStringLiteral("chooseModButton"))->isEnabled());
-    EXPECT_FALSE(starter.findChild<QPushButton*>(QStringLiteral("newModButton"))->isEnabled());
+    EXPECT_TRUE(starter.findChild<QPushButton*>(QStringLiteral("chooseModButton"))->isEnabled());
+    EXPECT_TRUE(starter.findChild<QPushButton*>(QStringLiteral("newModButton"))->isEnabled());
+    EXPECT_EQ(starter.modLabel()->text(),
+              QStringLiteral("Default FULL CW2 MOD\nPlatforms : All (61)\nGenres : All (37)"));
 }
 
 TEST_F(StarterScreenTest, StartUpLevelFollowsTheValueAndTheBoard) {
