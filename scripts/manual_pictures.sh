@@ -9,7 +9,7 @@ TESTS=$BUILD/tests/crestwork_ui_tests
 [ -x "$TESTS" ] || { echo "build $TESTS first (cmake --build $BUILD --target crestwork_ui_tests)" >&2; exit 1; }
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"' EXIT
-CW_SCREENSHOT_DIR=$shots QT_QPA_PLATFORM=offscreen "$TESTS" \
+CW_SCREENSHOT_DIR=$shots CW_SHOTS=$shots QT_QPA_PLATFORM=offscreen "$TESTS" \
   --gtest_filter='StarterScreen*Screenshot*:DevelopmentScreens*:InboxScreen*Screenshot:EmployeesScreen*:Sizes/CityOnMainScreen*1366x768_day' \
   > "$shots/run.log" 2>&1 || { tail -20 "$shots/run.log" >&2; exit 1; }
 mkdir -p "$OUT"
@@ -26,3 +26,4 @@ picture project.png project.png
 picture inbox.png inbox.png
 picture employees.png employees.png
 picture city_1366x768_day.png city.png
+picture interview.png interview.png
