@@ -1,7 +1,12 @@
 #include "ui/keyboard.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -10,7 +15,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QPointer>
 #include <QSet>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -72,13 +79,61 @@ QList<QAbstractButton*> buttonsOf(QWidget* window) {
     return own;
 }
 
+// An input field's caption: the label just before it in its row.
+bool takesInput(QWidget* w) {
+    return w && w->focusPolicy() != Qt::NoFocus &&
+           (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QComboBox*>(w));
+}
+
+void giveLabelsTheirFields(QWidget* window) {
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->window() != window || label->buddy() || label->text().isEmpty() ||
+            label->textFormat() == Qt::RichText || label->text().contains(QLatin1Char('<')) ||
+            label->text().contains(QLatin1Char('\n')))
+            continue;
+        QWidget* parent = label->parentWidget();
+        QLayout* layout = parent ? parent->layout() : nullptr;
+        if (!layout) continue;
+        QWidget* next = nullptr;
+        // The layout holding the label, searched through nested layouts.
+        QList<QLayout*> open{layout};
+        while (!open.isEmpty() && !next) {
+            QLayout* l = open.takeFirst();
+            const int at = l->indexOf(label);
+            if (at < 0) {
+                for (int i = 0; i < l->count(); ++i)
+                    if (QLayout* inner = l->itemAt(i)->layout()) open.append(inner);
+                continue;
+            }
+            if (auto* grid = qobject_cast<QGridLayout*>(l)) {
+                int row = 0, col = 0, rs = 0, cs = 0;
+                grid->getItemPosition(at, &row, &col, &rs, &cs);
+                if (QLayoutItem* item = grid->itemAtPosition(row, col + cs)) next = item->widget();
+            } else if (at + 1 < l->count()) {
+                next = l->itemAt(at + 1)->widget();
+            }
+            if (!takesInput(next)) next = nullptr;
+            break;
+        }
+        if (next) label->setBuddy(next);
+    }
+}
+
 }  // namespace
 
 int assignMnemonics(QWidget* window) {
     if (!window) return 0;
-    const QList<QAbstractButton*> buttons = buttonsOf(window);
+    giveLabelsTheirFields(window);
+    QList<QAbstractButton*> buttons = buttonsOf(window);
     QSet<QChar> used;
     QList<QAbstractButton*> wanting;
+    QList<QLabel*> captions;
+    for (QLabel* label : window->findChildren<QLabel*>())
+        if (label->window() == window && label->buddy() && label->isVisibleTo(window)) captions.append(label);
+    for (QLabel* label : captions) {
+        const QChar letter = mnemonicLetter(label->text());
+        if (!letter.isNull()) used.insert(letter);
+    }
     for (QAbstractButton* b : buttons) {
         if (b->property("noMnemonic").toBool()) continue;
         const QChar letter = mnemonicLetter(b->text());
@@ -116,6 +171,20 @@ int assignMnemonics(QWidget* window) {
         if (text != b->text()) b->setText(text);
         b->setProperty(kGivenText, text);
     }
+    // The captions of input fields take what the buttons left.
+    for (QLabel* label : captions) {
+        if (!mnemonicLetter(label->text()).isNull()) continue;
+        QString text = label->text();
+        for (qsizetype at : candidatePositions(text)) {
+            const QChar letter = text[at].toUpper();
+            if (used.contains(letter)) continue;
+            used.insert(letter);
+            text.insert(at, QLatin1Char('&'));
+            label->setText(text);
+            ++given;
+            break;
+        }
+    }
     return given;
 }
 
@@ -124,6 +193,11 @@ QList<QChar> mnemonicsOf(QWidget* window) {
     for (QAbstractButton* b : buttonsOf(window)) {
         if (!b->isVisibleTo(window)) continue;
         const QChar letter = mnemonicLetter(b->text());
+        if (!letter.isNull()) letters.append(letter);
+    }
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->window() != window || !label->buddy() || !label->isVisibleTo(window)) continue;
+        const QChar letter = mnemonicLetter(label->text());
         if (!letter.isNull()) letters.append(letter);
     }
     return letters;
@@ -193,11 +267,35 @@ bool KeyboardHelper::eventFilter(QObject* watched, QEvent* event) {
             if (widget->isWindow()) {
                 if (QScreen* screen = widget->screen()) fitIntoArea(widget, screen->availableGeometry());
                 assignMnemonics(widget);
+            } else if (widget->isVisible() && qobject_cast<QAbstractButton*>(widget) &&
+                       widget->window()->isVisible()) {
+                // A panel shown inside a window that is open already.
+                QWidget* window = widget->window();
+                if (!pending_.contains(window)) {
+                    pending_.append(window);
+                    QTimer::singleShot(0, this, [this, window, guard = QPointer<QWidget>(window)] {
+                        pending_.removeAll(window);
+                        if (guard) assignMnemonics(guard);
+                    });
+                }
             }
             break;
         case QEvent::WindowActivate:
             // Screens that build their buttons anew while open.
             if (widget->isWindow()) assignMnemonics(widget);
+            break;
+        case QEvent::Hide:
+            // The window it was opened from takes the keys again, also where
+            // no window manager hands the focus on.
+            if (widget->isWindow() && widget->isActiveWindow() && widget->parentWidget()) {
+                QWidget* back = widget->parentWidget()->window();
+                if (back->isVisible() && !QApplication::activeModalWidget()) back->activateWindow();
+            }
+            break;
+        case QEvent::ShortcutOverride:
+            // Alt held down: a caption the screen set anew since the window
+            // opened gets its letter before the key is looked up.
+            if (static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier) assignMnemonics(widget->window());
             break;
         case QEvent::KeyPress: {
             auto* key = static_cast<QKeyEvent*>(event);
@@ -207,11 +305,19 @@ bool KeyboardHelper::eventFilter(QObject* watched, QEvent* event) {
             }
             // A dialog presses its focused or default button itself; other
             // windows get the same from here.
-            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !qobject_cast<QDialog*>(widget->window())) {
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                key->modifiers() == Qt::NoModifier && !qobject_cast<QDialog*>(widget->window())) {
                 if (auto* button = qobject_cast<QPushButton*>(widget); button && button->isEnabled()) {
                     button->animateClick();
                     return true;
                 }
+                // Nothing on the way took it: the window's default button.
+                if (widget->isWindow())
+                    for (QPushButton* b : widget->findChildren<QPushButton*>())
+                        if (b->isDefault() && b->window() == widget && b->isVisible() && b->isEnabled()) {
+                            b->animateClick();
+                            return true;
+                        }
             }
             break;
         }

@@ -4,6 +4,7 @@
 // window, so no screen has to think of it.
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QRect>
 #include <QString>
@@ -21,8 +22,12 @@ namespace cw::ui {
 // sets again later gets a letter at the next call. Returns how many it gave.
 int assignMnemonics(QWidget* window);
 
-// The Alt+letters of `window`'s visible controls, one per control that has
-// one ('C' for "&Close").
+// The captions of input fields (a label just before a line edit, spin box
+// or combo box in its row) become the fields' buddies and get letters too,
+// after the buttons.
+//
+// The Alt+letters of `window`'s visible controls and field captions, one per
+// control that has one ('C' for "&Close").
 QList<QChar> mnemonicsOf(QWidget* window);
 
 // Makes `window` fit into `area` (a screen's available part): a window whose
@@ -46,6 +51,7 @@ protected:
 
 private:
     std::function<void(QWidget*)> openManual_;
+    QList<QWidget*> pending_;  // windows whose letters are given next round
 };
 
 }  // namespace cw::ui

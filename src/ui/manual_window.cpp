@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPalette>
 #include <QPointer>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -58,6 +59,11 @@ TForm_manual::TForm_manual(const QString& folder, QWidget* parent) : QWidget(par
     // The pages are printed paper: dark ink on light, whatever the look.
     browser_->setStyleSheet(QStringLiteral("QTextBrowser { background: #fbf8ef; color: #1d2633; border: none; "
                                            "padding: 10px 18px; }"));
+    // Links in a dark blue that reads on the paper.
+    QPalette ink = browser_->palette();
+    ink.setColor(QPalette::Link, QColor(0x1f, 0x5f, 0xa8));
+    ink.setColor(QPalette::LinkVisited, QColor(0x5a, 0x3d, 0x8a));
+    browser_->setPalette(ink);
     root->addWidget(browser_, 1);
     back->setEnabled(false);
     forward->setEnabled(false);
