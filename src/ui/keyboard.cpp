@@ -147,7 +147,7 @@ int assignMnemonics(QWidget* window) {
         wanting.append(b);
     }
     int given = 0;
-    for (QAbstractButton* b : wanting) {
+    const auto giveButton = [&](QAbstractButton* b) {
         QString text = b->text();
         if (b->property(kGivenText).toString() == text) {
             // Ours, but its letter went to another: take the ampersand out.
@@ -170,8 +170,11 @@ int assignMnemonics(QWidget* window) {
         }
         if (text != b->text()) b->setText(text);
         b->setProperty(kGivenText, text);
-    }
-    // The captions of input fields take what the buttons left.
+    };
+    // What is on screen first: the visible buttons, the captions of the
+    // visible fields, and only then the buttons of hidden pages.
+    for (QAbstractButton* b : wanting)
+        if (b->isVisibleTo(window)) giveButton(b);
     for (QLabel* label : captions) {
         if (!mnemonicLetter(label->text()).isNull()) continue;
         QString text = label->text();
@@ -185,6 +188,8 @@ int assignMnemonics(QWidget* window) {
             break;
         }
     }
+    for (QAbstractButton* b : wanting)
+        if (!b->isVisibleTo(window)) giveButton(b);
     return given;
 }
 
