@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 
-.PHONY: all setup configure build run test bench sanitize soak balance fuzz fuzz-corpus clean format
+.PHONY: all setup configure build run test bench sanitize soak balance fuzz fuzz-corpus clean format manual-pictures
 
 all: build
 
@@ -76,6 +76,11 @@ fuzz: configure
 # the ordinary build leaves behind.
 fuzz-corpus: build
 	bash fuzz/make_corpus.sh $(BUILD_DIR)
+
+# The manual's pictures (docs/manual/pictures), taken again by the screen tests.
+manual-pictures: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target crestwork_ui_tests
+	bash scripts/manual_pictures.sh $(BUILD_DIR)
 
 format:
 	find src app tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

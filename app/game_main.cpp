@@ -21,10 +21,13 @@
 #include "ui/employees_screen.h"
 #include "ui/engine_deal_window.h"
 #include "ui/inbox_screen.h"
+#include "ui/keyboard.h"
 #include "ui/load_screen.h"
 #include "ui/mod_screen.h"
 #include "ui/main_screen.h"
+#include "ui/main_screen_keys.h"
 #include "ui/main_screen_parts.h"
+#include "ui/manual_window.h"
 #include "ui/placeholder_screens.h"
 #include "ui/planning_screens.h"
 #include "ui/platform_analysis_screen.h"
@@ -39,6 +42,7 @@
 #include "ui/secretary_screen.h"
 #include "ui/stock_screen.h"
 #include "ui/tips_screen.h"
+#include "ui/window_settings.h"
 
 namespace {
 
@@ -54,6 +58,10 @@ int programStart(QApplication& app, int argc, char** argv) {
     const StartupSwitches switches = parseStartupSwitches(argc, argv);
 
     QtPlayer player(&game);
+    // Alt+letters, Enter, F1 and fitting windows to the screen, everywhere.
+    const QString gameFolder = qs(where.folder);
+    KeyboardHelper keys([gameFolder](QWidget* over) { openManual(gameFolder, over); });
+    keys.install(app);
     // The reference tables live for the whole run: every import fills them.
     ReferenceTables reference;
     // The main screen owns every other screen, so they close with it.
@@ -73,6 +81,8 @@ int programStart(QApplication& app, int argc, char** argv) {
             installHintTiming(app);
             mainScreen = std::make_unique<TForm_main>(game, player);
             player.setMainScreen(mainScreen.get());
+            installMainScreenKeys(mainScreen.get(),
+                                  [gameFolder, &mainScreen] { openManual(gameFolder, mainScreen.get()); });
             screen = mainScreen.get();
         } else if (name == QLatin1String("TForm_CW2Starter")) {
             auto* starter = new TForm_CW2Starter(game, player, reference, mainScreen.get());
@@ -348,7 +358,7 @@ int programStart(QApplication& app, int argc, char** argv) {
         mainScreen->showMinimized();
         if (QWidget* db = screens.find(QStringLiteral("TDBForm"))) db->show();
     } else {
-        mainScreen->show();
+        showMainWindow(mainScreen.get(), settingsFile(gameFolder));
         QWidget* starter = screens.find(QStringLiteral("TForm_CW2Starter"));
         QTimer::singleShot(250, starter, [starter] {
             starter->show();

@@ -259,7 +259,13 @@ void placeOverMain(QWidget* window, QWidget* mainWindow) {
     window->resize(size);
     const QSize outer = size + frame;
     const int x = area.left() + (area.width() - outer.width()) / 2;
-    const int y = area.top() + std::max(0, (area.height() - outer.height()) / 2);
+    int y = area.top() + std::max(0, (area.height() - outer.height()) / 2);
+    // A window taller than the room below the header covers the header
+    // rather than reach below the screen's edge.
+    if (const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen()) {
+        const QRect avail = screen->availableGeometry();
+        if (y + outer.height() > avail.bottom() + 1) y = std::max(avail.top(), avail.bottom() + 1 - outer.height());
+    }
     window->move(x, y);
 }
 

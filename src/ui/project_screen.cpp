@@ -173,8 +173,16 @@ TDevelopment::TDevelopment(Game& g, Player& p, QWidget* parent) : QDialog(parent
     grid->addWidget(researchBox, 3, 0, 1, 2);
     root->addWidget(body_, 1);
 
+    // Two rows: in one the seven captions would not fit a 1024 pixel window
+    // whole.
+    auto* buttonRows = new QVBoxLayout;
+    buttonRows->setContentsMargins(14, 0, 14, 0);
+    buttonRows->setSpacing(6);
     auto* buttons = new QHBoxLayout;
-    buttons->setContentsMargins(14, 0, 14, 0);
+    auto* lowerButtons = new QHBoxLayout;
+    lowerButtons->addStretch(1);
+    buttonRows->addLayout(buttons);
+    buttonRows->addLayout(lowerButtons);
     const std::vector<ProjectButton> captions = ProjectScreen(game_, 0).buttons();
     static const char* const kNames[6] = {"Button_publisher", "Button_advertising", "Button_assign",
                                           "Button_details",   "Button_preview",     "closeButton"};
@@ -189,11 +197,11 @@ TDevelopment::TDevelopment(Game& g, Player& p, QWidget* parent) : QDialog(parent
             whyScore_->setObjectName(QStringLiteral("Button_whyscore"));
             whyScore_->setAutoDefault(false);
             whyScore_->setToolTip(QStringLiteral("What the game would score if it were finished now, and why"));
-            buttons->addWidget(whyScore_);
-            buttons->addStretch(1);
+            lowerButtons->insertWidget(0, whyScore_);
         }
-        buttons->addWidget(b);
+        (i < 3 ? buttons : lowerButtons)->addWidget(b);
     }
+    buttons->insertStretch(0, 1);
     connect(whyScore_, &QPushButton::clicked, this, [this] { openWhyScoreOfTask(this, game_, task_); });
     connect(buttons_[0], &QPushButton::clicked, this, [this] {
         ProjectScreen screen(game_, task_);
@@ -221,7 +229,7 @@ TDevelopment::TDevelopment(Game& g, Player& p, QWidget* parent) : QDialog(parent
         refresh();
     });
     connect(buttons_[5], &QPushButton::clicked, this, &QDialog::reject);
-    root->addLayout(buttons);
+    root->addLayout(buttonRows);
     showTask(0);
 }
 
