@@ -75,12 +75,16 @@ std::vector<std::string> splitLines(std::string_view text) {
     return lines;
 }
 
-// A text's line breaks as the file writes them.
+// A text's line breaks as the file writes them. An empty last line is kept:
+// a text read from a file may end in one.
 void appendText(std::string& out, std::string_view text) {
-    const std::vector<std::string> lines = splitLines(text);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) out += "\r\n";
-        out += lines[i];
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            out += "\r\n";
+        } else {
+            out += text[i];
+        }
     }
     out += "\r\n";
 }
@@ -168,7 +172,6 @@ std::string readLanguageFile(const std::string& path, LanguageFile& out) {
 LanguageTexts languageTexts(const LanguageFile& file, std::string_view screen, std::string_view control,
                             LanguageControlKind kind) {
     LanguageTexts texts;
-    if (kind == LanguageControlKind::TextField) return texts;
     std::string key = lower(screen);
     key += '.';
     key += lower(control);
@@ -189,6 +192,7 @@ LanguageTexts languageTexts(const LanguageFile& file, std::string_view screen, s
             appendCapped(caption, "\n");
             appendCapped(caption, lines[j]);
         }
+        // A text field's text is the player's: only its hint is taken.
         if (kind == LanguageControlKind::Captioned) texts.caption = std::move(caption);
     }
     if (!ends(j) && isHintLine(lines[j])) {

@@ -14,7 +14,7 @@
 namespace cw {
 
 enum class LanguageControlKind {
-    TextField,  // edit fields: written with "**TEXT=", never changed by a file
+    TextField,  // edit fields: written with "**TEXT="; a file changes only their hint
     Captioned,  // labels, links, panels, buttons, check boxes
     HintOnly,   // pictures, sliders, grids, lists
 };
@@ -59,9 +59,10 @@ inline constexpr std::size_t kMaxLanguageTextBytes = 4000;
 std::string parseLanguageText(std::string_view bytes, std::string_view name, LanguageFile& out);
 std::string readLanguageFile(const std::string& path, LanguageFile& out);
 
-// What a file gives one control: nothing for a control without an entry and
-// for text fields; otherwise the caption (absent in a hint-only entry) and
-// the hint (absent when the entry has no hint line).
+// What a file gives one control: nothing for a control without an entry;
+// otherwise the caption (absent in a hint-only entry, and never given to a
+// text field or a hint-only control) and the hint (absent when the entry has
+// no hint line).
 struct LanguageTexts {
     std::optional<std::string> caption;
     std::optional<std::string> hint;

@@ -27,7 +27,9 @@
 #include "ui/qt_player.h"
 #include "ui/release_screens.h"
 #include "ui/review_screen.h"
+#include "ui/secretary_screen.h"
 #include "ui/staff_dialogs.h"
+#include "ui/tips_screen.h"
 #include "ui/advertising_screen.h"
 #include "ui/view_engines_screen.h"
 
@@ -96,6 +98,12 @@ LaterScreens::LaterScreens() : parts_(std::make_unique<Parts>()) {
     own(new TForm_whyscore(p.game, 0, 0));
     own(new TForm_whysales(p.game, 0));
     own(new NotificationWindow);
+    own(new Tform_didyouknow(p.game, nullptr));
+    own(new Tform_Secatary(p.game, nullptr));
+
+    // A language in use is on these too, as on every window the game opens.
+    if (LanguageKeeper* keeper = LanguageKeeper::active())
+        for (QWidget* w : screens_) keeper->applyTo(w);
 
     // The message windows exist only while open: each is read in its forms
     // (two buttons and one), the English captions of all of them kept.
@@ -131,6 +139,8 @@ std::vector<QWidget*> allLanguageScreens(const std::vector<QWidget*>& startup, c
     }
     for (std::size_t i = 0; i < later.screens().size(); ++i)
         if (!used[i]) out.push_back(later.screens()[i]);
+    markLanguageScreens(startup);
+    markLanguageScreens(out);
     return out;
 }
 
@@ -167,6 +177,7 @@ std::string importLanguage(QApplication& app, const std::string& path, const std
                            const std::function<void(int, int)>& progress) {
     auto file = std::make_shared<LanguageFile>();
     if (std::string error = readLanguageFile(path, *file); !error.empty()) return error;
+    delete LanguageKeeper::active();
     // The English captions of every screen, so that a window opened later
     // keeps the game's own figures and names in the labels that show them.
     QHash<QString, QString> english;
@@ -176,6 +187,7 @@ std::string importLanguage(QApplication& app, const std::string& path, const std
         for (auto it = later.dialogCaptions().cbegin(); it != later.dialogCaptions().cend(); ++it)
             english.insert(it.key(), it.value());
     }
+    markLanguageScreens(startup);
     auto* keeper = new LanguageKeeper(file, english, &app);
     const int total = static_cast<int>(startup.size());
     for (int i = 0; i < total; ++i) {

@@ -16,6 +16,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -33,6 +34,12 @@ namespace {
 
 const char* const kNameProperty = "languageName";
 const char* const kDoneProperty = "languageDone";
+const char* const kScreenProperty = "languageScreen";
+
+QPointer<LanguageKeeper>& activeKeeper() {
+    static QPointer<LanguageKeeper> keeper;
+    return keeper;
+}
 
 std::string utf8(const QString& s) { return s.toUtf8().toStdString(); }
 QString qstr(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
@@ -95,7 +102,7 @@ bool classify(const QWidget* w, LanguageControlKind& kind, QString& prefix) {
     } else if (qobject_cast<const QComboBox*>(w)) {
         kind = K::HintOnly, prefix = QStringLiteral("Combo");
     } else if (qobject_cast<const QTableWidget*>(w) || qobject_cast<const QTreeWidget*>(w)) {
-        // A grid's column headings are its caption, one a line.
+        // A grid's column headings are its caption, divided by "|".
         kind = hasHeadings(w) ? K::Captioned : K::HintOnly;
         prefix = QStringLiteral("Grid");
     } else if (qobject_cast<const QAbstractItemView*>(w)) {
@@ -117,10 +124,20 @@ bool classify(const QWidget* w, LanguageControlKind& kind, QString& prefix) {
     return true;
 }
 
+// A window, or a screen shown inside another: named "TForm_..." or
+// "Tform_...", or marked by markLanguageScreens.
+bool isScreen(const QWidget* w) {
+    const QString name = w->objectName();
+    return w->isWindow() || w->property(kScreenProperty).toBool() || name.startsWith(QLatin1String("TForm_")) ||
+           name.startsWith(QLatin1String("Tform_"));
+}
+
 void collect(QWidget* parent, std::vector<QWidget*>& out) {
     for (QObject* child : parent->children()) {
         auto* w = qobject_cast<QWidget*>(child);
-        if (!w || w->isWindow()) continue;
+        // A screen shown inside another (the progress window on the main
+        // screen) keeps its controls under its own name.
+        if (!w || isScreen(w)) continue;
         if (!isInternal(w)) out.push_back(w);
         if (!isClosed(w)) collect(w, out);
     }
@@ -152,7 +169,7 @@ QString captionWords(const QString& caption) {
 }
 
 QString rawCaption(const QWidget* w, LanguageControlKind kind) {
-    if (w->isWindow()) return w->windowTitle();
+    if (isScreen(w)) return w->windowTitle();
     if (auto* label = qobject_cast<const QLabel*>(w)) return label->text();
     if (auto* button = qobject_cast<const QAbstractButton*>(w)) return button->text();
     if (auto* box = qobject_cast<const QGroupBox*>(w)) return box->title();
@@ -165,11 +182,11 @@ QString rawCaption(const QWidget* w, LanguageControlKind kind) {
         if (auto* table = qobject_cast<const QTableWidget*>(w)) {
             for (int c = 0; c < table->columnCount(); ++c)
                 headings << (table->horizontalHeaderItem(c) ? table->horizontalHeaderItem(c)->text() : QString());
-            return headings.join(QLatin1Char('\n'));
+            return headings.join(QLatin1Char('|'));
         }
         if (auto* tree = qobject_cast<const QTreeWidget*>(w)) {
             for (int c = 0; c < tree->columnCount(); ++c) headings << tree->headerItem()->text(c);
-            return headings.join(QLatin1Char('\n'));
+            return headings.join(QLatin1Char('|'));
         }
         if (QTabWidget* tabs = tabOwner(w)) return tabs->tabText(tabs->indexOf(const_cast<QWidget*>(w)));
     }
@@ -178,7 +195,7 @@ QString rawCaption(const QWidget* w, LanguageControlKind kind) {
 
 void setCaption(const LanguageControl& c, const QString& text) {
     QWidget* w = c.widget;
-    if (w->isWindow()) {
+    if (isScreen(w)) {
         w->setWindowTitle(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         // Only a label that was rich text already may become so: a file
@@ -191,11 +208,11 @@ void setCaption(const LanguageControl& c, const QString& text) {
     } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
         box->setTitle(text);
     } else if (auto* table = qobject_cast<QTableWidget*>(w)) {
-        const QStringList headings = text.split(QLatin1Char('\n'));
+        const QStringList headings = text.split(QLatin1Char('|'));
         for (int col = 0; col < table->columnCount() && col < headings.size(); ++col)
             if (QTableWidgetItem* item = table->horizontalHeaderItem(col)) item->setText(headings[col]);
     } else if (auto* tree = qobject_cast<QTreeWidget*>(w)) {
-        const QStringList headings = text.split(QLatin1Char('\n'));
+        const QStringList headings = text.split(QLatin1Char('|'));
         for (int col = 0; col < tree->columnCount() && col < headings.size(); ++col)
             tree->headerItem()->setText(col, headings[col]);
     } else if (QTabWidget* tabs = tabOwner(w)) {
@@ -207,7 +224,7 @@ void setHint(const LanguageControl& c, const QString& hint) {
     QString shown = hint;
     // A hint is shown as plain text, whatever the file put into it.
     if (Qt::mightBeRichText(hint)) shown = Qt::convertFromPlainText(hint, Qt::WhiteSpacePre);
-    if (QTabWidget* tabs = tabOwner(c.widget); tabs && !c.widget->isWindow())
+    if (QTabWidget* tabs = tabOwner(c.widget); tabs && !isScreen(c.widget))
         tabs->setTabToolTip(tabs->indexOf(c.widget), shown);
     else
         c.widget->setToolTip(shown);
@@ -222,6 +239,10 @@ bool hasWord(const QString& text) {
 QString keyOf(const QString& screen, const LanguageControl& c) { return screen + QLatin1Char('.') + c.name; }
 
 }  // namespace
+
+void markLanguageScreens(const std::vector<QWidget*>& screens) {
+    for (QWidget* s : screens) s->setProperty(kScreenProperty, true);
+}
 
 QString languageScreenName(const QWidget* screen) {
     QString name = screen->objectName();
@@ -280,7 +301,7 @@ std::vector<LanguageControl> languageControls(QWidget* screen) {
 QString controlCaption(const LanguageControl& c) { return rawCaption(c.widget, c.kind); }
 
 QString controlHint(const LanguageControl& c) {
-    if (QTabWidget* tabs = tabOwner(c.widget); tabs && !c.widget->isWindow())
+    if (QTabWidget* tabs = tabOwner(c.widget); tabs && !isScreen(c.widget))
         return tabs->tabToolTip(tabs->indexOf(c.widget));
     return c.widget->toolTip();
 }
@@ -338,7 +359,11 @@ int applyLanguageFile(QWidget* screen, const LanguageFile& file, const QHash<QSt
 
 LanguageKeeper::LanguageKeeper(std::shared_ptr<const LanguageFile> file, QHash<QString, QString> english,
                                QObject* parent)
-    : QObject(parent), file_(std::move(file)), english_(std::move(english)) {}
+    : QObject(parent), file_(std::move(file)), english_(std::move(english)) {
+    activeKeeper() = this;
+}
+
+LanguageKeeper* LanguageKeeper::active() { return activeKeeper(); }
 
 void LanguageKeeper::applyTo(QWidget* window) {
     if (!file_) return;
@@ -353,7 +378,8 @@ bool LanguageKeeper::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::Show || !watched->isWidgetType()) return false;
     auto* w = static_cast<QWidget*>(watched);
     if (w->property(kDoneProperty).toBool()) return false;
-    QWidget* window = w->window();
+    QWidget* window = w;
+    while (!isScreen(window)) window = window->parentWidget();
     const QString name = window->objectName();
     // Tool tips, menus and Qt's own windows are no screens.
     if (name.isEmpty() || name.startsWith(QLatin1String("qt")) || qobject_cast<QMenu*>(window)) {

@@ -19,6 +19,10 @@ namespace cw::ui {
 // class name ("TForm_lng" -> "Form_lng").
 QString languageScreenName(const QWidget* screen);
 
+// Marks the screens, so that a screen shown inside another is never taken
+// for a part of it.
+void markLanguageScreens(const std::vector<QWidget*>& screens);
+
 // One control of a screen that a language file can reach.
 struct LanguageControl {
     QWidget* widget = nullptr;
@@ -26,7 +30,8 @@ struct LanguageControl {
     LanguageControlKind kind = LanguageControlKind::Captioned;
 };
 
-// Every control of the window `screen` in creation order, the window itself
+// Every control of the window `screen` in creation order (a screen inside
+// it, such as the progress window on the main screen, not included), the window itself
 // first (its title). Controls without a name are named here, once: after
 // their kind and English caption ("Button_StartNewGame"), or after their
 // kind and place when the caption is empty or holds a figure ("Label7"). A
@@ -62,6 +67,8 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Applies the file to a window now and marks it done.
     void applyTo(QWidget* window);
+    // The keeper of the language in use; null while the game speaks English.
+    static LanguageKeeper* active();
 
 private:
     std::shared_ptr<const LanguageFile> file_;

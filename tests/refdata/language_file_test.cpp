@@ -53,10 +53,10 @@ TEST(LanguageFileTest, ReadsBackWhatItWrites) {
     t = languageTexts(f, "Form_a", "Button1", LanguageControlKind::Captioned);
     EXPECT_EQ(t.caption, "Preis = Kosten = Gewinn");
     EXPECT_EQ(t.hint, "");
-    // A text field's entry changes nothing.
+    // A text field keeps its text; only its hint is taken.
     t = languageTexts(f, "Form_a", "Edit1", LanguageControlKind::TextField);
     EXPECT_FALSE(t.caption);
-    EXPECT_FALSE(t.hint);
+    EXPECT_EQ(t.hint, "Hinweis");
     // Keys compare without letter case; unknown keys give nothing.
     EXPECT_EQ(languageTexts(f, "FORM_A", "LABEL1", LanguageControlKind::Captioned).caption, "Zwei\nZeilen");
     EXPECT_FALSE(languageTexts(f, "Form_a", "Label2", LanguageControlKind::Captioned).caption);
