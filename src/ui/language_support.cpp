@@ -35,6 +35,7 @@ namespace {
 const char* const kNameProperty = "languageName";
 const char* const kDoneProperty = "languageDone";
 const char* const kScreenProperty = "languageScreen";
+const char* const kKeyProperty = "languageKey";
 
 QPointer<LanguageKeeper>& activeKeeper() {
     static QPointer<LanguageKeeper> keeper;
@@ -81,6 +82,11 @@ bool hasHeadings(const QWidget* w) {
 // for widgets that are only there to hold others.
 bool classify(const QWidget* w, LanguageControlKind& kind, QString& prefix) {
     using K = LanguageControlKind;
+    // A tab page's caption is its tab's text, whatever the page is.
+    if (tabOwner(w)) {
+        kind = K::Captioned, prefix = QStringLiteral("Tab");
+        return true;
+    }
     if (auto* label = qobject_cast<const QLabel*>(w)) {
         const bool picture = !label->pixmap().isNull() || label->movie();
         kind = picture ? K::HintOnly : K::Captioned;
@@ -111,8 +117,6 @@ bool classify(const QWidget* w, LanguageControlKind& kind, QString& prefix) {
         kind = K::HintOnly, prefix = QStringLiteral("Slider");
     } else if (qobject_cast<const QProgressBar*>(w)) {
         kind = K::HintOnly, prefix = QStringLiteral("Progress");
-    } else if (tabOwner(w)) {
-        kind = K::Captioned, prefix = QStringLiteral("Tab");
     } else if (qobject_cast<const QGraphicsView*>(w) || !QString::fromLatin1(w->metaObject()->className()).startsWith(QLatin1Char('Q')) ||
                !w->toolTip().isEmpty()) {
         // The game's own painted widgets (maps, charts, meters) and any
@@ -170,6 +174,7 @@ QString captionWords(const QString& caption) {
 
 QString rawCaption(const QWidget* w, LanguageControlKind kind) {
     if (isScreen(w)) return w->windowTitle();
+    if (QTabWidget* tabs = tabOwner(w)) return tabs->tabText(tabs->indexOf(const_cast<QWidget*>(w)));
     if (auto* label = qobject_cast<const QLabel*>(w)) return label->text();
     if (auto* button = qobject_cast<const QAbstractButton*>(w)) return button->text();
     if (auto* box = qobject_cast<const QGroupBox*>(w)) return box->title();
@@ -188,7 +193,6 @@ QString rawCaption(const QWidget* w, LanguageControlKind kind) {
             for (int c = 0; c < tree->columnCount(); ++c) headings << tree->headerItem()->text(c);
             return headings.join(QLatin1Char('|'));
         }
-        if (QTabWidget* tabs = tabOwner(w)) return tabs->tabText(tabs->indexOf(const_cast<QWidget*>(w)));
     }
     return {};
 }
@@ -197,6 +201,8 @@ void setCaption(const LanguageControl& c, const QString& text) {
     QWidget* w = c.widget;
     if (isScreen(w)) {
         w->setWindowTitle(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    } else if (QTabWidget* tabs = tabOwner(w)) {
+        tabs->setTabText(tabs->indexOf(w), QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         // Only a label that was rich text already may become so: a file
         // must not slip pictures or links into a plain label.
@@ -215,8 +221,6 @@ void setCaption(const LanguageControl& c, const QString& text) {
         const QStringList headings = text.split(QLatin1Char('|'));
         for (int col = 0; col < tree->columnCount() && col < headings.size(); ++col)
             tree->headerItem()->setText(col, headings[col]);
-    } else if (QTabWidget* tabs = tabOwner(w)) {
-        tabs->setTabText(tabs->indexOf(w), QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     }
 }
 
@@ -224,10 +228,7 @@ void setHint(const LanguageControl& c, const QString& hint) {
     QString shown = hint;
     // A hint is shown as plain text, whatever the file put into it.
     if (Qt::mightBeRichText(hint)) shown = Qt::convertFromPlainText(hint, Qt::WhiteSpacePre);
-    if (QTabWidget* tabs = tabOwner(c.widget); tabs && !isScreen(c.widget))
-        tabs->setTabToolTip(tabs->indexOf(c.widget), shown);
-    else
-        c.widget->setToolTip(shown);
+    c.widget->setToolTip(shown);
 }
 
 bool hasWord(const QString& text) {
@@ -301,8 +302,6 @@ std::vector<LanguageControl> languageControls(QWidget* screen) {
 QString controlCaption(const LanguageControl& c) { return rawCaption(c.widget, c.kind); }
 
 QString controlHint(const LanguageControl& c) {
-    if (QTabWidget* tabs = tabOwner(c.widget); tabs && !isScreen(c.widget))
-        return tabs->tabToolTip(tabs->indexOf(c.widget));
     return c.widget->toolTip();
 }
 
@@ -332,7 +331,8 @@ void recordEnglishCaptions(QWidget* screen, QHash<QString, QString>& english) {
         if (c.kind == LanguageControlKind::Captioned) english.insert(keyOf(screenName, c).toLower(), controlCaption(c));
 }
 
-int applyLanguageFile(QWidget* screen, const LanguageFile& file, const QHash<QString, QString>* english) {
+int applyLanguageFile(QWidget* screen, const LanguageFile& file, const QHash<QString, QString>* english,
+                      QHash<QString, QString>* translated) {
     int changed = 0;
     const QString screenName = languageScreenName(screen);
     const std::string screenUtf8 = utf8(screenName);
@@ -342,6 +342,10 @@ int applyLanguageFile(QWidget* screen, const LanguageFile& file, const QHash<QSt
         bool any = false;
         if (texts.caption) {
             const QString key = keyOf(screenName, c).toLower();
+            if (translated && c.kind == LanguageControlKind::Captioned) {
+                translated->insert(key, qstr(*texts.caption));
+                c.widget->setProperty(kKeyProperty, key);
+            }
             const bool unchanged = !english || !english->contains(key) || english->value(key) == controlCaption(c);
             if (unchanged) {
                 setCaption(c, qstr(*texts.caption));
@@ -371,10 +375,25 @@ void LanguageKeeper::applyTo(QWidget* window) {
     std::vector<QWidget*> all;
     collect(window, all);
     for (QWidget* w : all) w->setProperty(kDoneProperty, true);
-    applyLanguageFile(window, *file_, &english_);
+    applyLanguageFile(window, *file_, &english_, &translated_);
 }
 
 bool LanguageKeeper::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint) {
+        // A screen that sets its built-in English caption again (a reset on
+        // showing, a refresh) gets the translation back; a caption showing
+        // the game's figures or names is left alone.
+        const QVariant key = watched->property(kKeyProperty);
+        if (!key.isValid()) return false;
+        const auto found = translated_.constFind(key.toString());
+        if (found == translated_.cend()) return false;
+        auto* w = static_cast<QWidget*>(watched);
+        const LanguageControl c{w, {}, LanguageControlKind::Captioned};
+        const QString now = controlCaption(c);
+        if (now != *found && english_.value(key.toString()) == now)
+            QMetaObject::invokeMethod(w, [c, text = *found] { setCaption(c, text); }, Qt::QueuedConnection);
+        return false;
+    }
     if (event->type() != QEvent::Show || !watched->isWidgetType()) return false;
     auto* w = static_cast<QWidget*>(watched);
     if (w->property(kDoneProperty).toBool()) return false;

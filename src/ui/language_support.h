@@ -51,16 +51,19 @@ std::vector<LanguageEntry> languageEntries(QWidget* screen);
 // Sets the file's captions and hints on the screen's controls. Where
 // `english` knows a key, a caption is changed only while the control still
 // shows that English text, so a label that already shows the game's figures
-// or names keeps them. Returns the number of controls changed.
-int applyLanguageFile(QWidget* screen, const LanguageFile& file, const QHash<QString, QString>* english = nullptr);
+// or names keeps them. `translated`, when given, receives each key's new
+// caption. Returns the number of controls changed.
+int applyLanguageFile(QWidget* screen, const LanguageFile& file, const QHash<QString, QString>* english = nullptr,
+                      QHash<QString, QString>* translated = nullptr);
 
 // The built-in captions of a screen by key ("Form_lng.dxButton2"), for the
 // check above.
 void recordEnglishCaptions(QWidget* screen, QHash<QString, QString>& english);
 
 // Keeps a chosen language on every window shown later (dialogs made when
-// they open, controls added to an open screen): installed on the
-// application as an event filter.
+// they open, controls added to an open screen) and on captions a screen
+// sets back to its English text: installed on the application as an event
+// filter.
 class LanguageKeeper : public QObject {
 public:
     LanguageKeeper(std::shared_ptr<const LanguageFile> file, QHash<QString, QString> english, QObject* parent);
@@ -73,6 +76,7 @@ public:
 private:
     std::shared_ptr<const LanguageFile> file_;
     QHash<QString, QString> english_;
+    QHash<QString, QString> translated_;
 };
 
 }  // namespace cw::ui
