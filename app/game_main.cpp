@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
+#include <cstdio>
 #include <memory>
+#include <string_view>
 
 #include "refdata/reference_tables.h"
 #include "setup/load_game.h"
@@ -22,6 +24,8 @@
 #include "ui/engine_deal_window.h"
 #include "ui/inbox_screen.h"
 #include "ui/keyboard.h"
+#include "ui/language_files.h"
+#include "ui/language_screen.h"
 #include "ui/load_screen.h"
 #include "ui/mod_screen.h"
 #include "ui/main_screen.h"
@@ -55,7 +59,11 @@ int programStart(QApplication& app, int argc, char** argv) {
     game.programFolder = where.folder;
     Log log(where.folder, where.fileName, where.fullPath, programVersion());
     installAppLog(&log);
-    const StartupSwitches switches = parseStartupSwitches(argc, argv);
+    StartupSwitches switches = parseStartupSwitches(argc, argv);
+    // "--export-language": the export of "/Lngfile" alone, for scripts.
+    const bool exportOnly = argc > 1 && std::string_view(argv[1]) == "--export-language";
+    if (exportOnly) switches.exportLanguage = true;
+    bool exportFailed = false;
 
     QtPlayer player(&game);
     // Alt+letters, Enter, F1 and fitting windows to the screen, everywhere.
@@ -298,16 +306,68 @@ int programStart(QApplication& app, int argc, char** argv) {
             screen = new TPasswordDlg(mainScreen.get());
         } else if (name == QLatin1String("TForm_mod_load")) {
             screen = new TForm_mod_load(game, player, mainScreen.get());
+        } else if (name == QLatin1String("TForm_lng")) {
+            screen = new TForm_lng(game.programFolder, mainScreen.get());
         } else {
             screen = createPlaceholderScreen(name, mainScreen.get());
         }
         screens.add(screen);
+    };
+    // The language: the export of every screen's texts, or the chooser and
+    // the chosen file applied to every screen.
+    const auto startupScreens = [&screens] {
+        std::vector<QWidget*> out;
+        for (const QString& n : screens.names())
+            if (QWidget* s = screens.find(n)) out.push_back(s);
+        return out;
+    };
+    hooks.exportDefaultLanguage = [&] {
+        const std::string error = exportLanguage(game.programFolder, startupScreens());
+        if (!error.empty()) {
+            writeLog("Language export failed: " + error);
+            if (exportOnly)
+                std::fprintf(stderr, "crestwork: %s\n", error.c_str());
+            else
+                player.messageBox("Language file", error, false);
+        } else if (exportOnly) {
+            std::printf("crestwork: wrote %s/%s\n", game.programFolder.c_str(), kExportFileName);
+        }
+        exportFailed = !error.empty();
+        return error.empty();
+    };
+    hooks.chooseLanguage = [&]() -> std::string {
+        auto* chooser = screens.get<TForm_lng>(QStringLiteral("TForm_lng"));
+        return chooser ? chooser->chooseLanguage().toStdString() : std::string();
+    };
+    hooks.loadLanguage = [&](const std::string& language) {
+        auto* chooser = screens.get<TForm_lng>(QStringLiteral("TForm_lng"));
+        if (!chooser) return;
+        chooser->show();
+        const std::string path = chooser->languagePath(QString::fromStdString(language));
+        const std::string error =
+            path.empty() ? "The language file \"" + language + ".lng\" is no longer in the folder lng."
+                         : importLanguage(app, path, startupScreens(), [chooser](int n, int total) {
+                               chooser->showProgress(n, total);
+                               QApplication::processEvents();
+                           });
+        if (!error.empty()) {
+            writeLog("Language not loaded: " + error);
+            player.messageBox("Language file", error + "\r\nThe game runs with its English texts.", false);
+        }
+    };
+    hooks.closeLanguageChooser = [&] {
+        if (QWidget* chooser = screens.find(QStringLiteral("TForm_lng"))) chooser->hide();
     };
     hooks.layoutScreens = [&] {
         // Until a game has started the main screen stays under its cover.
         mainScreen->setCoverVisible(true);
     };
     runStartup(log, switches, hooks);
+    if (exportOnly) {
+        mainScreen.reset();
+        installAppLog(nullptr);
+        return exportFailed ? 1 : 0;
+    }
 
     // The new-game screen borrows the screens created after it.
     if (auto* starter = screens.get<TForm_CW2Starter>(QStringLiteral("TForm_CW2Starter"))) {

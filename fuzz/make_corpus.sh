@@ -26,7 +26,7 @@ cp "$build/game/data.zip" "$game/"
 "$cli" --dir "$game" --seed 42 "$here/base_game.cws" > "$work/game.log"
 
 rm -rf "$corpus"
-mkdir -p "$corpus"/{save,inbox,table,zip,highscore,names,playtime,script}
+mkdir -p "$corpus"/{save,inbox,table,zip,highscore,names,playtime,script,language}
 
 # save: changes to the real save (the image itself is played by the build).
 "$seeds" save "$corpus/save" "$game/savegame/base.sav.tem" > /dev/null
@@ -87,6 +87,16 @@ project 1 shares=40,30,30
 key= "quoted value" plain
 SCRIPT
 printf 'echo "unterminated\n=value\necho a"b\n' > "$corpus/script/errors.cws"
+
+# Language files: the start of the shipped translation, continued lines, a
+# damaged file, the Windows code page with a marked-up hint, a text field.
+sep=-------------------------------------------------------------------
+head -c 3000 "$here/../data/lng/Deutsch.lng" > "$corpus/language/deutsch-start"
+printf '%s\r\n*OBJ=Form_lng.dxButton2\r\n**Caption=Abbrechen\r\n**HINT=Wenn Sie abbrechen, startet CW2\r\nmit den englischen Texten\r\n%s\r\n%s\r\n*OBJ=Form_main.cityMap\r\n**HINT=Die Stadt\r\n%s\r\n' \
+  "$sep" "$sep" "$sep" "$sep" > "$corpus/language/continued"
+printf '*OBJ=F.A\n**Caption=a=b=c\nweiter\n*OBJ=F.B\n**HINT=\n\n*obj=f.a\n**Caption=zweit\n' > "$corpus/language/damaged"
+printf '*OBJ=F.A\r**Caption=Gr\xfc\xdfe\r**HINT=\xef\xbb\xbf<img src=x>\r' > "$corpus/language/codepage"
+printf '\xef\xbb\xbf*OBJ=F.\r\n**TEXT=x\r\n' > "$corpus/language/bom-textfield"
 
 du -sh "$corpus"
 echo "make_corpus: $(find "$corpus" -type f | wc -l) seeds in $corpus"

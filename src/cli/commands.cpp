@@ -30,6 +30,7 @@ void registerCommands(CommandTable& table) {
     registerFactoryCommands(table);
     registerConsoleDesignCommands(table);
     registerModCommands(table);
+    registerLanguageCommands(table);
 }
 
 }  // namespace cw::cli

@@ -44,6 +44,7 @@ void registerBooksCommands(CommandTable& table);    // overview, graph, annual-r
 void registerFactoryCommands(CommandTable& table);  // assembly, upgrade-lines, storage, cost-reduction
 void registerConsoleDesignCommands(CommandTable& table);  // new-platform
 void registerModCommands(CommandTable& table);      // mods, choose-mod, new-mod, mod-save, mod-load
+void registerLanguageCommands(CommandTable& table); // languages
 
 // What a modal screen the game opens shows, as transcript lines.
 void printModalScreen(Session& s, ScreenId screen, std::ostream& out);

@@ -1,0 +1,342 @@
+// Language files on the screens: a file read into every screen comes back
+// out of the export, continued lines and hint-only controls reach their
+// widgets, a hostile file changes nothing, and the German translation fits
+// the screens at 1366x768 (with CW_SCREENSHOT_DIR set, each German screen
+// is saved there for a look).
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <set>
+
+#include "fakes/recording_player.h"
+#include "refdata/reference_tables.h"
+#include "setup/new_game.h"
+#include "state/game.h"
+#include "ui/app_style.h"
+#include "ui/bank_screen.h"
+#include "ui/company_books_screens.h"
+#include "ui/database_screen.h"
+#include "ui/development_screen.h"
+#include "ui/employees_screen.h"
+#include "ui/engine_deal_window.h"
+#include "ui/inbox_screen.h"
+#include "ui/language_files.h"
+#include "ui/language_screen.h"
+#include "ui/language_support.h"
+#include "ui/load_screen.h"
+#include "ui/main_screen.h"
+#include "ui/planning_screens.h"
+#include "ui/platforms_screen.h"
+#include "ui/player_bonus_screen.h"
+#include "ui/product_status_screen.h"
+#include "ui/project_screen.h"
+#include "ui/qt_player.h"
+#include "ui/staff_screen.h"
+#include "ui/starter_screen.h"
+#include "ui/stock_screen.h"
+#include "ui/tips_screen.h"
+
+namespace cw::ui {
+namespace {
+namespace fs = std::filesystem;
+
+const std::string kGerman = std::string(CW_GAME_DIR) + "/lng/Deutsch.lng";
+
+// Ends the language in use, so every test starts in English.
+void backToEnglish() { delete LanguageKeeper::active(); }
+
+class LanguageScreensTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        backToEnglish();
+        NewGameOptions o;
+        o.companyName = "Pixel Forge";
+        o.playerName = "Alex";
+        o.boardMeetings = false;
+        applyNewGameOptions(g, o);
+        main = std::make_unique<TForm_main>(g, player);
+        player.setMainScreen(main.get());
+        auto add = [&](QWidget* w) { screens.push_back(w); };
+        add(main.get());
+        add(new TForm_CW2Starter(g, player, ref, main.get()));
+        add(new TForm_product_status(g, player, main.get()));
+        add(new TForm_salesCharts(g, main.get()));
+        add(new TDBForm(g, player, ref, main.get()));
+        add(new TForm_employees(g, player, &ref, main.get()));
+        add(new Tform_stock(g, player, main.get()));
+        add(new TForm_inbox(g, player, main.get()));
+        add(new TForm_platforms(g, main.get()));
+        add(new TForm_view_employees(g, player, main.get()));
+        add(new TDevelopment(g, player, main.get()));
+        add(new Tform_Calendar(g, main.get()));
+        add(new Tform_bank(g, player, main.get()));
+        add(new TForm_development(g, player, main.get()));
+        add(new Tform_player_bonus(main.get()));
+        add(new TForm_genredemands(g, main.get()));
+        add(new Tform_Analyse(g, player, main.get()));
+        add(new Tform_didyouknow(g, main.get()));
+        add(new TForm_company_overview(g, main.get()));
+        add(new TForm_books(g, main.get()));
+        add(new TPasswordDlg(main.get()));
+        add(new TForm_load_game(g, player, main.get()));
+        add(new TForm_lng(std::string(CW_GAME_DIR), main.get()));
+        // As the game opens them.
+        const QStringList secondary = {"TForm_salesCharts", "TDBForm", "TForm_employees", "TForm_inbox",
+                                       "TForm_platforms", "Tform_Calendar", "TForm_genredemands", "Tform_Analyse",
+                                       "TForm_company_overview", "TForm_books"};
+        for (QWidget* w : screens) {
+            if (secondary.contains(w->objectName()))
+                makeSecondaryWindow(w);
+            else if (w != main.get())
+                w->setWindowFlag(Qt::Window);
+        }
+    }
+    void TearDown() override { backToEnglish(); }
+
+    Game g;
+    QtPlayer player{&g};
+    ReferenceTables ref;
+    std::unique_ptr<TForm_main> main;
+    std::vector<QWidget*> screens;
+};
+
+TEST_F(LanguageScreensTest, ExportAfterImportingGermanGivesTheGermanTextsBack) {
+    LanguageFile german;
+    ASSERT_EQ(readLanguageFile(kGerman, german), "");
+    ASSERT_EQ(importLanguage(*qApp, kGerman, screens), "");
+    const LaterScreens later;
+    const std::vector<LanguageEntry> exported = gatherLanguageEntries(screens, later);
+    int compared = 0;
+    std::set<std::string> exportedKeys;
+    for (const LanguageEntry& e : exported) {
+        exportedKeys.insert(e.screen + "." + e.control);
+        const LanguageTexts t = languageTexts(german, e.screen, e.control, e.kind);
+        if (!t.caption && !t.hint) continue;
+        SCOPED_TRACE(e.screen + "." + e.control);
+        if (t.caption) {
+            EXPECT_EQ(e.text, *t.caption);
+        }
+        if (t.hint) {
+            EXPECT_EQ(e.hint, *t.hint);
+        }
+        ++compared;
+    }
+    // Every German entry of the screens made here names a control that exists.
+    std::set<std::string> exportedScreens;
+    for (const LanguageEntry& e : exported) exportedScreens.insert(e.screen);
+    int germanEntries = 0;
+    for (const std::string& line : german.lines) {
+        if (line.rfind("*OBJ=", 0) != 0) continue;
+        const std::string key = line.substr(5);
+        if (!exportedScreens.count(key.substr(0, key.find('.')))) continue;
+        ++germanEntries;
+        EXPECT_TRUE(exportedKeys.count(key)) << key << " names no control";
+    }
+    EXPECT_EQ(compared, germanEntries);
+    EXPECT_GT(compared, 500);
+    // A window made later gets the language when it is shown.
+    auto* button = main->findChild<QPushButton*>(QStringLiteral("open_TForm_development"));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), QStringLiteral("Neues Spielprojekt"));
+    EXPECT_EQ(button->toolTip(), QStringLiteral("Die Entwicklung eines neuen Spiels beginnen"));
+}
+
+TEST(LanguageFileOnScreens, ContinuedLinesHintOnlyControlsAndHostileTexts) {
+    backToEnglish();
+    QWidget screen;
+    screen.setObjectName(QStringLiteral("TForm_sample"));
+    screen.setWindowTitle(QStringLiteral("Sample"));
+    auto* col = new QVBoxLayout(&screen);
+    auto* start = new QPushButton(QStringLiteral("Start new game"), &screen);
+    auto* cash = new QLabel(QStringLiteral("Cash 1,000 $"), &screen);
+    auto* heading = new QLabel(QStringLiteral("Heading"), &screen);
+    heading->setObjectName(QStringLiteral("heading"));
+    auto* slider = new QSlider(&screen);
+    slider->setToolTip(QStringLiteral("Speed"));
+    auto* edit = new QLineEdit(QStringLiteral("Acme"), &screen);
+    edit->setToolTip(QStringLiteral("Your company's name"));
+    auto* twin1 = new QLabel(QStringLiteral("Loans"), &screen);
+    auto* twin2 = new QLabel(QStringLiteral("Shares"), &screen);
+    twin1->setObjectName(QStringLiteral("cardTitle"));
+    twin2->setObjectName(QStringLiteral("cardTitle"));
+    for (QWidget* w : std::initializer_list<QWidget*>{start, cash, heading, slider, edit, twin1, twin2}) col->addWidget(w);
+
+    // The names a file uses: kept, derived from the caption, or from the place.
+    std::vector<std::string> names;
+    for (const LanguageEntry& e : languageEntries(&screen)) names.push_back(e.control);
+    EXPECT_EQ(names, (std::vector<std::string>{"Form_sample", "Button_StartNewGame", "Label1", "heading", "Slider1",
+                                               "Edit1", "cardTitle_Loans", "cardTitle_Shares"}));
+    EXPECT_EQ(start->objectName(), QStringLiteral("Button_StartNewGame"));
+    EXPECT_EQ(twin1->objectName(), QStringLiteral("cardTitle"));  // the look still finds it
+
+    const std::string sep(67, '-');
+    const std::string text = sep + "\r\n*OBJ=form_sample.BUTTON_STARTNEWGAME\r\n**Caption=Neues Spiel\r\nstarten\r\n"
+                             "**HINT=Zeile eins\r\nZeile zwei\r\n" + sep + "\r\n" + sep +
+                             "\r\n*OBJ=Form_sample.Slider1\r\n**HINT=Tempo\r\n" + sep + "\r\n" + sep +
+                             "\r\n*OBJ=Form_sample.Edit1\r\n**TEXT=Firma\r\n**HINT=Der Name Ihrer Firma\r\n" + sep +
+                             "\r\n" + sep + "\r\n*OBJ=Form_sample.heading\r\n**Caption=<img src=\"x.png\">\r\n"
+                             "**HINT=<b>fett</b>\r\n" + sep + "\r\n" + sep +
+                             "\r\n*OBJ=Form_sample.Label1\r\n**Caption=Kasse\r\n**HINT=\r\n" + sep + "\r\n" + sep +
+                             "\r\n*OBJ=Form_sample.cardTitle_Shares\r\n**Caption=Aktien\r\n**HINT=\r\n" + sep + "\r\n";
+    LanguageFile file;
+    ASSERT_EQ(parseLanguageText(text, "Sample.lng", file), "");
+    QHash<QString, QString> english;
+    recordEnglishCaptions(&screen, english);
+    cash->setText(QStringLiteral("Cash 2,500 $"));  // the screen shows a figure by now
+    applyLanguageFile(&screen, file, &english);
+    EXPECT_EQ(start->text(), QStringLiteral("Neues Spiel\nstarten"));
+    EXPECT_EQ(start->toolTip(), QStringLiteral("Zeile eins\nZeile zwei"));
+    EXPECT_EQ(slider->toolTip(), QStringLiteral("Tempo"));
+    EXPECT_EQ(edit->text(), QStringLiteral("Acme"));
+    EXPECT_EQ(edit->toolTip(), QStringLiteral("Der Name Ihrer Firma"));
+    EXPECT_EQ(cash->text(), QStringLiteral("Cash 2,500 $"));
+    EXPECT_EQ(twin2->text(), QStringLiteral("Aktien"));
+    EXPECT_EQ(twin1->text(), QStringLiteral("Loans"));
+    // A plain label stays plain and a hint shows its marks as written.
+    EXPECT_EQ(heading->textFormat(), Qt::PlainText);
+    EXPECT_TRUE(heading->toolTip().contains(QStringLiteral("&lt;b&gt;fett&lt;/b&gt;")));
+
+    // Exported again, the continued lines are written back as they came.
+    const std::string again = writeLanguageText(languageEntries(&screen));
+    EXPECT_NE(again.find("*OBJ=Form_sample.Button_StartNewGame\r\n**Caption=Neues Spiel\r\nstarten\r\n"
+                         "**HINT=Zeile eins\r\nZeile zwei\r\n"),
+              std::string::npos);
+    EXPECT_NE(again.find("*OBJ=Form_sample.Slider1\r\n**HINT=Tempo\r\n" + sep), std::string::npos);
+}
+
+TEST(LanguageFileOnScreens, AHostileFileIsRefusedAndChangesNothing) {
+    backToEnglish();
+    const fs::path dir = fs::temp_directory_path() / "cw_language_hostile";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    QPushButton button(QStringLiteral("Close"));
+    button.setObjectName(QStringLiteral("TForm_x"));
+    std::vector<QWidget*> screens{&button};
+    const std::string empty = (dir / "Leer.lng").string();
+    std::ofstream(empty).close();
+    EXPECT_EQ(importLanguage(*qApp, empty, screens), "The language file \"Leer.lng\" is empty.");
+    const std::string binary = (dir / "Bild.lng").string();
+    std::ofstream(binary, std::ios::binary) << std::string("\x89PNG\r\n\x1a\n\0\0\0", 11);
+    EXPECT_EQ(importLanguage(*qApp, binary, screens), "The language file \"Bild.lng\" is not a text file.");
+    EXPECT_NE(importLanguage(*qApp, (dir / "weg.lng").string(), screens), "");
+    EXPECT_EQ(LanguageKeeper::active(), nullptr);
+    EXPECT_EQ(button.text(), QStringLiteral("Close"));
+    fs::remove_all(dir);
+}
+
+TEST(LanguageChooser, ListsTheFolderAndCancelMeansEnglish) {
+    backToEnglish();
+    const fs::path dir = fs::temp_directory_path() / "cw_language_chooser";
+    fs::remove_all(dir);
+    fs::create_directories(dir / "lng");
+    std::ofstream(dir / "lng" / "Deutsch.lng") << "x";
+    std::ofstream(dir / "lng" / "Zulu.lng") << "x";
+    TForm_lng chooser(dir.string());
+    EXPECT_EQ(chooser.windowTitle(), QStringLiteral("Language Setup"));
+    EXPECT_EQ(chooser.currentLanguage(), QStringLiteral("English"));
+    ASSERT_EQ(chooser.list()->count(), 3);
+    EXPECT_EQ(chooser.list()->item(0)->text(), QStringLiteral("English Default"));
+    EXPECT_EQ(chooser.list()->item(1)->text(), QStringLiteral("Deutsch"));
+    EXPECT_EQ(chooser.cancelButton()->objectName(), QStringLiteral("dxButton2"));
+    EXPECT_EQ(chooser.cancelButton()->toolTip(),
+              QStringLiteral("If you cancel CW2 will run with the default text in English"));
+    chooser.list()->setCurrentRow(1);
+    EXPECT_EQ(chooser.currentLanguage(), QStringLiteral("Deutsch"));
+    EXPECT_EQ(fs::path(chooser.languagePath(QStringLiteral("Deutsch"))).filename(), "Deutsch.lng");
+    chooser.show();
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&chooser, &esc);
+    EXPECT_FALSE(chooser.isVisible());
+    EXPECT_EQ(chooser.currentLanguage(), QString());
+    chooser.showProgress(3, 54);
+    EXPECT_EQ(chooser.windowTitle(), QStringLiteral("Loading...3/54"));
+    ASSERT_EQ(chooser.list()->count(), 1);
+    EXPECT_EQ(chooser.list()->item(0)->text(), QStringLiteral("Choosen : "));
+    EXPECT_FALSE(chooser.chooseButton()->isVisibleTo(&chooser));
+
+    // The link shows the README's section, no network needed.
+    const QString section = languageHelpSection(QStringLiteral(
+        "# Game\n\nText\n\n## Writing a language file\n\nCopy Test.lng.\n\n### Keys\n\nA key.\n\n## Next\n\nOther"));
+    EXPECT_EQ(section, QStringLiteral("## Writing a language file\n\nCopy Test.lng.\n\n### Keys\n\nA key."));
+    fs::remove_all(dir);
+}
+
+// Text a control cannot show whole: a one-line label or a button narrower
+// than its text needs, or a grid's column narrower than its heading.
+bool cutOff(QWidget* w) {
+    if (!w->isVisibleTo(w->window())) return false;
+    if (auto* table = qobject_cast<QTableWidget*>(w)) {
+        QFont bold = table->horizontalHeader()->font();
+        bold.setBold(true);
+        const QFontMetrics fm(bold);
+        for (int c = 0; c < table->columnCount(); ++c) {
+            const QTableWidgetItem* item = table->horizontalHeaderItem(c);
+            if (!item || table->isColumnHidden(c) || table->horizontalHeader()->sectionSize(c) == 0) continue;
+            int widest = 0;
+            for (const QString& line : item->text().split(QLatin1Char('\n')))
+                widest = std::max(widest, fm.horizontalAdvance(line));
+            if (table->horizontalHeader()->sectionSize(c) < widest) {
+                ADD_FAILURE() << table->objectName().toStdString() << " cuts the heading \""
+                              << item->text().toStdString() << "\"";
+                return true;
+            }
+        }
+        return false;
+    }
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        if (label->wordWrap() || label->text().isEmpty() || !label->pixmap().isNull()) return false;
+        return label->width() + 1 < label->minimumSizeHint().width();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        return !button->text().isEmpty() && button->width() + 1 < button->minimumSizeHint().width();
+    return false;
+}
+
+TEST_F(LanguageScreensTest, GermanFitsAt1366x768) {
+    ASSERT_EQ(importLanguage(*qApp, kGerman, screens), "");
+    const QByteArray shots = qgetenv("CW_SCREENSHOT_DIR");
+    const LaterScreens later;
+    for (QWidget* screen : allLanguageScreens(screens, later)) {
+        SCOPED_TRACE(screen->objectName().toStdString());
+        screen->setAttribute(Qt::WA_DontShowOnScreen);
+        screen->show();
+        QApplication::processEvents();
+        const QSize wanted = screen->sizeHint().expandedTo(screen->size()).expandedTo(screen->minimumSize());
+        screen->resize(wanted.boundedTo(QSize(1366, 768)));
+        QApplication::processEvents();
+        // A caption the screen set back to English on showing is translated
+        // again once painted.
+        screen->grab();
+        QApplication::processEvents();
+        EXPECT_LE(screen->minimumSizeHint().width(), 1366);
+        for (QWidget* w : screen->findChildren<QWidget*>()) {
+            if (w->window() != screen) continue;
+            if (!cutOff(w) || qobject_cast<QTableWidget*>(w)) continue;
+            ADD_FAILURE() << w->objectName().toStdString() << " cuts \""
+                          << (qobject_cast<QLabel*>(w) ? qobject_cast<QLabel*>(w)->text()
+                                                       : qobject_cast<QAbstractButton*>(w)->text())
+                                 .toStdString()
+                          << "\"";
+        }
+        if (!shots.isEmpty()) screen->grab().save(QDir(QString::fromLocal8Bit(shots)).filePath(screen->objectName() + QStringLiteral(".png")));
+        screen->hide();
+    }
+}
+
+}  // namespace
+}  // namespace cw::ui
