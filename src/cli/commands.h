@@ -41,6 +41,7 @@ void registerBuildingCommands(CommandTable& table); // buildings, build, setup, 
 void registerWorldCommands(CommandTable& table);    // platform, market, economy
 void registerToolsCommands(CommandTable& table);    // tools, buy-tool, protection, buy-protection
 void registerBooksCommands(CommandTable& table);    // overview, graph, annual-report, milestones
+void registerPlatformPublisherCommands(CommandTable& table);  // platform-publishers, platform-deal
 
 // What a modal screen the game opens shows, as transcript lines.
 void printModalScreen(Session& s, ScreenId screen, std::ostream& out);
@@ -49,6 +50,9 @@ void printModalScreen(Session& s, ScreenId screen, std::ostream& out);
 bool runReleaseScreen(Session& s, ScreenId screen, std::ostream& out);
 // The yearly show: the booth offer and the award show. False for other screens.
 bool runExpoScreen(Session& s, ScreenId screen, std::ostream& out);
+// The platform publisher screen the week opens: printed, then closed. False
+// for other screens.
+bool runPlatformPublisherScreen(Session& s, ScreenId screen, std::ostream& out);
 // The annual report as `annual-report` prints it (also the end screen's
 // "View Final annual reports").
 void printAnnualReport(Session& s, std::ostream& out);
