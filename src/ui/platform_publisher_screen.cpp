@@ -99,7 +99,6 @@ Tform_platformPublisher::Tform_platformPublisher(Game& g, Player& p, int task, Q
     right->addWidget(signedCard);
 
     talks_ = makeCard(this, QStringLiteral("NEGOTIATION"), body);
-    talks_->setObjectName(QStringLiteral("negotiationBox"));
     info_ = new QLabel(talks_);
     info_->setObjectName(QStringLiteral("publisherInfo"));
     info_->setWordWrap(true);
