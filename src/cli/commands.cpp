@@ -31,6 +31,7 @@ void registerCommands(CommandTable& table) {
     registerConsoleDesignCommands(table);
     registerModCommands(table);
     registerLanguageCommands(table);
+    registerPlatformPublisherCommands(table);
 }
 
 }  // namespace cw::cli

@@ -45,6 +45,7 @@ void registerFactoryCommands(CommandTable& table);  // assembly, upgrade-lines, 
 void registerConsoleDesignCommands(CommandTable& table);  // new-platform
 void registerModCommands(CommandTable& table);      // mods, choose-mod, new-mod, mod-save, mod-load
 void registerLanguageCommands(CommandTable& table); // languages
+void registerPlatformPublisherCommands(CommandTable& table);  // platform-publishers, platform-deal
 
 // What a modal screen the game opens shows, as transcript lines.
 void printModalScreen(Session& s, ScreenId screen, std::ostream& out);
@@ -53,6 +54,9 @@ void printModalScreen(Session& s, ScreenId screen, std::ostream& out);
 bool runReleaseScreen(Session& s, ScreenId screen, std::ostream& out);
 // The yearly show: the booth offer and the award show. False for other screens.
 bool runExpoScreen(Session& s, ScreenId screen, std::ostream& out);
+// The platform publisher screen the week opens: printed, then closed. False
+// for other screens.
+bool runPlatformPublisherScreen(Session& s, ScreenId screen, std::ostream& out);
 // The annual report as `annual-report` prints it (also the end screen's
 // "View Final annual reports").
 void printAnnualReport(Session& s, std::ostream& out);

@@ -21,6 +21,7 @@ struct HiringCliState;  // the hiring screen between the people commands
 }  // namespace cw::cli
 namespace cw {
 class EngineDealScreen;  // engines/engine_deal_screen.h
+class PlatformPublisherScreen;  // hardware/platform_publisher_screen.h
 struct TipsScreen;       // events/tips.h
 }
 namespace cw::cli {
@@ -60,6 +61,10 @@ struct Session {
     std::shared_ptr<EngineDealScreen> engineDeal;
     int engineDealNumber = 0;
     int engineDealWeek = 0;
+    // The platform publisher screen of a console task, kept for the talks of
+    // the week it was opened in (year * 52 + week).
+    std::shared_ptr<PlatformPublisherScreen> platformPublishers;
+    int platformPublishersWeek = 0;
 };
 
 // A command returns an empty text when it worked, otherwise the reason it

@@ -150,6 +150,7 @@ std::string cmdBoard(Session& s, const Command& cmd) {
 void printModalScreen(Session& s, ScreenId screen, std::ostream& out) {
     if (runReleaseScreen(s, screen, out)) return;
     if (runExpoScreen(s, screen, out)) return;
+    if (runPlatformPublisherScreen(s, screen, out)) return;
     const Game& g = *s.game;
     if (screen == ScreenId::BoardMeeting) {
         const BoardMeetingScreen m = boardMeetingScreen(g);

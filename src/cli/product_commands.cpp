@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "cli/driver.h"
 #include "engines/product_status.h"
+#include "hardware/platform_publishers.h"
 #include "hardware/warehouse.h"
 #include "state/shared_ops.h"
 
@@ -53,6 +54,10 @@ std::string cmdProduct(Session& s, const Command& cmd) {
         s.out << "  Try to Sell Engine: "
               << (screen.canTrySale() ? std::string("enabled") : "disabled (" + screen.saleWaitText() + ")") << '\n';
     }
+    if (screen.isConsole())
+        for (const PlatformDealLine& d : platformDealLines(*s.game, s.game->world().products[static_cast<int>(k)].refA))
+            s.out << "  publisher deal: " << d.name << " (company " << d.company << "), " << d.gamesLeft
+                  << " game(s) to come, " << d.ported << " title(s) on the console so far\n";
     if (screen.showsCurves()) {
         const auto points = screen.history();
         s.out << "history: " << points.size() << " week(s) on sale\n  week | chart | revenue\n";

@@ -4,6 +4,7 @@
 
 #include "dev/game_project.h"
 #include "dev/product_finish.h"
+#include "hardware/platform_publishers.h"
 #include "market/advertising.h"
 #include "market/publishers.h"
 #include "market/reviews.h"
@@ -168,7 +169,10 @@ std::vector<ProjectButton> ProjectScreen::buttons() const {
 }
 
 void ProjectScreen::publisherDeals(Player& p) {
-    if (valid()) ShowPublisherOffers(g_, p, task_);
+    if (isNewPlatformTask(g_, task_))
+        openPlatformPublishers(g_, p, task_);
+    else if (valid())
+        ShowPublisherOffers(g_, p, task_);
 }
 
 void ProjectScreen::advertising(Player& p) {

@@ -74,7 +74,8 @@ public:
 
     std::vector<ProjectButton> buttons() const;
     // "Assign employees to this task": the staff screen for this project.
-    // "Publisher deals": the publisher list for this game.
+    // "Publisher deals": the publisher list for this game, or the platform
+    // publishers for a console in development.
     void publisherDeals(Player& p);
     void assignEmployees(Player& p);
     // "Advertising": the campaigns of this game. "Details": its project

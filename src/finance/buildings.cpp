@@ -228,6 +228,7 @@ TaskMenu taskMenu(const Game& g, int task) {
     } else {
         m.cancel = true;
         m.staffing = true;
+        m.platformDeals = t->taskType == kTaskPlatform && t->taskSubtype == 0;
     }
     return m;
 }

@@ -64,6 +64,7 @@ struct TaskMenu {
     bool cancel = false;   // "Cancel project"
     bool speedUp = false;  // "Speed up the building process"
     bool staffing = false; // assigning employees, a leader, advertising, publishers
+    bool platformDeals = false;  // "Platform publisher deals"
 };
 TaskMenu taskMenu(const Game& g, int task);
 // The cost of one more speed-up of a construction task, as the question names it.

@@ -14,6 +14,7 @@ const char* screenName(ScreenId id) {
         case ScreenId::ProjectStatus: return "TForm_project_finished";
         case ScreenId::FactoryAssembly: return "TForm_factory_assembly";
         case ScreenId::Advertising: return "Tform_advertising";
+        case ScreenId::PlatformPublishers: return "Tform_platformPublisher";
     }
     return "unknown";
 }

@@ -21,6 +21,7 @@ enum class ScreenId {
     ProjectStatus,    // "Product development status" of a project
     FactoryAssembly,  // the assembly lines, after a console is finished
     Advertising,      // the campaigns of a project in development
+    PlatformPublishers,  // the game companies that port titles to a console
 };
 
 const char* screenName(ScreenId id);

@@ -21,6 +21,7 @@
 #include "dev/game_project.h"
 #include "dev/product_panel.h"
 #include "dev/release.h"
+#include "hardware/platform_publishers.h"
 #include "market/reviews.h"
 #include "people/staff_management.h"
 #include "sim/task_panel.h"
@@ -119,10 +120,13 @@ QWidget* TForm_main::buildWorkPanel() {
         QMenu menu(this);
         QAction* speedUp = offered.speedUp ? menu.addAction(QStringLiteral("Speed up the building process")) : nullptr;
         QAction* cancel = offered.cancel ? menu.addAction(QStringLiteral("Cancel project")) : nullptr;
+        QAction* deals =
+            offered.platformDeals ? menu.addAction(QStringLiteral("Platform publisher deals")) : nullptr;
         if (menu.isEmpty()) return;
         QAction* chosen = menu.exec(taskList_->viewport()->mapToGlobal(at));
         if (chosen && chosen == speedUp) speedUpBuilding(game_, player_, task);
         if (chosen && chosen == cancel) cancelProject(game_, player_, task);
+        if (chosen && chosen == deals) openPlatformPublishers(game_, player_, task);
         if (chosen) refresh();
     });
     connect(taskList_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {

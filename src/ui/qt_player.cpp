@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "dev/product_finish.h"
+#include "hardware/platform_publishers.h"
 #include "market/advertising.h"
 #include "market/expo.h"
 #include "market/publishers.h"
@@ -26,6 +27,7 @@
 #include "ui/notification_window.h"
 #include "ui/company_books_screens.h"
 #include "ui/placeholder_screens.h"
+#include "ui/platform_publisher_screen.h"
 #include "ui/post_mortem_screens.h"
 #include "ui/progress_window.h"
 #include "ui/project_status_screen.h"
@@ -100,6 +102,11 @@ void QtPlayer::showModal(ScreenId screen) {
     if (game_ && screen == ScreenId::PublisherChoice) {
         TForm_GamePublisher list(*game_, *this, openPublisherTask(), dialogParent());
         list.exec();
+        return;
+    }
+    if (game_ && screen == ScreenId::PlatformPublishers) {
+        Tform_platformPublisher deals(*game_, *this, openPlatformPublisherTask(), dialogParent());
+        deals.exec();
         return;
     }
     if (game_ && screen == ScreenId::Distribution) {

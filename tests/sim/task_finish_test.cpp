@@ -360,17 +360,20 @@ TEST(FinishPlatform, WaitsForItsStatusDialogWithAPublisherReminder) {
     for (int d = 1; d <= 3; ++d) w.task(t).platform.deals[d].dealCompany = d;
     advanceTasks(w.g, w.p);
     EXPECT_EQ(w.p.only("dialog").size(), 2u);
-    // The status dialog opens every week, but not while an improvement runs.
+    // The status dialog opens every week, but not while an improvement runs;
+    // the reminder's weeks open the publisher screen before it.
     const auto screens = w.p.only("screen");
-    ASSERT_EQ(screens.size(), 3u);
-    EXPECT_EQ(screens[2].a, "TForm_project_finished");
+    ASSERT_EQ(screens.size(), 5u);
+    EXPECT_EQ(screens[0].a, "Tform_platformPublisher");
+    EXPECT_EQ(screens[1].a, "TForm_project_finished");
+    EXPECT_EQ(screens[4].a, "TForm_project_finished");
     w.task(t).improving = 1;
     w.task(t).improveWeeksLeft = 3;
     advanceTasks(w.g, w.p);
-    EXPECT_EQ(w.p.only("screen").size(), 3u);
+    EXPECT_EQ(w.p.only("screen").size(), 5u);
     w.task(t).improveWeeksLeft = 0;
     advanceTasks(w.g, w.p);
-    EXPECT_EQ(w.p.only("screen").size(), 4u);
+    EXPECT_EQ(w.p.only("screen").size(), 6u);
 }
 
 }  // namespace
