@@ -24,16 +24,12 @@
 #include "people/labour_market.h"
 #include "people/staff_management.h"
 #include "people/staff_screen.h"
+#include "quality/game_quality.h"
 #include "sim/game_clock.h"
 #include "state/shared_ops.h"
 #include "state/tasks.h"
 
 namespace cw {
-
-// From quality/game_quality.h, whose score breakdown shares its name with the
-// end screen's in finance/end_game.h: the two headers cannot meet here.
-int eraLevel(int year);
-int eraStep(int year);
 
 namespace {
 

@@ -10,9 +10,9 @@
 
 namespace cw {
 
-i32 finalScore(const Game& g, ScoreBreakdown* why) {
+i32 finalScore(const Game& g, FinalScoreParts* why) {
     const World& w = g.world();
-    ScoreBreakdown parts;
+    FinalScoreParts parts;
     i32 s = 1000 * w.headquartersLevel + 300 * w.warehouseLevel + 200 * w.extraOffices + 1000 * w.factoryLevel;
     parts.buildings = s;
     // Widened: cash near the cap less a negative loan must not wrap.

@@ -9,7 +9,7 @@
 namespace cw {
 
 // How a final score came about; its parts make up the score.
-struct ScoreBreakdown {
+struct FinalScoreParts {
     i32 buildings = 0;
     i32 cash = 0;
     i32 startup = 0;
@@ -17,7 +17,7 @@ struct ScoreBreakdown {
 };
 
 // The score the end screen shows.
-i32 finalScore(const Game& g, ScoreBreakdown* why = nullptr);
+i32 finalScore(const Game& g, FinalScoreParts* why = nullptr);
 
 // Shows the end screen and waits for it; closing it ends the game. The score
 // is computed first and a beaten high score goes to "hs.tmp".
@@ -39,7 +39,7 @@ struct EndScreen {
     std::string dateText;  // "Week 12, 1994"
     i32 money = 0;
     i32 loan = 0;
-    ScoreBreakdown parts;
+    FinalScoreParts parts;
 };
 EndScreen endScreen(const Game& g);
 

@@ -29,7 +29,7 @@ TEST(FinalScore, BuildingsCashStartUpAndTheLevelSquared) {
     w.loan = 0;
     w.startupScore = 20;
     f.g.currentYear = 1998;
-    ScoreBreakdown why;
+    FinalScoreParts why;
     EXPECT_EQ(finalScore(f.g, &why), 28536);  // (3000 + 600 + 800 + 1000 + 1234 + 500) × 4
     EXPECT_EQ(why.buildings, 5400);
     EXPECT_EQ(why.cash, 1234);
