@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "state/player.h"
 
@@ -66,6 +67,10 @@ public:
     // The review screen prints its header, text, bars and byline; it has
     // only "Close", so it takes no answer.
     void showReview(const Review& review) override;
+    // Cues are only recorded: `sound` lists those since the last week began.
+    void playCue(SoundCue cue) override;
+    void beginWeekCues() { cues_.clear(); }
+    const std::vector<SoundCue>& lastCues() const { return cues_; }
 
 private:
     bool nextButton(bool twoButtons, const char* first, const char* second, std::string& label);
@@ -74,6 +79,7 @@ private:
     std::deque<Answer> answers_;
     std::string error_;
     ScreenText screenText_;
+    std::vector<SoundCue> cues_;
 };
 
 }  // namespace cw::cli

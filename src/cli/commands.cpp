@@ -27,6 +27,7 @@ void registerCommands(CommandTable& table) {
     registerWorldCommands(table);
     registerToolsCommands(table);
     registerBooksCommands(table);
+    registerSoundCommands(table);
 }
 
 }  // namespace cw::cli

@@ -41,6 +41,7 @@ void registerBuildingCommands(CommandTable& table); // buildings, build, setup, 
 void registerWorldCommands(CommandTable& table);    // platform, market, economy
 void registerToolsCommands(CommandTable& table);    // tools, buy-tool, protection, buy-protection
 void registerBooksCommands(CommandTable& table);    // overview, graph, annual-report, milestones
+void registerSoundCommands(CommandTable& table);    // sound
 
 // What a modal screen the game opens shows, as transcript lines.
 void printModalScreen(Session& s, ScreenId screen, std::ostream& out);

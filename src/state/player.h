@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "state/sound_cue.h"
+
 namespace cw {
 
 // Screens the game itself opens modally in the middle of a step and waits on.
@@ -95,6 +97,8 @@ public:
     virtual int chooseAutoTeam(const AutoTeamOffer& offer) = 0;
     // The review screen ("Review"); returns when the player closed it.
     virtual void showReview(const Review& review) = 0;
+    // A sound the rules ask for; a player without sound ignores it.
+    virtual void playCue(SoundCue) {}
 };
 
 // A player that sees nothing and always takes the first button; useful for

@@ -33,6 +33,8 @@ public:
     int refreshes = 0;
     // Every review shown, in order (each also recorded as a "review" call).
     std::vector<Review> reviews;
+    // Every sound cue asked for, in order.
+    std::vector<SoundCue> cues;
 
     void notify(std::string_view title, std::string_view text, int ms) override {
         calls.push_back({"notify", std::string(title), std::string(text), ms});
@@ -85,6 +87,8 @@ public:
         calls.push_back({"review", review.title, review.introduction});
         reviews.push_back(review);
     }
+
+    void playCue(SoundCue cue) override { cues.push_back(cue); }
 
     // The calls of one kind, in order.
     std::vector<Call> only(const std::string& kind) const {
