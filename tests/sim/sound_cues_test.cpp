@@ -1,7 +1,6 @@
 // The sound cues the rules ask for: one per event, through the player.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -20,10 +19,6 @@
 
 namespace cw {
 namespace {
-
-bool asked(const test::RecordingPlayer& p, SoundCue cue) {
-    return std::find(p.cues.begin(), p.cues.end(), cue) != p.cues.end();
-}
 
 TEST(SoundCues, NamesAndErasOfTheYears) {
     for (int i = 0; i < kSoundCueCount; ++i) {
