@@ -44,6 +44,8 @@
 #include "ui/staff_screen.h"
 #include "ui/starter_screen.h"
 #include "ui/secretary_screen.h"
+#include "ui/sound_panel.h"
+#include "ui/sound_system.h"
 #include "ui/stock_screen.h"
 #include "ui/tips_screen.h"
 #include "ui/window_settings.h"
@@ -70,6 +72,8 @@ int programStart(QApplication& app, int argc, char** argv) {
     const QString gameFolder = qs(where.folder);
     KeyboardHelper keys([gameFolder](QWidget* over) { openManual(gameFolder, over); });
     keys.install(app);
+    // The music and effects; made with the main screen, they outlive it.
+    std::unique_ptr<SoundSystem> sound;
     // The reference tables live for the whole run: every import fills them.
     ReferenceTables reference;
     // The main screen owns every other screen, so they close with it.
@@ -91,6 +95,14 @@ int programStart(QApplication& app, int argc, char** argv) {
             player.setMainScreen(mainScreen.get());
             installMainScreenKeys(mainScreen.get(),
                                   [gameFolder, &mainScreen] { openManual(gameFolder, mainScreen.get()); });
+            sound = std::make_unique<SoundSystem>(where.folder);
+            player.setSound(sound.get());
+            installSoundControls(mainScreen.get(), *sound);
+            QObject::connect(sound.get(), &SoundSystem::notice, mainScreen.get(),
+                             [&player](const QString& title, const QString& text) {
+                                 player.notify(title.toStdString(), text.toStdString(), 8000);
+                             });
+            sound->startMusic();  // the menu music, until a game starts
             screen = mainScreen.get();
         } else if (name == QLatin1String("TForm_CW2Starter")) {
             auto* starter = new TForm_CW2Starter(game, player, reference, mainScreen.get());
@@ -115,6 +127,19 @@ int programStart(QApplication& app, int argc, char** argv) {
                 if (!secretary) secretary = new Tform_Secatary(game, mainScreen.get());
                 secretary->show();
                 secretary->raise();
+            };
+            // The new-game screen's "Music" starts from the sound settings and
+            // decides whether this game has music.
+            if (sound) {
+                NewGameOptions shown = starter->options();
+                shown.music = sound->settings().musicOn;
+                starter->setOptions(shown);
+            }
+            startHooks.switchToGameSound = [&sound, starter] {
+                if (sound) sound->setMusicOn(starter->options().music);
+            };
+            startHooks.startMusic = [&sound] {
+                if (sound) sound->startMusic();
             };
             starter->setStartHooks(std::move(startHooks));
             QObject::connect(starter, &TForm_CW2Starter::exitRequested, &app, &QApplication::quit);

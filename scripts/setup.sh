@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config python3
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+  qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6opengl6-dev libgl-dev
   zlib1g-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev
 )

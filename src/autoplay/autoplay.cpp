@@ -98,6 +98,7 @@ public:
     void showModal(ScreenId screen) override;
     void letterPosted(std::string_view subject, std::string_view body) override { shown_.letterPosted(subject, body); }
     void processEvents() override { shown_.processEvents(); }
+    void playCue(SoundCue cue) override { shown_.playCue(cue); }
     void chooseStaff(StaffScreen& screen) override;
     int chooseAutoTeam(const AutoTeamOffer& offer) override;
 

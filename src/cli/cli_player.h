@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "state/player.h"
 
@@ -73,6 +74,10 @@ public:
     void newTaskDialog(NewTaskDialog& dialog) override;
     void setNewTaskFill(int person, int amount) { newTaskFill_ = std::pair{person, amount}; }
     void clearNewTaskFill() { newTaskFill_.reset(); }
+    // Cues are only recorded: `sound` lists those since the last week began.
+    void playCue(SoundCue cue) override;
+    void beginWeekCues() { cues_.clear(); }
+    const std::vector<SoundCue>& lastCues() const { return cues_; }
 
 private:
     bool nextButton(bool twoButtons, const char* first, const char* second, std::string& label);
@@ -82,6 +87,7 @@ private:
     std::string error_;
     ScreenText screenText_;
     std::optional<std::pair<int, int>> newTaskFill_;
+    std::vector<SoundCue> cues_;
 };
 
 }  // namespace cw::cli

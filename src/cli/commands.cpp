@@ -32,6 +32,7 @@ void registerCommands(CommandTable& table) {
     registerModCommands(table);
     registerLanguageCommands(table);
     registerPlatformPublisherCommands(table);
+    registerSoundCommands(table);
 }
 
 }  // namespace cw::cli

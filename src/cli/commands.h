@@ -46,6 +46,7 @@ void registerConsoleDesignCommands(CommandTable& table);  // new-platform
 void registerModCommands(CommandTable& table);      // mods, choose-mod, new-mod, mod-save, mod-load
 void registerLanguageCommands(CommandTable& table); // languages
 void registerPlatformPublisherCommands(CommandTable& table);  // platform-publishers, platform-deal
+void registerSoundCommands(CommandTable& table);    // sound
 
 // What a modal screen the game opens shows, as transcript lines.
 void printModalScreen(Session& s, ScreenId screen, std::ostream& out);

@@ -104,6 +104,7 @@ std::string cmdNextWeek(Session& s, const Command& cmd) {
     }
     long long played = 0;
     while (played < weeks && !s.game->gameOver) {
+        s.player.beginWeekCues();
         nextWeek(*s.game, s.player);
         ++played;
     }
@@ -115,6 +116,7 @@ std::string cmdFastForward(Session& s, const Command& cmd) {
     long long weeks = 0;
     if (cmd.args.size() != 1) return "takes one number";
     if (auto err = needInt(cmd, 0, 1, kMaxWeeksPerCommand, weeks); !err.empty()) return err;
+    s.player.beginWeekCues();
     startFastForward(*s.game, s.player, static_cast<int>(weeks));
     if (!s.game->gameOver) printDate(s);
     return {};

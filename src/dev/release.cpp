@@ -102,6 +102,7 @@ std::string releaseConsole(Game& g, Player& p, ProductEntry& e) {
     pf.releaseYear = y;
     pf.releaseWeek = static_cast<u8>(w);
     weeklyPlatformDeals(g, p, slot);
+    p.playCue(SoundCue::Release);
     p.refreshMainScreen();
     return {};
 }
@@ -144,6 +145,7 @@ std::string releaseProduct(Game& g, Player& p, int k) {
     copy.releaseYear = y;
     copy.releaseWeek = static_cast<u8>(w);
     if (copy.price == 0) copy.price = 50;
+    p.playCue(SoundCue::Release);
     p.refreshMainScreen();
     return {};
 }

@@ -57,6 +57,7 @@ void showEndScreen(Game& g, Player& p) {
     s.previousHighScore = readHighScore(g.programFolder);
     if (s.finalScore > s.previousHighScore && !writeHighScore(g.programFolder, s.finalScore))
         writeLog("Could not write the high score to hs.tmp");
+    p.playCue(SoundCue::GameEnd);
     p.showModal(ScreenId::EndScreen);
     g.gameOver = true;
 }

@@ -301,6 +301,7 @@ void ShowExpo(Game& g, Player& p) {
     show.year = g.currentYear - 1;
     ExpoShow* previous = g_open;
     g_open = &show;
+    p.playCue(SoundCue::AwardShow);
     p.showModal(ScreenId::Expo);
     g_open = previous;
     if (!show.entered) return;

@@ -411,6 +411,7 @@ bool HiringScreen::confirmHire(Player& p) {
     iv_.hireEnabled = false;
     resetChoices();
     p.notify("New employee hired", "You just hired a new employee " + person.name.str(), 2000);
+    p.playCue(SoundCue::Hire);
     rebuild();
     return true;
 }

@@ -218,6 +218,7 @@ void finishNewGame(Game& g, Player& p, const NewGameOptions& o, const NewGameHoo
     p.refreshMainScreen();
     if (o.tutor && hooks.openTutor) hooks.openTutor();
     if (hooks.switchToGameSound) hooks.switchToGameSound();
+    p.playCue(musicCueForYear(g.currentYear));
     if (o.music && hooks.startMusic) hooks.startMusic();
     if (hooks.startMapTraffic) hooks.startMapTraffic();
 }

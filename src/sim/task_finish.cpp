@@ -82,6 +82,7 @@ void finishGame(Game& g, Player& p, int ti) {
     scoreFinishedGame(g, t, 0);
     const std::string name = t.name.str();
     p.notify("Game project finished", "Game Project " + name + " finished this week.", 2000);
+    p.playCue(SoundCue::GameFinished);
     postLetter(g, p, "Game finished",
                "Project " + name + " finished this week." + kCrLf + "Game is ready for release." + kCrLf +
                    "Kind Regards " + leaderName(g, t));

@@ -246,6 +246,7 @@ void advanceTasks(Game& g, Player& p) {
 void codeBugEvent(Game& g, Player& p, int ti) {
     if (!g.tables().tasks.inRange(ti)) return;
     Task& t = g.tables().tasks[ti];
+    p.playCue(SoundCue::CodeBug);
     struct Kind {
         const char* title;
         const char* first;

@@ -292,6 +292,8 @@ Outcome shareChecks(Game& g, Player& p) {
 // One week, up to the board meeting.
 Outcome playWeek(Game& g, Player& p) {
     World& w = g.world();
+    const int yearBefore = g.currentYear;
+    const i32 cashBefore = w.money;
     if (openWeek(g, p) == Outcome::GameOver) return Outcome::GameOver;
     companySteps(g, p);
     marketSteps(g, p);
@@ -317,6 +319,7 @@ Outcome playWeek(Game& g, Player& p) {
     weeklyInterest(g);
 
     reportWeek(g, p);
+    weekEndCues(p, yearBefore, g.currentYear, cashBefore, w.money);
     if (debtCheck(g, p) == Outcome::GameOver) return Outcome::GameOver;
     if (shareChecks(g, p) == Outcome::GameOver) return Outcome::GameOver;
 

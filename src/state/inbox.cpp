@@ -144,6 +144,7 @@ void postLetter(Game& g, Player& p, std::string_view subject, std::string_view b
     in.rows.push_back({});
     in.unread = countUnread(in);
     p.letterPosted(subject, body);
+    p.playCue(SoundCue::Letter);
 }
 
 int updateUnreadCount(Game& g, Player& p) {

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "state/sound_cue.h"
+
 namespace cw {
 
 // Screens the game itself opens modally in the middle of a step and waits on.
@@ -100,6 +102,8 @@ public:
     // The "New project" dialog (TForm_newtask_dialog), modal; the choice
     // stays in the model. A player that cannot show it leaves it cancelled.
     virtual void newTaskDialog(NewTaskDialog&) {}
+    // A sound the rules ask for; a player without sound ignores it.
+    virtual void playCue(SoundCue) {}
 };
 
 // A player that sees nothing and always takes the first button; useful for

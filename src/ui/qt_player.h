@@ -14,6 +14,7 @@ struct Game;
 namespace cw::ui {
 
 class NotificationWindow;
+class SoundSystem;
 class TForm_main;
 class TForm_Project_progress;
 
@@ -47,6 +48,9 @@ public:
     int chooseAutoTeam(const AutoTeamOffer& offer) override;
     void showReview(const Review& review) override;
     void newTaskDialog(NewTaskDialog& dialog) override;
+    // Hands the cue to the sound system set below (sound_system.cpp).
+    void playCue(SoundCue cue) override;
+    void setSound(SoundSystem* sound);
 
     // The answer a dialog closed without a button repeats.
     bool lastDialogAnswer() const { return lastDialogAnswer_; }
@@ -58,6 +62,7 @@ private:
     QPointer<TForm_main> main_;
     QPointer<TForm_Project_progress> progress_;
     QPointer<NotificationWindow> notification_;
+    QPointer<SoundSystem> sound_;
     bool lastDialogAnswer_ = true;  // closing the dialog another way repeats it; true before any use
 };
 

@@ -38,6 +38,8 @@ public:
     // staffPicks), sets this number and presses "OK"; a negative number
     // presses "Cancel" at once. Empty: "Find", 4, "OK".
     std::deque<int> newTaskAmounts;
+    // Every sound cue asked for, in order.
+    std::vector<SoundCue> cues;
 
     void notify(std::string_view title, std::string_view text, int ms) override {
         calls.push_back({"notify", std::string(title), std::string(text), ms});
@@ -105,6 +107,8 @@ public:
         dialog.setAmount(amount);
         dialog.pressOk();
     }
+
+    void playCue(SoundCue cue) override { cues.push_back(cue); }
 
     // The calls of one kind, in order.
     std::vector<Call> only(const std::string& kind) const {
