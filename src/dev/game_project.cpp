@@ -309,23 +309,6 @@ bool DevelopmentScreen::findLeader(Player& p) {
     return !setLeader(chosen);
 }
 
-namespace {
-// Who may lead a new project: an employee who is on no task.
-ActionResult leaderRefusal(const Game& g, int person) {
-    const auto& people = g.tables().people;
-    if (!people.inRange(person) || people[person].name.empty() || !people[person].employed)
-        return Refusal{"Choose Team Leader", "Only an employee of your company can lead the project"};
-    const Person& who = people[person];
-    const auto& tasks = g.tables().tasks;
-    if (who.currentTask >= 1) {
-        std::string task = tasks.inRange(who.currentTask) ? tasks[who.currentTask].name.str() : std::string();
-        return Refusal{"Employee already assigned to a project",
-                       "Employee already assigned to the project \"" + task + "\""};
-    }
-    return std::nullopt;
-}
-}  // namespace
-
 ActionResult DevelopmentScreen::setLeader(int person) {
     if (ActionResult refused = leaderRefusal(g_, person)) return refused;
     const Person& who = g_.tables().people[person];

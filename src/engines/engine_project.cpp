@@ -20,21 +20,6 @@ std::string trimmed(const std::string& s) {
     return s.substr(b, e - b + 1);
 }
 
-// Only an employee who is on no project may lead a new one.
-ActionResult leaderRefusal(const Game& g, int person) {
-    const auto& people = g.tables().people;
-    if (!people.inRange(person) || people[person].name.empty() || !people[person].employed)
-        return Refusal{"Choose Team Leader", "Only an employee of your company can lead the project"};
-    const Person& who = people[person];
-    if (who.currentTask >= 1) {
-        const auto& tasks = g.tables().tasks;
-        const std::string task = tasks.inRange(who.currentTask) ? tasks[who.currentTask].name.str() : std::string();
-        return Refusal{"Employee already assigned to a project",
-                       "Employee already assigned to the project \"" + task + "\""};
-    }
-    return std::nullopt;
-}
-
 // The rating the task progress gives a finished engine, for a record that
 // is not in the table yet.
 i32 ratingOf(const EngineSlot& e) {

@@ -74,6 +74,10 @@ PickOutcome pickTeamMember(Game& g, Player& p, i32 person, i32 task);
 
 // "Remove from project". With messages off (an employee who leaves for a
 // competitor) the player is told nothing.
+// Who may lead a new project: an employee who is on no task; the refusal
+// names the task he is on.
+ActionResult leaderRefusal(const Game& g, int person);
+
 ActionResult removeFromTask(Game& g, Player& p, i32 person, bool messages = true);
 // Ends the task the person works on, freeing everybody on it.
 void cancelTaskOfPerson(Game& g, Player& p, i32 person);

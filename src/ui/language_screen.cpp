@@ -12,6 +12,7 @@
 
 #include "state/files.h"
 #include "ui/app_style.h"
+#include "ui/manual_window.h"
 
 namespace cw::ui {
 
@@ -53,6 +54,13 @@ TForm_lng::TForm_lng(const std::string& programFolder, QWidget* parent) : QDialo
     link_->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; color: #1d5fa8; "
                                         "text-decoration: underline; padding: 2px; text-align: left; }"));
     connect(link_, &QPushButton::clicked, this, [this] {
+        // The manual's chapter first; a game folder without the manual still
+        // has the README's section.
+        const QString folder = QString::fromStdString(folder_);
+        if (QFile::exists(folder + QStringLiteral("/manual/index.html"))) {
+            openManual(folder, this, QStringLiteral("languages"));
+            return;
+        }
         QDialog* help = makeLanguageHelpWindow(folder_, this);
         help->setAttribute(Qt::WA_DeleteOnClose);
         help->show();

@@ -524,19 +524,18 @@ void TForm_CW2Starter::exitGame() {
     emit exitRequested();
 }
 
-void TForm_CW2Starter::rebuildDatabase() {
-    QString typed;
+QString TForm_CW2Starter::askAccessCode() {
     if (password_) {
         password_->setTyped({});
         password_->exec();
-        typed = password_->typed();
-    } else {
-        TPasswordDlg passing(this);
-        passing.exec();
-        typed = passing.typed();
+        return password_->typed();
     }
-    rebuildDatabaseWithCode(typed);
+    TPasswordDlg passing(this);
+    passing.exec();
+    return passing.typed();
 }
+
+void TForm_CW2Starter::rebuildDatabase() { rebuildDatabaseWithCode(askAccessCode()); }
 
 bool TForm_CW2Starter::rebuildDatabaseWithCode(const QString& typed) {
     if (!rebuildPasswordAccepted(typed.toStdString())) return false;
@@ -559,19 +558,7 @@ void TForm_CW2Starter::chooseMod() {
     }
 }
 
-void TForm_CW2Starter::newMod() {
-    QString typed;
-    if (password_) {
-        password_->setTyped({});
-        password_->exec();
-        typed = password_->typed();
-    } else {
-        TPasswordDlg passing(this);
-        passing.exec();
-        typed = passing.typed();
-    }
-    newModWithCode(typed);
-}
+void TForm_CW2Starter::newMod() { newModWithCode(askAccessCode()); }
 
 bool TForm_CW2Starter::newModWithCode(const QString& typed) {
     if (!modAccessCodeAccepted(typed.toStdString())) return false;

@@ -76,6 +76,10 @@ public slots:
     // else does nothing. True on a match.
     bool newModWithCode(const QString& typed);
 
+private:
+    // The access-code dialog, modal (the one set for tests, or a fresh one).
+    QString askAccessCode();
+
 signals:
     // The world is built; the main screen takes over.
     void gameStarted();

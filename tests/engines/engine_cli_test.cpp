@@ -125,7 +125,8 @@ TEST_F(EngineCliTest, ProductShowsAnyProductAndPriceSetsAConsole) {
     ASSERT_EQ(run("product 2\nprice 2 abc\nprice 2 10\nprice 2 4500\nprice 1 300\nproduct 9\n"), 0);
     EXPECT_TRUE(printed("product 2: Gamma - Platform (ready for release)\n"));
     EXPECT_TRUE(printed("  price: 199\n  production cost: 0\n  Product Info\n  Publisher Deals  \n"));
-    EXPECT_TRUE(printed("  gauge: 0/100\n  ready: release 2 puts it on sale next week\n"));
+    EXPECT_TRUE(printed("  gauge: 0/100\n  units in stock: 0\n  units sold: US 0, Europe 0, Asia 0\n  unit cost: 0\n"
+                        "  ready: release 2 puts it on sale next week\n"));
     EXPECT_TRUE(printed("price: \"abc\" is not a number; nothing changed\n"));
     EXPECT_TRUE(printed("price field: 50\nPrice : 50$\nprice field: 3000\nPrice : 3000$\n"));
     EXPECT_EQ(g.tables().platforms[3].price, 3000);
