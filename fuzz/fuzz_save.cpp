@@ -2,7 +2,6 @@
 // file, made from a real save with the fuzzer's changes. A refused file
 // leaves the running game as it was; an accepted one is the running game
 // byte for byte afterwards and saves again to the very same bytes.
-#include <zlib.h>
 
 #include <cstdint>
 #include <cstring>
@@ -21,13 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using cw::fuzz::check;
-
-std::string checkText(const std::string& image) {
-    const uLong crc = crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(image.data()),
-                            static_cast<uInt>(image.size()));
-    return "0\r\n" + std::to_string(crc) + "\r\n" + cw::formatSaveLength(static_cast<std::int64_t>(image.size())) +
-           "\r\n";
-}
 
 struct Running {
     cw::Game g;
@@ -78,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string onDisk = (flags & 8) ? "FUZZ.SAV" : name;
     cw::fuzz::writeFile((folder / onDisk).string(), image);
     if ((flags & 3) == 1) cw::fuzz::writeFile((folder / (onDisk + ".tem")).string(), givenCheck);
-    else if ((flags & 3) != 2) cw::fuzz::writeFile((folder / (onDisk + ".tem")).string(), checkText(image));
+    else if ((flags & 3) != 2) cw::fuzz::writeFile((folder / (onDisk + ".tem")).string(), cw::fuzz::saveCheckText(image));
     if (flags & 16) cw::fuzz::writeFile((folder / (onDisk + ".tem.new")).string(), pending);
 
     // The load screen: the list, each entry's date and summary.

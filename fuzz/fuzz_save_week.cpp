@@ -10,7 +10,6 @@
 // to 64), bytes. Bits 5..7 of the flags pick the table the offsets count
 // in: the whole image, the World record, the tasks, the platforms, the
 // people, the genres, the companies or the game titles.
-#include <zlib.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -30,13 +29,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using cw::fuzz::check;
-
-std::string checkText(const std::string& image) {
-    const uLong crc = crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(image.data()),
-                            static_cast<uInt>(image.size()));
-    return "0\r\n" + std::to_string(crc) + "\r\n" + cw::formatSaveLength(static_cast<std::int64_t>(image.size())) +
-           "\r\n";
-}
 
 struct Base {
     std::string folder;
@@ -90,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const fs::path saves = fs::path(base.folder) / cw::kSaveFolderName;
     cw::fuzz::writeFile((saves / "fuzz.sav").string(), image);
-    cw::fuzz::writeFile((saves / "fuzz.sav.tem").string(), checkText(image));
+    cw::fuzz::writeFile((saves / "fuzz.sav.tem").string(), cw::fuzz::saveCheckText(image));
 
     // A fresh game and tables each time, as a program that has just started.
     cw::Game g;

@@ -6,6 +6,10 @@
 #include <fstream>
 #include <sstream>
 
+#include <zlib.h>
+
+#include "state/save_file.h"
+
 namespace cw::fuzz {
 namespace fs = std::filesystem;
 
@@ -91,6 +95,13 @@ const std::string& base1990sFolder() {
         return path;
     }();
     return folder;
+}
+
+std::string saveCheckText(const std::string& image) {
+    const uLong crc = crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(image.data()),
+                            static_cast<uInt>(image.size()));
+    return "0\r\n" + std::to_string(crc) + "\r\n" + cw::formatSaveLength(static_cast<std::int64_t>(image.size())) +
+           "\r\n";
 }
 
 }  // namespace cw::fuzz

@@ -33,6 +33,9 @@ const std::vector<unsigned char>& baseSave();
 // and savegame/base90s.sav ($CW_FUZZ_BASE_90S_DIR names another).
 const std::string& base1990sFolder();
 
+// The check file (".tem") the game writes beside a save of `image`.
+std::string saveCheckText(const std::string& image);
+
 // Reads the input from the front: the fuzzer's bytes as a stream of small
 // values, zero once they are used up.
 class Bytes {
