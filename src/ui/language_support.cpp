@@ -245,6 +245,8 @@ void markLanguageScreens(const std::vector<QWidget*>& screens) {
     for (QWidget* s : screens) s->setProperty(kScreenProperty, true);
 }
 
+void shareLanguageKey(QWidget* control, const QString& name) { control->setProperty(kNameProperty, name); }
+
 QString languageScreenName(const QWidget* screen) {
     QString name = screen->objectName();
     if (name.size() > 1 && name[0] == QLatin1Char('T')) name.remove(0, 1);
@@ -308,7 +310,10 @@ QString controlHint(const LanguageControl& c) {
 std::vector<LanguageEntry> languageEntries(QWidget* screen) {
     std::vector<LanguageEntry> entries;
     const std::string screenName = utf8(languageScreenName(screen));
+    QSet<QString> written;
     for (const LanguageControl& c : languageControls(screen)) {
+        if (written.contains(c.name)) continue;
+        written.insert(c.name);
         const QString caption = controlCaption(c);
         const QString hint = controlHint(c);
         const bool wanted = c.kind == LanguageControlKind::Captioned ? hasWord(caption) || !hint.isEmpty()

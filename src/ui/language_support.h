@@ -23,6 +23,11 @@ QString languageScreenName(const QWidget* screen);
 // for a part of it.
 void markLanguageScreens(const std::vector<QWidget*>& screens);
 
+// Gives a control that repeats on a screen (one per row the game adds, as
+// the factory's lines) a key it shares with its twins, so one entry of a
+// file translates every row, however many the game shows.
+void shareLanguageKey(QWidget* control, const QString& name);
+
 // One control of a screen that a language file can reach.
 struct LanguageControl {
     QWidget* widget = nullptr;
@@ -46,6 +51,7 @@ QString controlHint(const LanguageControl& c);
 
 // The entries the export writes for one screen: captioned controls with a
 // caption of words or a hint, text fields and hint-only controls with a hint.
+// Controls sharing a key are written once.
 std::vector<LanguageEntry> languageEntries(QWidget* screen);
 
 // Sets the file's captions and hints on the screen's controls. Where

@@ -34,18 +34,23 @@
 #include "ui/development_screen.h"
 #include "ui/employees_screen.h"
 #include "ui/engine_deal_window.h"
+#include "ui/factory_assembly_screen.h"
 #include "ui/inbox_screen.h"
 #include "ui/language_files.h"
 #include "ui/language_screen.h"
 #include "ui/language_support.h"
 #include "ui/load_screen.h"
 #include "ui/main_screen.h"
+#include "ui/main_screen_keys.h"
+#include "ui/new_platform_screen.h"
 #include "ui/planning_screens.h"
 #include "ui/platforms_screen.h"
 #include "ui/player_bonus_screen.h"
 #include "ui/product_status_screen.h"
 #include "ui/project_screen.h"
 #include "ui/qt_player.h"
+#include "ui/sound_panel.h"
+#include "ui/sound_system.h"
 #include "ui/staff_screen.h"
 #include "ui/starter_screen.h"
 #include "ui/stock_screen.h"
@@ -71,6 +76,10 @@ protected:
         applyNewGameOptions(g, o);
         main = std::make_unique<TForm_main>(g, player);
         player.setMainScreen(main.get());
+        // As the game dresses its main screen: the help and the sound panel.
+        installMainScreenKeys(main.get(), [] {});
+        sound = std::make_unique<SoundSystem>(soundDir.string());
+        installSoundControls(main.get(), *sound);
         auto add = [&](QWidget* w) { screens.push_back(w); };
         add(main.get());
         add(new TForm_CW2Starter(g, player, ref, main.get()));
@@ -106,8 +115,15 @@ protected:
                 w->setWindowFlag(Qt::Window);
         }
     }
-    void TearDown() override { backToEnglish(); }
+    void TearDown() override {
+        backToEnglish();
+        main.reset();
+        sound.reset();
+        fs::remove_all(soundDir);
+    }
 
+    const fs::path soundDir = fs::temp_directory_path() / "cw_language_sound";
+    std::unique_ptr<SoundSystem> sound;
     Game g;
     QtPlayer player{&g};
     ReferenceTables ref;
@@ -154,6 +170,84 @@ TEST_F(LanguageScreensTest, ExportAfterImportingGermanGivesTheGermanTextsBack) {
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->text(), QStringLiteral("Neues Spielprojekt"));
     EXPECT_EQ(button->toolTip(), QStringLiteral("Die Entwicklung eines neuen Spiels beginnen"));
+}
+
+// The German file covers every text of every screen that the game does not
+// write itself, and its hints follow the English ones: a hint where the
+// English has none is one the game dropped.
+TEST_F(LanguageScreensTest, GermanCoversEveryScreenAndFollowsTheEnglishHints) {
+    LanguageFile german;
+    ASSERT_EQ(readLanguageFile(kGerman, german), "");
+    const LaterScreens later;
+    // Texts the screens fill in with the game's names and states (figures
+    // are told apart by their digits).
+    const std::set<std::string> gameTexts = {
+        "Form_main.logo", "Form_main.playerLabel", "Form_main.demandLabel1", "Form_main.demandLabel2", "Form_main.demandLabel3",
+        "Form_CW2Starter.modLabel", "Form_CW2Starter.levelName", "Form_CW2Starter.levelEffects",
+        "Form_CW2Starter.startupLevel", "form_player_bonus.retirementLabel", "form_player_bonus.effectLabel",
+        "Form_preview.article", "Form_company_overview.headquarters", "Form_company_overview.factory",
+        "Form_company_overview.warehouse", "form_platformPublisher.platformName",
+        "Form_development.Label_CurrentEngineCodeLevel", "Form_development.Label_CurrentGenreLevelNone",
+        "Form_development.Label_LeadingCompetitorsNone"};
+    std::set<std::string> screensSeen;
+    for (const LanguageEntry& e : gatherLanguageEntries(screens, later)) {
+        const std::string key = e.screen + "." + e.control;
+        screensSeen.insert(e.screen);
+        SCOPED_TRACE(key);
+        const LanguageTexts t = languageTexts(german, e.screen, e.control, e.kind);
+        if (t.hint) {
+            EXPECT_EQ(t.hint->empty(), e.hint.empty());
+        }
+        const std::string& shown = e.kind == LanguageControlKind::HintOnly ? e.hint : e.text;
+        const bool figures = shown.find_first_of("0123456789") != std::string::npos;
+        // A stand-in shows its screen's name, a table its file's name.
+        const bool name = shown == "T" + e.screen || shown == e.control;
+        if (figures || name || gameTexts.count(key) || e.kind == LanguageControlKind::TextField) continue;
+        EXPECT_TRUE(t.caption || t.hint) << "no German for \"" << shown << "\"";
+    }
+    for (const char* screen : {"Form_newplatform", "Form_factory_assembly", "Form_storage", "Form_newtask_dialog",
+                               "form_platformPublisher", "Form_mod_load", "Form_webbrowse", "Form_manual"})
+        EXPECT_TRUE(screensSeen.count(screen)) << screen;
+}
+
+// A screen the game makes only when it opens it speaks German once shown,
+// every row alike, and keeps the hints the game writes.
+TEST_F(LanguageScreensTest, TheFactoryAndTheSoundPanelShowGermanAfterLoading) {
+    ASSERT_EQ(importLanguage(*qApp, kGerman, screens), "");
+    Game withFactory;
+    NewGameOptions o;
+    o.companyName = "Pixel Forge";
+    o.playerName = "Alex";
+    o.startWithFactory = true;
+    applyNewGameOptions(withFactory, o);
+    QtPlayer factoryPlayer{&withFactory};
+    TForm_factory_assembly factory(withFactory, factoryPlayer, main.get());
+    ASSERT_GE(factory.lineCount(), 2);
+    const QString upgradeHint = factory.upgradeButton()->toolTip();
+    factory.setAttribute(Qt::WA_DontShowOnScreen);
+    factory.show();
+    QApplication::processEvents();
+    EXPECT_EQ(factory.windowTitle(), QStringLiteral("Fabrik: Fertigung"));
+    for (int line = 1; line <= factory.lineCount(); ++line) {
+        EXPECT_EQ(factory.startButton(line)->text(), QStringLiteral("Start"));
+        EXPECT_EQ(factory.stopButton(line)->text(), QStringLiteral("Stopp"));
+        EXPECT_EQ(factory.lineLabel(line)->text(), QStringLiteral("Produkt zuweisen"));
+        EXPECT_EQ(factory.lineLabel(line)->toolTip(), QStringLiteral("Das Produkt wählen, das dieses Band baut"));
+    }
+    EXPECT_EQ(factory.upgradeButton()->text(), QStringLiteral("Fließbänder ausbauen"));
+    EXPECT_EQ(factory.upgradeButton()->toolTip(), upgradeHint);
+    factory.hide();
+
+    TForm_newplatform design(g, player, main.get());
+    design.setAttribute(Qt::WA_DontShowOnScreen);
+    design.show();
+    QApplication::processEvents();
+    EXPECT_EQ(design.windowTitle(), QStringLiteral("Neue Plattform entwerfen"));
+    design.hide();
+
+    auto* music = main->findChild<QCheckBox*>(QStringLiteral("musicOnBox"));
+    ASSERT_NE(music, nullptr);
+    EXPECT_EQ(music->text(), QStringLiteral("&Musik"));
 }
 
 TEST(LanguageFileOnScreens, ContinuedLinesHintOnlyControlsAndHostileTexts) {
