@@ -1,7 +1,7 @@
 // Language files on the screens: a file read into every screen comes back
 // out of the export, continued lines and hint-only controls reach their
 // widgets, a hostile file changes nothing, and the German translation fits
-// the screens at 1366x768 (with CW_SCREENSHOT_DIR set, each German screen
+// the screens at 1366x768 and 1024x700 (with CW_SCREENSHOT_DIR set, each German screen
 // is saved there for a look).
 #include <gtest/gtest.h>
 
@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <set>
 
@@ -370,10 +371,11 @@ TEST(LanguageChooser, ListsTheFolderAndCancelMeansEnglish) {
     fs::remove_all(dir);
 }
 
-// Text a control cannot show whole: a one-line label or a button narrower
-// than its text needs, or a grid's column narrower than its heading.
-bool cutOff(QWidget* w) {
-    if (!w->isVisibleTo(w->window())) return false;
+// The text a control cannot show whole, or nothing: a one-line label or a
+// button narrower than its text needs, or a grid's column narrower than its
+// heading.
+QString cutText(QWidget* w) {
+    if (!w->isVisibleTo(w->window())) return {};
     if (auto* table = qobject_cast<QTableWidget*>(w)) {
         QFont bold = table->horizontalHeader()->font();
         bold.setBold(true);
@@ -384,51 +386,102 @@ bool cutOff(QWidget* w) {
             int widest = 0;
             for (const QString& line : item->text().split(QLatin1Char('\n')))
                 widest = std::max(widest, fm.horizontalAdvance(line));
-            if (table->horizontalHeader()->sectionSize(c) < widest) {
-                ADD_FAILURE() << table->objectName().toStdString() << " cuts the heading \""
-                              << item->text().toStdString() << "\"";
-                return true;
-            }
+            if (table->horizontalHeader()->sectionSize(c) < widest) return item->text();
         }
-        return false;
+        return {};
     }
     if (auto* label = qobject_cast<QLabel*>(w)) {
-        if (label->wordWrap() || label->text().isEmpty() || !label->pixmap().isNull()) return false;
-        return label->width() + 1 < label->minimumSizeHint().width();
+        if (label->wordWrap() || label->text().isEmpty() || !label->pixmap().isNull()) return {};
+        return label->width() + 1 < label->minimumSizeHint().width() ? label->text() : QString();
     }
     if (auto* button = qobject_cast<QAbstractButton*>(w))
-        return !button->text().isEmpty() && button->width() + 1 < button->minimumSizeHint().width();
-    return false;
+        return !button->text().isEmpty() && button->width() + 1 < button->minimumSizeHint().width() ? button->text()
+                                                                                                    : QString();
+    return {};
 }
 
-TEST_F(LanguageScreensTest, GermanFitsAt1366x768) {
-    ASSERT_EQ(importLanguage(*qApp, kGerman, screens), "");
+// How a screen sits on a display: the width it needs at least and the
+// controls it cuts, each a position in the screen's list of widgets.
+struct Fit {
+    int minimumWidth = 0;
+    std::map<int, QString> cuts;
+};
+
+// `opened` is the size the screen opens at.
+Fit fitOf(QWidget* screen, const QSize& opened, const QSize& display, const QString& shot) {
+    screen->resize(opened);
+    screen->setAttribute(Qt::WA_DontShowOnScreen);
+    screen->show();
+    QApplication::processEvents();
+    const QSize wanted = screen->sizeHint().expandedTo(screen->size()).expandedTo(screen->minimumSize());
+    screen->resize(wanted.boundedTo(display));
+    QApplication::processEvents();
+    // A caption the screen set back to English on showing is translated
+    // again once painted.
+    screen->grab();
+    QApplication::processEvents();
+    Fit fit;
+    fit.minimumWidth = screen->minimumSizeHint().width();
+    const QList<QWidget*> widgets = screen->findChildren<QWidget*>();
+    for (int i = 0; i < widgets.size(); ++i)
+        if (widgets[i]->window() == screen)
+            if (const QString cut = cutText(widgets[i]); !cut.isEmpty()) fit.cuts[i] = cut;
     const QByteArray shots = qgetenv("CW_SCREENSHOT_DIR");
+    if (!shots.isEmpty()) screen->grab().save(QDir(QString::fromLocal8Bit(shots)).filePath(shot + QStringLiteral(".png")));
+    return fit;
+}
+
+// German fits wherever English does: no wider than the display (or than
+// English, on a screen English already overflows), nothing cut that
+// English shows whole. Each screen is looked at as the game opens it, and
+// with the panels it opens over itself (the sound setup on the main
+// screen, the mod builder in place of the database tables).
+TEST_F(LanguageScreensTest, GermanFitsAt1366x768And1024x700) {
     const LaterScreens later;
-    for (QWidget* screen : allLanguageScreens(screens, later)) {
-        SCOPED_TRACE(screen->objectName().toStdString());
-        screen->setAttribute(Qt::WA_DontShowOnScreen);
-        screen->show();
-        QApplication::processEvents();
-        const QSize wanted = screen->sizeHint().expandedTo(screen->size()).expandedTo(screen->minimumSize());
-        screen->resize(wanted.boundedTo(QSize(1366, 768)));
-        QApplication::processEvents();
-        // A caption the screen set back to English on showing is translated
-        // again once painted.
-        screen->grab();
-        QApplication::processEvents();
-        EXPECT_LE(screen->minimumSizeHint().width(), 1366);
-        for (QWidget* w : screen->findChildren<QWidget*>()) {
-            if (w->window() != screen) continue;
-            if (!cutOff(w) || qobject_cast<QTableWidget*>(w)) continue;
-            ADD_FAILURE() << w->objectName().toStdString() << " cuts \""
-                          << (qobject_cast<QLabel*>(w) ? qobject_cast<QLabel*>(w)->text()
-                                                       : qobject_cast<QAbstractButton*>(w)->text())
-                                 .toStdString()
-                          << "\"";
+    const std::vector<QWidget*> all = allLanguageScreens(screens, later);
+    auto* soundButton = main->findChild<QPushButton*>(QStringLiteral("soundButton"));
+    ASSERT_NE(soundButton, nullptr);
+    TDBForm* database = nullptr;
+    for (QWidget* s : all)
+        if (auto* d = qobject_cast<TDBForm*>(s)) database = d;
+    ASSERT_NE(database, nullptr);
+    std::map<QWidget*, QSize> opened;
+    for (QWidget* s : all) opened[s] = s->size();
+    const std::vector<QSize> displays = {QSize(1366, 768), QSize(1024, 700)};
+    const auto lookAtAll = [&](const QString& language) {
+        std::map<QString, Fit> fits;
+        for (const QSize& display : displays) {
+            const QString size = QStringLiteral("_%1x%2_").arg(display.width()).arg(display.height()) + language;
+            for (QWidget* screen : all) {
+                fits[screen->objectName() + size] = fitOf(screen, opened[screen], display, screen->objectName() + size);
+                if (screen == main.get()) {
+                    soundButton->setChecked(true);
+                    fits[QStringLiteral("SoundPanel") + size] = fitOf(screen, opened[screen], display, QStringLiteral("SoundPanel") + size);
+                    soundButton->setChecked(false);
+                }
+                screen->hide();
+            }
         }
-        if (!shots.isEmpty()) screen->grab().save(QDir(QString::fromLocal8Bit(shots)).filePath(screen->objectName() + QStringLiteral(".png")));
-        screen->hide();
+        database->showModBuilder();
+        for (const QSize& display : displays) {
+            const QString name = QStringLiteral("ModBuilder_%1x%2_").arg(display.width()).arg(display.height()) + language;
+            fits[name] = fitOf(database, opened[database], display, name);
+        }
+        database->hide();
+        return fits;
+    };
+    const std::map<QString, Fit> english = lookAtAll(QStringLiteral("en"));
+    ASSERT_EQ(importLanguage(*qApp, kGerman, screens), "");
+    const std::map<QString, Fit> german = lookAtAll(QStringLiteral("de"));
+    for (const auto& [shot, fit] : german) {
+        QString name = shot;
+        name.chop(2);
+        const Fit& before = english.at(name + QStringLiteral("en"));
+        const int width = name.contains(QLatin1String("_1024x700")) ? 1024 : 1366;
+        SCOPED_TRACE(shot.toStdString());
+        EXPECT_LE(fit.minimumWidth, std::max(width, before.minimumWidth));
+        for (const auto& [at, text] : fit.cuts)
+            if (!before.cuts.count(at)) ADD_FAILURE() << "cuts \"" << text.toStdString() << "\"";
     }
 }
 
