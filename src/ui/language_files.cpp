@@ -30,6 +30,7 @@
 #include "ui/notification_window.h"
 #include "ui/platform_publisher_screen.h"
 #include "ui/post_mortem_screens.h"
+#include "ui/product_card.h"
 #include "ui/project_status_screen.h"
 #include "ui/qt_player.h"
 #include "ui/release_screens.h"
@@ -114,7 +115,7 @@ LaterScreens::LaterScreens() : parts_(std::make_unique<Parts>()) {
     own(new Tform_didyouknow(p.game, nullptr));
     own(new Tform_Secatary(p.game, nullptr));
     // The factory, the console design and its publishers, the mod chooser,
-    // the language help and the manual.
+    // the language help, the manual.
     own(new TForm_newplatform(p.game, p.player));
     own(new TForm_factory_assembly(p.factoryGame, p.player));
     own(new TForm_storage(p.game));
@@ -123,6 +124,8 @@ LaterScreens::LaterScreens() : parts_(std::make_unique<Parts>()) {
     own(new TForm_mod_load(p.game, p.player));
     own(makeLanguageHelpWindow(p.game.programFolder, nullptr));
     own(new TForm_manual(QString()));
+    // The main screen's product card.
+    own(new ProductCard(nullptr));
 
     // A language in use is on these too, as on every window the game opens.
     if (LanguageKeeper* keeper = LanguageKeeper::active())

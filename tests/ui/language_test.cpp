@@ -46,6 +46,7 @@
 #include "ui/new_platform_screen.h"
 #include "ui/planning_screens.h"
 #include "ui/platforms_screen.h"
+#include "ui/product_card.h"
 #include "ui/player_bonus_screen.h"
 #include "ui/product_status_screen.h"
 #include "ui/project_screen.h"
@@ -207,13 +208,14 @@ TEST_F(LanguageScreensTest, GermanCoversEveryScreenAndFollowsTheEnglishHints) {
         EXPECT_TRUE(t.caption || t.hint) << "no German for \"" << shown << "\"";
     }
     for (const char* screen : {"Form_newplatform", "Form_factory_assembly", "Form_storage", "Form_newtask_dialog",
-                               "form_platformPublisher", "Form_mod_load", "Form_webbrowse", "Form_manual"})
+                               "form_platformPublisher", "Form_mod_load", "Form_webbrowse", "Form_manual",
+                               "productCard"})
         EXPECT_TRUE(screensSeen.count(screen)) << screen;
 }
 
 // A screen the game makes only when it opens it speaks German once shown,
 // every row alike, and keeps the hints the game writes.
-TEST_F(LanguageScreensTest, TheFactoryAndTheSoundPanelShowGermanAfterLoading) {
+TEST_F(LanguageScreensTest, TheFactoryTheSoundPanelAndTheProductCardShowGermanAfterLoading) {
     ASSERT_EQ(importLanguage(*qApp, kGerman, screens), "");
     Game withFactory;
     NewGameOptions o;
@@ -249,6 +251,18 @@ TEST_F(LanguageScreensTest, TheFactoryAndTheSoundPanelShowGermanAfterLoading) {
     auto* music = main->findChild<QCheckBox*>(QStringLiteral("musicOnBox"));
     ASSERT_NE(music, nullptr);
     EXPECT_EQ(music->text(), QStringLiteral("&Musik"));
+
+    // The product card, made on the main screen when first needed, reads
+    // its own entries.
+    main->setAttribute(Qt::WA_DontShowOnScreen);
+    main->show();
+    auto* card = new ProductCard(main->centralWidget());
+    card->show();
+    QApplication::processEvents();
+    auto* release = card->findChild<QPushButton*>(QStringLiteral("productReleaseButton"));
+    ASSERT_NE(release, nullptr);
+    EXPECT_EQ(release->text(), QStringLiteral("Veröffentlichen"));
+    EXPECT_EQ(release->toolTip(), QStringLiteral("Ab nächster Woche im Handel"));
 }
 
 TEST(LanguageFileOnScreens, ContinuedLinesHintOnlyControlsAndHostileTexts) {
