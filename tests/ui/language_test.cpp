@@ -45,6 +45,7 @@
 #include "ui/main_screen_keys.h"
 #include "ui/new_platform_screen.h"
 #include "ui/planning_screens.h"
+#include "ui/platform_publisher_screen.h"
 #include "ui/platforms_screen.h"
 #include "ui/product_card.h"
 #include "ui/player_bonus_screen.h"
@@ -449,7 +450,8 @@ Fit fitOf(QWidget* screen, const QSize& opened, const QSize& display, const QStr
 // English, on a screen English already overflows), nothing cut that
 // English shows whole. Each screen is looked at as the game opens it, and
 // with the panels it opens over itself (the sound setup on the main
-// screen, the mod builder in place of the database tables).
+// screen, the mod builder in place of the database tables, the talks with
+// a publisher).
 TEST_F(LanguageScreensTest, GermanFitsAt1366x768And1024x700) {
     const LaterScreens later;
     const std::vector<QWidget*> all = allLanguageScreens(screens, later);
@@ -459,6 +461,10 @@ TEST_F(LanguageScreensTest, GermanFitsAt1366x768And1024x700) {
     for (QWidget* s : all)
         if (auto* d = qobject_cast<TDBForm*>(s)) database = d;
     ASSERT_NE(database, nullptr);
+    Tform_platformPublisher* publisher = nullptr;
+    for (QWidget* s : all)
+        if (auto* d = qobject_cast<Tform_platformPublisher*>(s)) publisher = d;
+    ASSERT_NE(publisher, nullptr);
     std::map<QWidget*, QSize> opened;
     for (QWidget* s : all) opened[s] = s->size();
     const std::vector<QSize> displays = {QSize(1366, 768), QSize(1024, 700)};
@@ -482,6 +488,12 @@ TEST_F(LanguageScreensTest, GermanFitsAt1366x768And1024x700) {
             fits[name] = fitOf(database, opened[database], display, name);
         }
         database->hide();
+        publisher->negotiationBox()->show();
+        for (const QSize& display : displays) {
+            const QString name = QStringLiteral("Negotiation_%1x%2_").arg(display.width()).arg(display.height()) + language;
+            fits[name] = fitOf(publisher, opened[publisher], display, name);
+        }
+        publisher->hide();
         return fits;
     };
     const std::map<QString, Fit> english = lookAtAll(QStringLiteral("en"));
