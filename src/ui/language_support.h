@@ -10,6 +10,7 @@
 
 #include "refdata/language_file.h"
 
+class QAction;
 class QWidget;
 class QApplication;
 
@@ -33,6 +34,8 @@ struct LanguageControl {
     QWidget* widget = nullptr;
     QString name;  // the control's part of the key
     LanguageControlKind kind = LanguageControlKind::Captioned;
+    // An entry of a menu the screen keeps (then `widget` is the menu).
+    QAction* action = nullptr;
 };
 
 // Every control of the window `screen` in creation order (a screen inside
@@ -42,7 +45,9 @@ struct LanguageControl {
 // kind and place when the caption is empty or holds a figure ("Label7"). A
 // name the screen's code gave and that is unique on the screen is kept; a
 // name several controls share (the look's "cardTitle") stays their object
-// name, and the key uses the name plus the caption or place instead.
+// name, and the key uses the name plus the caption or place instead. The
+// entries of the menus the screen keeps come last, named after the entry's
+// object name or "Menu_" and its caption.
 std::vector<LanguageControl> languageControls(QWidget* screen);
 
 // A control's caption (text for text fields) and hint as they stand.

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -215,7 +216,8 @@ TEST_F(LanguageScreensTest, GermanCoversEveryScreenAndFollowsTheEnglishHints) {
 }
 
 // A screen the game makes only when it opens it speaks German once shown,
-// every row alike, and keeps the hints the game writes.
+// every row alike, and keeps the hints the game writes; so do the panels
+// and menus of the main screen.
 TEST_F(LanguageScreensTest, TheFactoryTheSoundPanelAndTheProductCardShowGermanAfterLoading) {
     ASSERT_EQ(importLanguage(*qApp, kGerman, screens), "");
     Game withFactory;
@@ -252,6 +254,10 @@ TEST_F(LanguageScreensTest, TheFactoryTheSoundPanelAndTheProductCardShowGermanAf
     auto* music = main->findChild<QCheckBox*>(QStringLiteral("musicOnBox"));
     ASSERT_NE(music, nullptr);
     EXPECT_EQ(music->text(), QStringLiteral("&Musik"));
+    // So are the entries of the menus a screen keeps.
+    auto* salesCharts = main->findChild<QAction*>(QStringLiteral("open_TForm_salesCharts"));
+    ASSERT_NE(salesCharts, nullptr);
+    EXPECT_EQ(salesCharts->text(), QStringLiteral("Verkaufscharts"));
 
     // The product card, made on the main screen when first needed, reads
     // its own entries.
