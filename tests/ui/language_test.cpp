@@ -32,6 +32,7 @@
 #include "ui/app_style.h"
 #include "ui/bank_screen.h"
 #include "ui/company_books_screens.h"
+#include "ui/cpu_screen.h"
 #include "ui/database_screen.h"
 #include "ui/development_screen.h"
 #include "ui/employees_screen.h"
@@ -46,6 +47,7 @@
 #include "ui/main_screen_keys.h"
 #include "ui/new_platform_screen.h"
 #include "ui/planning_screens.h"
+#include "ui/platform_analysis_screen.h"
 #include "ui/platform_publisher_screen.h"
 #include "ui/platforms_screen.h"
 #include "ui/product_card.h"
@@ -94,15 +96,18 @@ protected:
         add(new Tform_stock(g, player, main.get()));
         add(new TForm_inbox(g, player, main.get()));
         add(new TForm_platforms(g, main.get()));
+        add(new Tform_cpu(g, main.get()));
         add(new TForm_view_employees(g, player, main.get()));
         add(new TDevelopment(g, player, main.get()));
         add(new Tform_Calendar(g, main.get()));
         add(new Tform_bank(g, player, main.get()));
+        add(new TForm_EngineDeal(g, player, main.get()));
         add(new TForm_development(g, player, main.get()));
         add(new Tform_player_bonus(main.get()));
         add(new TForm_genredemands(g, main.get()));
         add(new Tform_Analyse(g, player, main.get()));
         add(new Tform_didyouknow(g, main.get()));
+        add(new TForm_platform_analysis(g, main.get()));
         add(new TForm_company_overview(g, main.get()));
         add(new TForm_books(g, main.get()));
         add(new TPasswordDlg(main.get()));
@@ -110,7 +115,8 @@ protected:
         add(new TForm_lng(std::string(CW_GAME_DIR), main.get()));
         // As the game opens them.
         const QStringList secondary = {"TForm_salesCharts", "TDBForm", "TForm_employees", "TForm_inbox",
-                                       "TForm_platforms", "Tform_Calendar", "TForm_genredemands", "Tform_Analyse",
+                                       "TForm_platforms", "Tform_cpu", "TForm_platform_analysis",
+                                       "Tform_Calendar", "TForm_genredemands", "Tform_Analyse",
                                        "TForm_company_overview", "TForm_books"};
         for (QWidget* w : screens) {
             if (secondary.contains(w->objectName()))
