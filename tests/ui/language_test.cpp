@@ -239,7 +239,7 @@ TEST_F(LanguageScreensTest, TheFactoryTheSoundPanelAndTheProductCardShowGermanAf
     factory.setAttribute(Qt::WA_DontShowOnScreen);
     factory.show();
     QApplication::processEvents();
-    EXPECT_EQ(factory.windowTitle(), QStringLiteral("Fabrik: Fertigung"));
+    EXPECT_EQ(factory.windowTitle(), QStringLiteral("Fabrikfertigung"));
     for (int line = 1; line <= factory.lineCount(); ++line) {
         EXPECT_EQ(factory.startButton(line)->text(), QStringLiteral("Start"));
         EXPECT_EQ(factory.stopButton(line)->text(), QStringLiteral("Stopp"));
