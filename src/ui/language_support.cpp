@@ -1,10 +1,10 @@
 #include "ui/language_support.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
