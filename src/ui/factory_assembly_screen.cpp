@@ -18,6 +18,7 @@
 #include "ui/app_style.h"
 #include "ui/city_paint.h"
 #include "ui/finance_look.h"
+#include "ui/language_support.h"
 #include "ui/shared_widgets.h"
 
 namespace cw::ui {
@@ -91,8 +92,11 @@ TForm_factory_assembly::TForm_factory_assembly(Game& g, Player& p, QWidget* pare
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(4);
-    if (screen.lines.empty())
-        linesBody->addWidget(new QLabel(QStringLiteral("Build a factory to get assembly lines."), linesCard));
+    // Made with lines too (hidden), so a language file always reaches it.
+    auto* noLines = new QLabel(QStringLiteral("Build a factory to get assembly lines."), linesCard);
+    noLines->setObjectName(QStringLiteral("noLinesLabel"));
+    noLines->setVisible(screen.lines.empty());
+    linesBody->addWidget(noLines);
     for (const AssemblyLineRow& r : screen.lines) {
         Line line;
         const int i = r.line;
@@ -108,6 +112,11 @@ TForm_factory_assembly::TForm_factory_assembly(Game& g, Player& p, QWidget* pare
         line.stop = new QPushButton(QStringLiteral("Stop"), linesCard);
         line.start->setObjectName(QStringLiteral("startButton%1").arg(i));
         line.stop->setObjectName(QStringLiteral("stopButton%1").arg(i));
+        // Every line's controls read alike: one language entry each.
+        shareLanguageKey(number, QStringLiteral("lineNumber"));
+        shareLanguageKey(line.label, QStringLiteral("lineLabel"));
+        shareLanguageKey(line.start, QStringLiteral("startButton"));
+        shareLanguageKey(line.stop, QStringLiteral("stopButton"));
         connect(line.label, &QPushButton::clicked, this, [this, i] { openProductList(i); });
         connect(line.start, &QPushButton::clicked, this, [this, i] {
             if (game_.world().assemblyLines[i].linePlatform > 0) setRunning(i, true);

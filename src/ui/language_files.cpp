@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "finance/buildings.h"
+#include "hardware/manufacturing.h"
 #include "market/expo.h"
 #include "market/reviews.h"
 #include "people/hiring.h"
@@ -19,10 +20,17 @@
 #include "ui/employees_screen.h"
 #include "ui/end_screen.h"
 #include "ui/expo_screen.h"
+#include "ui/factory_assembly_screen.h"
+#include "ui/language_screen.h"
 #include "ui/language_support.h"
+#include "ui/manual_window.h"
 #include "ui/message_dialogs.h"
+#include "ui/mod_screen.h"
+#include "ui/new_platform_screen.h"
 #include "ui/notification_window.h"
+#include "ui/platform_publisher_screen.h"
 #include "ui/post_mortem_screens.h"
+#include "ui/product_card.h"
 #include "ui/project_status_screen.h"
 #include "ui/qt_player.h"
 #include "ui/release_screens.h"
@@ -37,10 +45,14 @@ namespace cw::ui {
 
 struct LaterScreens::Parts {
     Game game;
+    // With a factory, so the assembly screen shows its lines' controls.
+    Game factoryGame;
     QtPlayer player{&game};
     ExpoShow expo;
     Review review;
     AutoTeamOffer offer;
+    // The header names the console, so only the measure is a text of its own.
+    NewTaskDialog newTask{game, std::string(), "Weeks"};
     std::unique_ptr<HiringScreen> hiring;
     std::vector<std::unique_ptr<QWidget>> owned;
 };
@@ -75,6 +87,8 @@ LaterScreens::LaterScreens() : parts_(std::make_unique<Parts>()) {
     options.playerName = "Player";
     options.boardMeetings = false;
     applyNewGameOptions(p.game, options);
+    options.startWithFactory = true;
+    applyNewGameOptions(p.factoryGame, options);
     p.hiring = std::make_unique<HiringScreen>(p.game);
     auto own = [&](QWidget* w) {
         p.owned.emplace_back(w);
@@ -100,6 +114,18 @@ LaterScreens::LaterScreens() : parts_(std::make_unique<Parts>()) {
     own(new NotificationWindow);
     own(new Tform_didyouknow(p.game, nullptr));
     own(new Tform_Secatary(p.game, nullptr));
+    // The factory, the console design and its publishers, the mod chooser,
+    // the language help, the manual.
+    own(new TForm_newplatform(p.game, p.player));
+    own(new TForm_factory_assembly(p.factoryGame, p.player));
+    own(new TForm_storage(p.game));
+    own(new TForm_newtask_dialog(p.newTask, p.player));
+    own(new Tform_platformPublisher(p.game, p.player, 0));
+    own(new TForm_mod_load(p.game, p.player));
+    own(makeLanguageHelpWindow(p.game.programFolder, nullptr));
+    own(new TForm_manual(QString()));
+    // The main screen's product card.
+    own(new ProductCard(nullptr));
 
     // A language in use is on these too, as on every window the game opens.
     if (LanguageKeeper* keeper = LanguageKeeper::active())

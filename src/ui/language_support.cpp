@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -199,7 +200,9 @@ QString rawCaption(const QWidget* w, LanguageControlKind kind) {
 
 void setCaption(const LanguageControl& c, const QString& text) {
     QWidget* w = c.widget;
-    if (isScreen(w)) {
+    if (c.action) {
+        c.action->setText(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    } else if (isScreen(w)) {
         w->setWindowTitle(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     } else if (QTabWidget* tabs = tabOwner(w)) {
         tabs->setTabText(tabs->indexOf(w), QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
@@ -225,6 +228,7 @@ void setCaption(const LanguageControl& c, const QString& text) {
 }
 
 void setHint(const LanguageControl& c, const QString& hint) {
+    if (c.action) return;
     QString shown = hint;
     // A hint is shown as plain text, whatever the file put into it.
     if (Qt::mightBeRichText(hint)) shown = Qt::convertFromPlainText(hint, Qt::WhiteSpacePre);
@@ -244,6 +248,8 @@ QString keyOf(const QString& screen, const LanguageControl& c) { return screen +
 void markLanguageScreens(const std::vector<QWidget*>& screens) {
     for (QWidget* s : screens) s->setProperty(kScreenProperty, true);
 }
+
+void shareLanguageKey(QWidget* control, const QString& name) { control->setProperty(kNameProperty, name); }
 
 QString languageScreenName(const QWidget* screen) {
     QString name = screen->objectName();
@@ -296,19 +302,46 @@ std::vector<LanguageControl> languageControls(QWidget* screen) {
         }
         controls.push_back({w, name, kind});
     }
+
+    // The menus the screen keeps (a button's drop-down, a list's context
+    // menu), after every control so the names above never move.
+    for (QMenu* menu : screen->findChildren<QMenu*>()) {
+        QWidget* owner = menu->parentWidget();
+        while (owner && !isScreen(owner)) owner = owner->parentWidget();
+        if (owner != screen) continue;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator() || action->menu() || !hasWord(action->text())) continue;
+            QString name = action->property(kNameProperty).toString();
+            if (name.isEmpty()) {
+                const QString words = captionWords(action->text());
+                const QString base = !action->objectName().isEmpty() ? action->objectName()
+                                     : words.isEmpty()               ? QStringLiteral("Menu")
+                                                                     : QStringLiteral("Menu_") + words;
+                name = base;
+                for (int n = 2; taken.contains(name); ++n) name = base + QLatin1Char('_') + QString::number(n);
+                taken.insert(name);
+                action->setProperty(kNameProperty, name);
+            }
+            controls.push_back({menu, name, LanguageControlKind::Captioned, action});
+        }
+    }
     return controls;
 }
 
-QString controlCaption(const LanguageControl& c) { return rawCaption(c.widget, c.kind); }
+QString controlCaption(const LanguageControl& c) { return c.action ? c.action->text() : rawCaption(c.widget, c.kind); }
 
 QString controlHint(const LanguageControl& c) {
-    return c.widget->toolTip();
+    // A menu entry's hint is its caption again: it has none of its own.
+    return c.action ? QString() : c.widget->toolTip();
 }
 
 std::vector<LanguageEntry> languageEntries(QWidget* screen) {
     std::vector<LanguageEntry> entries;
     const std::string screenName = utf8(languageScreenName(screen));
+    QSet<QString> written;
     for (const LanguageControl& c : languageControls(screen)) {
+        if (written.contains(c.name)) continue;
+        written.insert(c.name);
         const QString caption = controlCaption(c);
         const QString hint = controlHint(c);
         const bool wanted = c.kind == LanguageControlKind::Captioned ? hasWord(caption) || !hint.isEmpty()
@@ -342,7 +375,7 @@ int applyLanguageFile(QWidget* screen, const LanguageFile& file, const QHash<QSt
         bool any = false;
         if (texts.caption) {
             const QString key = keyOf(screenName, c).toLower();
-            if (translated && c.kind == LanguageControlKind::Captioned) {
+            if (translated && c.kind == LanguageControlKind::Captioned && !c.action) {
                 translated->insert(key, qstr(*texts.caption));
                 c.widget->setProperty(kKeyProperty, key);
             }

@@ -10,6 +10,7 @@
 
 #include "refdata/language_file.h"
 
+class QAction;
 class QWidget;
 class QApplication;
 
@@ -23,11 +24,18 @@ QString languageScreenName(const QWidget* screen);
 // for a part of it.
 void markLanguageScreens(const std::vector<QWidget*>& screens);
 
+// Gives a control that repeats on a screen (one per row the game adds, as
+// the factory's lines) a key it shares with its twins, so one entry of a
+// file translates every row, however many the game shows.
+void shareLanguageKey(QWidget* control, const QString& name);
+
 // One control of a screen that a language file can reach.
 struct LanguageControl {
     QWidget* widget = nullptr;
     QString name;  // the control's part of the key
     LanguageControlKind kind = LanguageControlKind::Captioned;
+    // An entry of a menu the screen keeps (then `widget` is the menu).
+    QAction* action = nullptr;
 };
 
 // Every control of the window `screen` in creation order (a screen inside
@@ -37,7 +45,9 @@ struct LanguageControl {
 // kind and place when the caption is empty or holds a figure ("Label7"). A
 // name the screen's code gave and that is unique on the screen is kept; a
 // name several controls share (the look's "cardTitle") stays their object
-// name, and the key uses the name plus the caption or place instead.
+// name, and the key uses the name plus the caption or place instead. The
+// entries of the menus the screen keeps come last, named after the entry's
+// object name or "Menu_" and its caption.
 std::vector<LanguageControl> languageControls(QWidget* screen);
 
 // A control's caption (text for text fields) and hint as they stand.
@@ -46,6 +56,7 @@ QString controlHint(const LanguageControl& c);
 
 // The entries the export writes for one screen: captioned controls with a
 // caption of words or a hint, text fields and hint-only controls with a hint.
+// Controls sharing a key are written once.
 std::vector<LanguageEntry> languageEntries(QWidget* screen);
 
 // Sets the file's captions and hints on the screen's controls. Where

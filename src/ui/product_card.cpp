@@ -13,6 +13,7 @@
 #include "setup/main_screen_model.h"
 #include "state/shared_ops.h"
 #include "ui/app_style.h"
+#include "ui/language_support.h"
 #include "ui/main_screen_parts.h"
 #include "ui/qt_player.h"
 
@@ -24,6 +25,9 @@ const QString kMono = QStringLiteral("font-family: \"DejaVu Sans Mono\"; font-si
 
 ProductCard::ProductCard(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("productCard"));
+    // Made when first needed, so a language file names its controls after
+    // the card itself, not after the screen that holds it.
+    markLanguageScreens({this});
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     QVBoxLayout* body = nullptr;

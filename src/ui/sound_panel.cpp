@@ -163,7 +163,11 @@ QPushButton* installSoundControls(QMainWindow* main, SoundSystem& sound) {
     auto place = [panel, button, main] {
         panel->adjustSize();
         const QPoint at = button->mapTo(main->centralWidget(), QPoint(0, 0));
-        panel->move(std::max(0, at.x()), std::max(0, at.y() - panel->height() - 8));
+        // Above the button, but never past the window's right edge: the
+        // button sits at the end of the bar, and a longer language widens
+        // the panel.
+        const int right = main->centralWidget()->width() - panel->width() - 8;
+        panel->move(std::max(0, std::min(at.x(), right)), std::max(0, at.y() - panel->height() - 8));
     };
     QObject::connect(button, &QPushButton::toggled, panel, [panel, place](bool open) {
         if (!open) {
