@@ -497,6 +497,10 @@ SequelDialog::SequelDialog(const std::vector<DevelopmentScreen::SequelRow>& rows
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // The figures' headings are wider than the figures; sized by content so
+    // neither is cut.
+    table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     for (int r = 0; r < table->rowCount(); ++r) {
         const auto& row = rows[static_cast<std::size_t>(r)];
         table->setItem(r, 0, new QTableWidgetItem(qs(row.name)));

@@ -195,11 +195,13 @@ TForm_employees::TForm_employees(Game& g, Player& p, const ReferenceTables* ref,
     grid_ = makeRowGrid(this, QStringLiteral("StringGrid_employees"), headings);
     grid_->setItemDelegateForColumn(3, new RatingDelegate(grid_));
     QHeaderView* head = grid_->horizontalHeader();
+    // Names and employers share what the figures leave, so at 1024 pixels the
+    // employer column is not squeezed to a few letters.
+    head->setSectionResizeMode(0, QHeaderView::Stretch);
     head->setSectionResizeMode(2, QHeaderView::Stretch);
-    grid_->setColumnWidth(0, 190);
     grid_->setColumnWidth(1, 130);
-    grid_->setColumnWidth(3, 150);
-    grid_->setColumnWidth(4, 60);
+    grid_->setColumnWidth(3, 126);
+    grid_->setColumnWidth(4, 54);
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(head, &QHeaderView::sectionClicked, this, [this](int column) {
         model_->sortBy(column);
