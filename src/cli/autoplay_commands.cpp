@@ -65,7 +65,8 @@ std::string cmdAutoplay(Session& s, const Command& cmd) {
               << y.platformsOnMarket << ", console units " << y.consoleUnits << ", income " << y.income << '\n';
     s.out << autoplaySummary(r) << '\n';
     s.out << "autoplay habits: " << r.buildings << " buildings, " << r.studies << " studies, " << r.sequels
-          << " sequels, " << r.booths << " booths, " << r.licences << " engine licences\n";
+          << " sequels, " << r.booths << " booths, " << r.licences << " engine licences, " << r.consoles
+          << " consoles designed, " << r.consolesReleased << " released\n";
     return {};
 }
 

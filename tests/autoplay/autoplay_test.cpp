@@ -204,6 +204,51 @@ TEST_F(AutoplayTest, WithoutCashOrCreditItCutsWagesOrSellsShares) {
     }
 }
 
+// At its highest level the computer builds a factory, hires a hardware
+// team, designs a console, signs platform publishers, runs the assembly
+// lines and sells units; without the habit it does none of it.
+TEST_F(AutoplayTest, TheConsoleHabitDesignsReleasesAndSellsAConsole) {
+    for (const bool console : {true, false}) {
+        SCOPED_TRACE(console ? "with the console" : "no=console");
+        s.game->rng.fixedSeed = 2;
+        ASSERT_EQ(run("new-game level=1\nautosave off\n"), 0);
+        std::ostringstream log;
+        test::RecordingPlayer shown;
+        AutoplayOptions o;
+        o.untilYear = 1989;
+        o.level = 3;
+        o.log = &log;
+        if (!console) o.habits = kAllHabits & ~HabitConsole;
+        const AutoplayReport r = autoplay(*s.game, shown, o);
+        EXPECT_EQ(r.ending, "stopped");
+        EXPECT_EQ(r.unknownDialogs, 0) << log.str();
+        i32 units = 0;
+        for (const AutoplayYear& y : r.years) units += y.consoleUnits;
+        int own = 0;
+        for (const Platform& p : s.game->tables().platforms)
+            if (!p.name.empty() && p.playerOwned) ++own;
+        const std::string text = log.str();
+        if (console) {
+            EXPECT_GE(r.consoles, 1);
+            EXPECT_GE(r.consolesReleased, 1);
+            EXPECT_GE(r.platformDeals, 1);
+            EXPECT_EQ(own, r.consolesReleased);
+            EXPECT_GT(units, 100000);
+            EXPECT_GE(s.game->world().factoryLevel, 1);
+            for (const char* step : {"builds a factory for ", "designs the console Auto Box 1, spec ", " games on the console for ",
+                                     "finishes the console Auto Box 1: platform ", "releases the console Auto Box 1",
+                                     " assembly lines for Auto Box 1, stock "})
+                EXPECT_NE(text.find(step), std::string::npos) << step << "\n" << text;
+        } else {
+            EXPECT_EQ(r.consoles, 0);
+            EXPECT_EQ(r.consolesReleased, 0);
+            EXPECT_EQ(own, 0);
+            EXPECT_EQ(units, 0);
+            EXPECT_EQ(text.find("console"), std::string::npos) << text;
+        }
+    }
+}
+
 TEST_F(AutoplayTest, NeedsAGame) {
     EXPECT_EQ(run("autoplay\n"), 2);
     EXPECT_TRUE(printed("there is no game yet")) << out.str();
