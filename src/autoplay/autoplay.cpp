@@ -509,6 +509,18 @@ int Autoplayer::leaderCapacity() const {
 void Autoplayer::build() {
     if (!on(HabitBuildings) || g_.currentWeek % 4 != 2) return;
     const i64 own = ownCash();
+    // A bigger headquarters reaches better candidates (the hiring screen
+    // lists no one rated above what it reaches): the skills that keep the
+    // games above the era's bar come from there.
+    if (buildingLevel(g_, Building::Headquarters) < buildingInfo(Building::Headquarters).highestLevel &&
+        constructionTask(g_, Building::Headquarters) == 0 && growing()) {
+        const i64 price = buildingPrice(g_, Building::Headquarters);
+        if (own - price > 2000000 + 2LL * reserve() && !startConstruction(g_, hands_, Building::Headquarters)) {
+            ++report_.buildings;
+            say("enlarges the headquarters for " + std::to_string(price));
+            return;
+        }
+    }
     if (employeeCount(g_) + 1 >= officeCapacity(g_) && constructionTask(g_, Building::Office) == 0 &&
         buildingLevel(g_, Building::Office) < buildingInfo(Building::Office).highestLevel) {
         // Two years of the wages with ten more people on top of the price.
@@ -1382,19 +1394,18 @@ void Autoplayer::startGame() {
         if (screen.shownTotal() > weeksTarget)
             for (int a = 0; a < 3; ++a) screen.moveResearch(a, 25);
     };
-    // Research is worth more score for its work than the extras: they go
-    // first, and the sliders stay at 55 or more.
+    // Research is worth an eighth of the sliders' sum in score, and a game
+    // that scores in the fifties no longer sells from the late eighties on:
+    // the sliders stay at 100, the extras go first when the game outgrows
+    // its team, and then a second platform.
     const auto fitForScore = [&] {
         for (int a = 0; a < 3; ++a) screen.moveResearch(a, 100);
         for (const Extra e : {Extra::Mmo, Extra::Network, Extra::Multiplayer, Extra::ModEditor, Extra::GameEditor})
             if (screen.shownTotal() > weeksTarget) screen.setExtra(e, false);
-        for (i32 research = 85; research >= 55 && screen.shownTotal() > weeksTarget; research -= 15)
-            for (int a = 0; a < 3; ++a) screen.moveResearch(a, research);
     };
     if (on(HabitResearch)) fitForScore();
     else fitResearch();
-    // Research makes the score; a second platform that costs it is left out.
-    if (on(HabitResearch) && screen.research()[0] < 70 && screen.checkedCount() > 1) {
+    if (on(HabitResearch) && screen.shownTotal() > weeksTarget && screen.checkedCount() > 1) {
         for (int i = static_cast<int>(screen.platformLines().size()) - 1; i >= 0; --i)
             if (screen.platformLines()[static_cast<std::size_t>(i)].checked &&
                 screen.platformLines()[static_cast<std::size_t>(i)].platform != bestPlatforms.front()) {
