@@ -526,7 +526,7 @@ void Autoplayer::build() {
         // Two years of the wages with ten more people on top of the price.
         const i64 price = buildingPrice(g_, Building::Office);
         const i64 wages = 2LL * 52 * (payrollPerWeek() + 10LL * std::max<i32>(minimumWage(g_), 3000) / 4);
-        if (growing() && own - price - wages > 1000000 && !startConstruction(g_, hands_, Building::Office)) {
+        if (growing() && own - price - wages > 4000000 && !startConstruction(g_, hands_, Building::Office)) {
             ++report_.buildings;
             say("builds an office for " + std::to_string(price));
             return;
