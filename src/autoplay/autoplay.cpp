@@ -536,7 +536,11 @@ void Autoplayer::build() {
     const int levelWanted = std::clamp<int>(g_.world().gameLevel + 1, 2, 4);
     for (const Facility f : {Facility::GameTestCenter, Facility::SoundStudio}) {
         const int wanted = f == Facility::GameTestCenter ? levelWanted : 4;
-        if (facilityLevel(g_, f) >= wanted || !growing() || weekCount_ < 52) continue;
+        // A company still in its first headquarters needs its cash for a
+        // bigger one first: only that brings more people and better ones.
+        if (facilityLevel(g_, f) >= wanted || !growing() || weekCount_ < 52 ||
+            buildingLevel(g_, Building::Headquarters) < 2)
+            continue;
         const i64 price = facilityPrice(g_, f);
         // People come before the studio's point of score.
         const i64 margin = f == Facility::GameTestCenter ? 2000000 : 8000000;

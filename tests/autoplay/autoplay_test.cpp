@@ -97,7 +97,7 @@ TEST_F(AutoplayTest, EveryGameLevelPlaysOnAndTheSameSeedSavesTheSameBytes) {
         std::uint32_t seed;
         int until;
     };
-    for (const Canary c : {Canary{1, 2, 2004}, Canary{2, 2, 1992}, Canary{3, 2, 1984}}) {
+    for (const Canary c : {Canary{1, 2, 2004}, Canary{2, 2, 1993}, Canary{3, 2, 1984}}) {
         SCOPED_TRACE("game level " + std::to_string(c.level));
         std::string saves[2];
         for (int round = 0; round < 2; ++round) {
