@@ -212,6 +212,7 @@ private:
     i64 scoreSumThisYear_ = 0;
     int lastLicenceWeek_ = 0;
     i64 consoleUnitsBefore_ = 0;
+    i64 consoleIncomeBefore_ = 0;
     int consoleNumber_ = 0;
     int dealTask_ = 0;                 // the console task whose publishers were asked
     std::vector<int> companiesAsked_;  // for it, each asked once
@@ -1490,8 +1491,14 @@ void Autoplayer::noteYear(i32 year) {
     for (const Platform& p : g_.tables().platforms)
         if (!p.name.empty() && p.released && !p.discontinued) ++y.platformsOnMarket;
     i64 units = 0;
+    i64 earned = 0;
     for (const Platform& p : g_.tables().platforms)
-        if (!p.name.empty() && p.playerOwned) units += std::max(p.soldUnits, 0);
+        if (!p.name.empty() && p.playerOwned) {
+            units += std::max(p.soldUnits, 0);
+            earned += p.makerEarnings;
+        }
+    y.consoleIncome = static_cast<i32>(std::clamp<i64>(earned - consoleIncomeBefore_, -2000000000, 2000000000));
+    consoleIncomeBefore_ = earned;
     y.consoleUnits = static_cast<i32>(std::min<i64>(units - consoleUnitsBefore_, 2000000000));
     if (decltype(World::yearlyIncome)::inRange(year)) y.income = g_.world().yearlyIncome[year];
     consoleUnitsBefore_ = units;

@@ -62,7 +62,8 @@ struct AutoplayYear {
     i32 meanScore = 0;      // of the games released that year, 0 without any
     int platformsOnMarket = 0;
     i32 consoleUnits = 0;   // of its own consoles, sold that year
-    i32 income = 0;         // from sales that year
+    i32 income = 0;         // from sales that year, its consoles' included
+    i32 consoleIncome = 0;  // of that, from its own consoles
 };
 
 struct AutoplayReport {
