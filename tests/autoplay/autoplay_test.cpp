@@ -224,7 +224,12 @@ TEST_F(AutoplayTest, TheConsoleHabitDesignsReleasesAndSellsAConsole) {
         EXPECT_EQ(r.ending, "stopped");
         EXPECT_EQ(r.unknownDialogs, 0) << log.str();
         i32 units = 0;
-        for (const AutoplayYear& y : r.years) units += y.consoleUnits;
+        std::int64_t consoleIncome = 0;
+        for (const AutoplayYear& y : r.years) {
+            units += y.consoleUnits;
+            consoleIncome += y.consoleIncome;
+            EXPECT_LE(y.consoleIncome, y.income) << y.year;
+        }
         int own = 0;
         for (const Platform& p : s.game->tables().platforms)
             if (!p.name.empty() && p.playerOwned) ++own;
@@ -235,6 +240,7 @@ TEST_F(AutoplayTest, TheConsoleHabitDesignsReleasesAndSellsAConsole) {
             EXPECT_GE(r.platformDeals, 1);
             EXPECT_EQ(own, r.consolesReleased);
             EXPECT_GT(units, 100000);
+            EXPECT_GT(consoleIncome, 100000000LL);
             EXPECT_GE(s.game->world().factoryLevel, 1);
             for (const char* step : {"builds a factory for ", "designs the console Auto Box 1, spec ", " games on the console for ",
                                      "finishes the console Auto Box 1: platform ", "releases the console Auto Box 1",
@@ -245,6 +251,7 @@ TEST_F(AutoplayTest, TheConsoleHabitDesignsReleasesAndSellsAConsole) {
             EXPECT_EQ(r.consolesReleased, 0);
             EXPECT_EQ(own, 0);
             EXPECT_EQ(units, 0);
+            EXPECT_EQ(consoleIncome, 0);
             EXPECT_EQ(text.find("console"), std::string::npos) << text;
         }
     }
