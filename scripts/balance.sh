@@ -70,7 +70,8 @@ for variant in all $without; do
                     line = $0; gsub(/,/, "", line); n = split(line, f, " ")
                     y = substr(f[1], 1, 4)
                     # cash C loan L staff S games released G mean score M platforms P console units U income I
-                    print "year", variant, level, y, f[3], f[7], f[10], f[13], f[15], f[18], f[20]
+                    # console income K
+                    print "year", variant, level, y, f[3], f[7], f[10], f[13], f[15], f[18], f[20], f[23] + 0
                 }
                 /^autoplay: / {
                     line = $0; sub(/^autoplay: /, "", line)
@@ -130,7 +131,7 @@ done >"$work/results.txt"
             if ($10 != "none" && (!((V, L) in best) || $10 + 0 < best[V, L])) best[V, L] = $10 + 0
             if (V == "all") rows[L] = rows[L] sprintf("| %s | %s | week %s, %s | %s | %s | %s |\n", $4, $5, $6, $7, $8, $9, $10)
         }
-        $1 == "year" { inc[$2, $3] += $11; rel[$2, $3] += $7 }
+        $1 == "year" { inc[$2, $3] += $11 - $12; rel[$2, $3] += $7 }
         $1 == "year" && $2 == "all" {
             key = $3 SUBSEP $4; m = ++cn[key]
             cash[key, m] = $5; staff[key, m] = $6; games[key, m] = $7; plat[key, m] = $9; units[key, m] = $10; income[key, m] = $11

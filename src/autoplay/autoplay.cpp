@@ -18,6 +18,11 @@
 #include "finance/board.h"
 #include "finance/end_game.h"
 #include "finance/shares.h"
+#include "hardware/manufacturing.h"
+#include "hardware/platform_design.h"
+#include "hardware/platform_publisher_screen.h"
+#include "hardware/platform_publishers.h"
+#include "hardware/warehouse.h"
 #include "market/expo.h"
 #include "market/publishers.h"
 #include "people/hiring.h"
@@ -131,6 +136,12 @@ public:
         if (o_.answered) o_.answered(line);
     }
     void visitExpo();
+    // The console's dialogs: its status when the work is done, the platform
+    // publishers, the assembly lines.
+    void consoleStatus();
+    void platformDeals();
+    void runLines();
+    bool payForRecall() const { return g_.world().money > 2 * reserve(); }
     AutoplayReport& report() { return report_; }
 
 private:
@@ -183,6 +194,10 @@ private:
     void study();
     void licenceEngines();
     void designConsole();
+    int consoleTask() const;
+    int newestConsole() const;
+    bool hireHardware();
+    bool startConsoleDesign();
     i64 expectedIncome(const GameTitle& t, int region) const;
 
     Game& g_;
@@ -197,6 +212,10 @@ private:
     i64 scoreSumThisYear_ = 0;
     int lastLicenceWeek_ = 0;
     i64 consoleUnitsBefore_ = 0;
+    i64 consoleIncomeBefore_ = 0;
+    int consoleNumber_ = 0;
+    int dealTask_ = 0;                 // the console task whose publishers were asked
+    std::vector<int> companiesAsked_;  // for it, each asked once
     std::array<i64, 52> cashBook_{};  // the own cash of the last 52 weeks, a ring
     int weekCount_ = 0;
 };
@@ -252,9 +271,13 @@ bool AutoPlayer::decideDialog(std::string_view caption, std::string_view text, b
     if (caption == "Assign a team leader" || caption == "Choose a Team Leader") return true;
     if (caption == "Are you sure") return sellShares;  // only a packet it means to sell
     if (caption == "New Cpu released") return false;
+    // Keeping up with a rival's console costs an eighth more work; the
+    // console is finished as designed.
+    if (caption == "New Competing Platfrom released") return false;
+    if (caption == "Platform Bug!") return brain_.payForRecall();
     if (caption == "Buy Piracy Protection") return buyProtection;
     // Facilities and the negotiation department are only asked for when meant.
-    if (caption.starts_with("Setup ")) return true;
+    if (caption.starts_with("Setup ") || caption == "Upgrade Factory lines") return true;
     brain_.unknownDialog(caption);
     return true;
 }
@@ -269,6 +292,11 @@ bool AutoPlayer::decideMessage(std::string_view caption, std::string_view text, 
     if (caption == "Fire employee") return fireConfirmed;
     if (caption == "Intensified Study") return false;
     if (caption == "Construction") return true;  // only started when meant
+    // The console path: each of these is only reached when meant.
+    if (caption == "Assign Employees" || caption == "Publisher Deal" || caption == "Finish Product" ||
+        caption == "Release Product")
+        return true;
+    if (caption == "No units in storage") return false;  // released only with stock
     brain_.unknownDialog(caption);
     return true;
 }
@@ -279,6 +307,9 @@ void AutoPlayer::showModal(ScreenId screen) {
         case ScreenId::Distribution: brain_.chooseRegions(); break;
         case ScreenId::Bank: brain_.sortOutDebt(); break;
         case ScreenId::Expo: brain_.visitExpo(); break;
+        case ScreenId::ProjectStatus: brain_.consoleStatus(); break;
+        case ScreenId::PlatformPublishers: brain_.platformDeals(); break;
+        case ScreenId::FactoryAssembly: brain_.runLines(); break;
         case ScreenId::EndScreen:
         case ScreenId::BoardMeeting: shown_.showModal(screen); return;
         default: break;  // read and closed
@@ -296,10 +327,13 @@ void AutoPlayer::chooseStaff(StaffScreen& screen) {
     std::vector<i32> listed;
     for (const StaffRow& row : screen.rows()) listed.push_back(row.person);
     const i32 task = screen.targetTask();
+    // Hardware people build consoles and nothing else; games get the others.
+    const bool console = Tasks::inRange(task) && g_.tables().tasks[task].taskType == kTaskPlatform;
     for (const i32 person : listed) {
         if (screen.closeRequested() || !taskTakesStaff(g_, task)) break;
         if (filledStaffSlots(g_.tables().tasks[task]) >= taskCapacity(g_, task)) break;
-        if (g_.tables().people[person].currentTask < 1) screen.pick(*this, person);
+        const Person& p = g_.tables().people[person];
+        if (p.currentTask < 1 && (p.workArea == 2) == console) screen.pick(*this, person);
     }
 }
 
@@ -321,9 +355,11 @@ i32 Autoplayer::reserve() const {
     return std::max(26 * payrollPerWeek(), 150000 * level);
 }
 
+// Idle for a game, an engine, a course or a licence: the hardware people
+// wait for the next console.
 bool Autoplayer::isIdle(i32 person) const {
     const Person& p = g_.tables().people[person];
-    return !p.name.empty() && p.employed && p.currentTask < 1;
+    return !p.name.empty() && p.employed && p.currentTask < 1 && p.workArea != 2;
 }
 
 std::vector<i32> Autoplayer::idleStaff() const {
@@ -474,12 +510,24 @@ int Autoplayer::leaderCapacity() const {
 void Autoplayer::build() {
     if (!on(HabitBuildings) || g_.currentWeek % 4 != 2) return;
     const i64 own = ownCash();
+    // A bigger headquarters reaches better candidates (the hiring screen
+    // lists no one rated above what it reaches): the skills that keep the
+    // games above the era's bar come from there.
+    if (buildingLevel(g_, Building::Headquarters) < buildingInfo(Building::Headquarters).highestLevel &&
+        constructionTask(g_, Building::Headquarters) == 0 && growing()) {
+        const i64 price = buildingPrice(g_, Building::Headquarters);
+        if (own - price > 2000000 + 2LL * reserve() && !startConstruction(g_, hands_, Building::Headquarters)) {
+            ++report_.buildings;
+            say("enlarges the headquarters for " + std::to_string(price));
+            return;
+        }
+    }
     if (employeeCount(g_) + 1 >= officeCapacity(g_) && constructionTask(g_, Building::Office) == 0 &&
         buildingLevel(g_, Building::Office) < buildingInfo(Building::Office).highestLevel) {
         // Two years of the wages with ten more people on top of the price.
         const i64 price = buildingPrice(g_, Building::Office);
         const i64 wages = 2LL * 52 * (payrollPerWeek() + 10LL * std::max<i32>(minimumWage(g_), 3000) / 4);
-        if (growing() && own - price - wages > 1000000 && !startConstruction(g_, hands_, Building::Office)) {
+        if (growing() && own - price - wages > 4000000 && !startConstruction(g_, hands_, Building::Office)) {
             ++report_.buildings;
             say("builds an office for " + std::to_string(price));
             return;
@@ -489,7 +537,11 @@ void Autoplayer::build() {
     const int levelWanted = std::clamp<int>(g_.world().gameLevel + 1, 2, 4);
     for (const Facility f : {Facility::GameTestCenter, Facility::SoundStudio}) {
         const int wanted = f == Facility::GameTestCenter ? levelWanted : 4;
-        if (facilityLevel(g_, f) >= wanted || !growing() || weekCount_ < 52) continue;
+        // A company still in its first headquarters needs its cash for a
+        // bigger one first: only that brings more people and better ones.
+        if (facilityLevel(g_, f) >= wanted || !growing() || weekCount_ < 52 ||
+            buildingLevel(g_, Building::Headquarters) < 2)
+            continue;
         const i64 price = facilityPrice(g_, f);
         // People come before the studio's point of score.
         const i64 margin = f == Facility::GameTestCenter ? 2000000 : 8000000;
@@ -630,12 +682,305 @@ void Autoplayer::licenceEngines() {
     }
 }
 
-// HOOK (console): a console of its own. The screens for designing one, its
-// factory and assembly lines and the platform publishers are not in this
-// tree yet, so the habit has nothing to call; it stays switchable so that
-// the balance report's "no console" row is ready for it.
+// A console of its own, at the computer's highest level only: a factory
+// once the company earns, a hardware team hired for the design, the best
+// design the team leader can manage for its price, the publishers that port
+// their hits, and assembly lines that follow the sales. One console at a
+// time; the next once the last has sold for two years.
 void Autoplayer::designConsole() {
     if (!on(HabitConsole) || level_ < 3) return;
+    runLines();
+    if (g_.currentWeek % 4 != 2 || weekCount_ < 52 || !growing() || consoleTask() > 0) return;
+    if (const int k = newestConsole(); k > 0) {
+        const ProductEntry& e = g_.world().products[k];
+        const Platform& pf = g_.tables().platforms[e.refA];
+        if (!e.released || (!pf.discontinued && pf.weeksOnMarket < 104)) return;
+    }
+    // The design is two years of a hardware team, and the first production
+    // runs cost about a million a line and week before anything sells.
+    constexpr i64 kConsoleMargin = 10000000;
+    const i64 own = ownCash();
+    if (buildingLevel(g_, Building::Factory) == 0) {
+        if (constructionTask(g_, Building::Factory) != 0) return;
+        const i64 price = buildingPrice(g_, Building::Factory);
+        if (own - price < kConsoleMargin + 2LL * reserve()) return;
+        if (!startConstruction(g_, hands_, Building::Factory)) {
+            ++report_.buildings;
+            say("builds a factory for " + std::to_string(price));
+        }
+        return;
+    }
+    if (own < kConsoleMargin + 2LL * reserve()) return;
+    hireHardware();
+    startConsoleDesign();
+}
+
+// The live project designing a console, 0 when there is none.
+int Autoplayer::consoleTask() const {
+    const auto& tasks = g_.tables().tasks;
+    for (int ti = tasks.first; ti <= tasks.last; ++ti)
+        if (isNewPlatformTask(g_, ti)) return ti;
+    return 0;
+}
+
+// The products entry of its newest console, 0 when it has none.
+int Autoplayer::newestConsole() const {
+    const auto& products = g_.world().products;
+    const auto& platforms = g_.tables().platforms;
+    int newest = 0;
+    for (int k = products.first; k <= products.last; ++k) {
+        const ProductEntry& e = products[k];
+        if (e.kind != ProductPlatform || !platforms.inRange(e.refA) || platforms[e.refA].name.empty() ||
+            !platforms[e.refA].playerOwned)
+            continue;
+        if (newest == 0 || e.refA > products[newest].refA) newest = k;
+    }
+    return newest;
+}
+
+// The design team: first a leader who can manage a big team, then as many
+// as he can lead, the most work for the wage first (a member adds his
+// hardware skill less 15 to the design each week), while the office has
+// room and a year of the wages is covered.
+bool Autoplayer::hireHardware() {
+    const auto& people = g_.tables().people;
+    int have = 0;
+    int capacity = 0;
+    for (const Person& p : people)
+        if (!p.name.empty() && p.employed && p.workArea == 2 && p.currentTask < 1) {
+            ++have;
+            capacity = std::max(capacity, managerCapacity(p.leadership));
+        }
+    bool any = false;
+    while ((have == 0 || have < std::min(capacity, 12) + 1) && employeeCount(g_) < officeCapacity(g_)) {
+        HiringScreen screen(g_);
+        screen.open();
+        screen.setWorkArea(2);
+        const i32 reach = companyReach(g_);
+        const i32 appeal = companyAppeal(g_);
+        i32 best = 0;
+        i64 bestValue = 0;
+        i32 bestOffer = 0;
+        for (const CandidateRow& row : screen.rows()) {
+            const Person& p = people[row.person];
+            if (p.overallRating > reach || p.neverAgain || p.interviewCooldown > 0) continue;
+            const i32 asking = p.employerCompany > 0 ? p.salary + p.salary / 3 : p.salary;
+            const i32 offer = std::max(minimumWage(g_), asking + asking / 2 - appeal + 1);
+            const i64 worth = have == 0 ? 100LL * managerCapacity(p.leadership) + p.hardware
+                                        : std::max<i64>(p.hardware - 15, 0) * 1000000 / std::max(offer, 1);
+            if (worth > bestValue) {
+                bestValue = worth;
+                best = row.person;
+                bestOffer = offer;
+            }
+        }
+        if (best == 0) break;
+        if (static_cast<i64>(g_.world().money) - 2LL * reserve() < 52LL * (payrollPerWeek() + bestOffer / 4)) break;
+        if (!tryHire(screen, best)) break;
+        ++report_.hires;
+        ++have;
+        capacity = std::max(capacity, managerCapacity(people[best].leadership));
+        any = true;
+    }
+    return any;
+}
+
+// The design that sells best for its price among those the best hardware
+// man can lead: the parts are tried one box at a time, a few rounds over.
+bool Autoplayer::startConsoleDesign() {
+    i32 leader = 0;
+    for (i32 i = People::first; i <= People::last; ++i) {
+        const Person& p = g_.tables().people[i];
+        if (p.name.empty() || !p.employed || p.workArea != 2 || p.currentTask >= 1) continue;
+        // The biggest team makes the biggest design: leadership first.
+        if (leader == 0 || managerCapacity(p.leadership) > managerCapacity(g_.tables().people[leader].leadership) ||
+            (managerCapacity(p.leadership) == managerCapacity(g_.tables().people[leader].leadership) &&
+             p.hardware > g_.tables().people[leader].hardware))
+            leader = i;
+    }
+    if (leader == 0) return false;
+    // A leader alone would take years: the design waits for his team.
+    int members = 0;
+    for (const Person& p : g_.tables().people)
+        if (!p.name.empty() && p.employed && p.workArea == 2 && p.currentTask < 1) ++members;
+    if (members - 1 < std::min(managerCapacity(g_.tables().people[leader].leadership), 4)) return false;
+    const i32 skill = g_.tables().people[leader].hardware;
+    NewPlatformScreen screen(g_);
+    screen.open();
+    screen.setBundleController(true);
+    screen.setBundleGame(true);
+    // What the market ranks a console by: its speed against its price; a
+    // fast one gets the hardware fans on top.
+    const auto value = [&]() -> i64 {
+        const i64 spec = screen.designSpec();
+        if (screen.design().mainCpu <= 0 || !complexityAllowed(screen.designSpec(), skill)) return -1;
+        i64 v = (std::max<i64>(50, spec - 400) * 30 + 3000) * 1000 / (std::max<i64>(screen.designCost(), 1) + 300);
+        if (spec > 750) v += v / 10;
+        if (spec > 950) v += v / 10;
+        return v;
+    };
+    using Choose = bool (NewPlatformScreen::*)(int);
+    const auto tryBox = [&](const std::vector<NewPlatformScreen::Item>& items, Choose choose, int current) {
+        i64 best = value();
+        int bestSlot = current;
+        for (const NewPlatformScreen::Item& item : items) {
+            if (!(screen.*choose)(item.index)) continue;
+            if (const i64 v = value(); v > best) {
+                best = v;
+                bestSlot = item.index;
+            }
+        }
+        (screen.*choose)(bestSlot);
+    };
+    for (int round = 0; round < 3; ++round) {
+        tryBox(screen.cpus(), &NewPlatformScreen::chooseMainCpu, screen.design().mainCpu);
+        tryBox(screen.gpus(), &NewPlatformScreen::chooseGpu, screen.design().gpu);
+        tryBox(screen.spus(), &NewPlatformScreen::chooseSpu, screen.design().spu);
+        tryBox(screen.cpus(), &NewPlatformScreen::chooseSecondCpu, screen.design().secondCpu);
+        i64 best = value();
+        int bestMemory = screen.design().ramChoice;
+        for (int m = 0; m <= 2; ++m) {
+            screen.chooseMemory(m);
+            if (const i64 v = value(); v > best) {
+                best = v;
+                bestMemory = m;
+            }
+        }
+        screen.chooseMemory(bestMemory);
+    }
+    if (value() < 0) return false;
+    std::string name;
+    do name = "Auto Box " + std::to_string(++consoleNumber_);
+    while (platformNameRefused(g_, name) && consoleNumber_ < 1000);
+    screen.setName(name);
+    if (screen.setLeader(leader)) return false;
+    if (screen.startProject(hands_)) return false;
+    ++report_.consoles;
+    const Task& t = g_.tables().tasks[screen.createdTask()];
+    say("designs the console " + name + ", spec " + std::to_string(screen.designSpec()) + ", unit cost " +
+        std::to_string(screen.designCost()) + ", work " + std::to_string(t.workTotal) + ", team " +
+        std::to_string(filledStaffSlots(t)));
+    return true;
+}
+
+// The companies with the most games made and planned port them to the
+// console; each is asked once, for as many games as a twentieth of the
+// spare cash pays.
+void Autoplayer::platformDeals() {
+    const int task = openPlatformPublisherTask();
+    if (!isNewPlatformTask(g_, task)) return;
+    if (dealTask_ != task) {
+        dealTask_ = task;
+        companiesAsked_.clear();
+    }
+    PlatformPublisherScreen screen(g_, task);
+    std::vector<PlatformPublisherRow> rows = screen.rows();
+    std::stable_sort(rows.begin(), rows.end(), [](const PlatformPublisherRow& a, const PlatformPublisherRow& b) {
+        return a.released + a.planned + 5 * a.hitGames > b.released + b.planned + 5 * b.hitGames;
+    });
+    for (const PlatformPublisherRow& r : rows) {
+        if (dealCount(g_, task) >= kMaxPlatformDeals) break;
+        if (hasDeal(g_, r.id, task) ||
+            std::find(companiesAsked_.begin(), companiesAsked_.end(), r.id) != companiesAsked_.end())
+            continue;
+        companiesAsked_.push_back(r.id);
+        const int row = screen.rowOf(r.id);
+        if (row < 0 || !screen.choose(hands_, row)) continue;
+        if (!screen.offerEnabled()) {
+            screen.cancel();
+            continue;
+        }
+        const i64 budget = (static_cast<i64>(g_.world().money) - 2LL * reserve()) / 20;
+        int games = screen.maxGames();
+        while (games > 0 && static_cast<i64>(screen.pricePerGame()) * (games + 1) > budget) --games;
+        if (games < 1) {
+            screen.cancel();
+            continue;
+        }
+        const i32 price = screen.pricePerGame() * (games + 1);
+        screen.gamesField = std::to_string(games);
+        screen.offerField = std::to_string(price);
+        if (screen.suggest(hands_) && screen.canMakeDeal() && !screen.makeDeal(hands_)) {
+            ++report_.platformDeals;
+            say("signs " + r.name + " for " + std::to_string(games) + " games on the console for " +
+                std::to_string(price));
+        } else {
+            screen.cancel();
+        }
+    }
+}
+
+// The status dialog of a console whose work is done: finished as it is.
+void Autoplayer::consoleStatus() {
+    if (!on(HabitConsole)) return;
+    const int task = openProjectStatusTask();
+    const ProjectStatusDialog d = projectStatusDialog(g_, task);
+    if (!d.console || !d.finishEnabled) return;
+    const Task& t = g_.tables().tasks[task];
+    if (t.progress < t.workTotal) return;
+    const std::string name = t.platform.name.str();
+    const FinishOutcome o = finishProject(g_, hands_, task);
+    if (o.finished) say("finishes the console " + name + ": platform " + std::to_string(o.platform) + ", product " +
+                        std::to_string(o.product));
+}
+
+// The lines follow the sales: stock for six weeks of them (three weeks of
+// a line before the launch), no more than the cash allows, none once the
+// console is off the market.
+void Autoplayer::runLines() {
+    const int k = newestConsole();
+    if (k == 0 || g_.world().factoryLevel < 1) return;
+    const ProductEntry& e = g_.world().products[k];
+    const Platform& pf = g_.tables().platforms[e.refA];
+    const i32 out = lineOutput(g_);
+    const i64 stock = stockOf(g_, e.refA, 0, ProductPlatform);
+    i64 weekly = 0;
+    if (e.released)
+        for (int r = 1; r <= 3; ++r) weekly += std::max(pf.weekSalesByRegion[r], 0);
+    int lines = 0;
+    if (!pf.discontinued) {
+        const i64 target = std::max<i64>(6 * weekly, 3LL * out);
+        const i64 need = target - stock;
+        lines = need <= 0 ? 0 : static_cast<int>(std::min<i64>((need + out - 1) / out, visibleLines(g_)));
+        const i64 lineCost = kLineWeeklyCost + static_cast<i64>(out) * std::max(pf.productionCost, 0);
+        while (lines > 0 && g_.world().money - lines * lineCost < 2LL * reserve()) --lines;
+    }
+    int running = 0;
+    for (int i = 1; i <= visibleLines(g_); ++i)
+        if (g_.world().assemblyLines[i].linePlatform == e.refA) ++running;
+    // Sold out with every line running: more lines, or faster ones, while
+    // the company earns.
+    if (e.released && !pf.discontinued && running == visibleLines(g_) && stock < out && g_.currentWeek % 4 == 0 &&
+        growing()) {
+        const i64 spare = ownCash() - 10000000LL - 2LL * reserve();
+        // A console unit takes four places: a warehouse that holds less than
+        // a week of the lines holds the sales back first.
+        const bool storageShort = storageCapacity(g_) / 4 < static_cast<i64>(running) * out;
+        if (storageShort && buildingLevel(g_, Building::Warehouse) < buildingInfo(Building::Warehouse).highestLevel) {
+            const i32 price = buildingPrice(g_, Building::Warehouse);
+            if (constructionTask(g_, Building::Warehouse) == 0 && spare > price &&
+                !startConstruction(g_, hands_, Building::Warehouse)) {
+                ++report_.buildings;
+                say("builds a warehouse level for " + std::to_string(price));
+            }
+        } else if (buildingLevel(g_, Building::Factory) < buildingInfo(Building::Factory).highestLevel &&
+            constructionTask(g_, Building::Factory) == 0 && spare > buildingPrice(g_, Building::Factory)) {
+            const i32 price = buildingPrice(g_, Building::Factory);
+            if (!startConstruction(g_, hands_, Building::Factory)) {
+                ++report_.buildings;
+                say("enlarges the factory for " + std::to_string(price));
+            }
+        } else if (g_.world().lineOutputLevel < kHighestLineLevel && spare > lineUpgradePrice(g_)) {
+            const i32 price = lineUpgradePrice(g_);
+            if (!upgradeAssemblyLines(g_, hands_))
+                say("upgrades the assembly lines to level " + std::to_string(g_.world().lineOutputLevel) + " for " +
+                    std::to_string(price));
+        }
+    }
+    if (lines == running) return;
+    if (!setAssemblyLines(g_, lines, k))
+        say("runs " + std::to_string(lines) + " assembly lines for " + pf.name.str() + ", stock " +
+            std::to_string(stock) + ", sold " + std::to_string(weekly) + " a week");
 }
 
 // What a game is expected to bring in one region over its life: the week's
@@ -667,6 +1012,16 @@ void Autoplayer::releaseReadyGames() {
     const auto& products = g_.world().products;
     for (int k = products.first; k <= products.last; ++k) {
         const ProductEntry& e = products[k];
+        if (e.kind == ProductPlatform && !e.released && e.refB < 1 && on(HabitConsole)) {
+            // A console goes on sale with a week of a line in stock.
+            if (stockOf(g_, e.refA, 0, ProductPlatform) < lineOutput(g_)) continue;
+            const std::string name = g_.tables().platforms[e.refA].name.str();
+            if (releaseProduct(g_, hands_, k).empty() && e.released) {
+                ++report_.consolesReleased;
+                say("releases the console " + name + ", product " + std::to_string(k));
+            }
+            continue;
+        }
         if (e.kind != ProductGame || e.released) continue;
         if (const GameTitle* t = productTitle(g_, k)) protect(t->platform);
         if (releaseProduct(g_, hands_, k).empty()) {
@@ -1044,19 +1399,18 @@ void Autoplayer::startGame() {
         if (screen.shownTotal() > weeksTarget)
             for (int a = 0; a < 3; ++a) screen.moveResearch(a, 25);
     };
-    // Research is worth more score for its work than the extras: they go
-    // first, and the sliders stay at 55 or more.
+    // Research is worth an eighth of the sliders' sum in score, and a game
+    // that scores in the fifties no longer sells from the late eighties on:
+    // the sliders stay at 100, the extras go first when the game outgrows
+    // its team, and then a second platform.
     const auto fitForScore = [&] {
         for (int a = 0; a < 3; ++a) screen.moveResearch(a, 100);
         for (const Extra e : {Extra::Mmo, Extra::Network, Extra::Multiplayer, Extra::ModEditor, Extra::GameEditor})
             if (screen.shownTotal() > weeksTarget) screen.setExtra(e, false);
-        for (i32 research = 85; research >= 55 && screen.shownTotal() > weeksTarget; research -= 15)
-            for (int a = 0; a < 3; ++a) screen.moveResearch(a, research);
     };
     if (on(HabitResearch)) fitForScore();
     else fitResearch();
-    // Research makes the score; a second platform that costs it is left out.
-    if (on(HabitResearch) && screen.research()[0] < 70 && screen.checkedCount() > 1) {
+    if (on(HabitResearch) && screen.shownTotal() > weeksTarget && screen.checkedCount() > 1) {
         for (int i = static_cast<int>(screen.platformLines().size()) - 1; i >= 0; --i)
             if (screen.platformLines()[static_cast<std::size_t>(i)].checked &&
                 screen.platformLines()[static_cast<std::size_t>(i)].platform != bestPlatforms.front()) {
@@ -1137,8 +1491,14 @@ void Autoplayer::noteYear(i32 year) {
     for (const Platform& p : g_.tables().platforms)
         if (!p.name.empty() && p.released && !p.discontinued) ++y.platformsOnMarket;
     i64 units = 0;
+    i64 earned = 0;
     for (const Platform& p : g_.tables().platforms)
-        if (!p.name.empty() && p.playerOwned) units += std::max(p.soldUnits, 0);
+        if (!p.name.empty() && p.playerOwned) {
+            units += std::max(p.soldUnits, 0);
+            earned += p.makerEarnings;
+        }
+    y.consoleIncome = static_cast<i32>(std::clamp<i64>(earned - consoleIncomeBefore_, -2000000000, 2000000000));
+    consoleIncomeBefore_ = earned;
     y.consoleUnits = static_cast<i32>(std::min<i64>(units - consoleUnitsBefore_, 2000000000));
     if (decltype(World::yearlyIncome)::inRange(year)) y.income = g_.world().yearlyIncome[year];
     consoleUnitsBefore_ = units;

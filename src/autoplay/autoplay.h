@@ -27,7 +27,7 @@ enum AutoplayHabit : unsigned {
     HabitEngines = 1u << 1,    // engines of its own, developed and upgraded
     HabitResearch = 1u << 2,   // research sliders, extras and music for score (off: 25, none)
     HabitSequels = 1u << 3,    // sequels of its hits
-    HabitConsole = 1u << 4,    // a console of its own (waits for the console screens)
+    HabitConsole = 1u << 4,    // a console of its own: factory, hardware team, publishers, assembly lines
     HabitStudy = 1u << 5,      // weak staff sent to study
     HabitExpo = 1u << 6,       // a booth at the show while a game is in development
     HabitTools = 1u << 7,      // development tools and copy protection for its platforms
@@ -62,7 +62,8 @@ struct AutoplayYear {
     i32 meanScore = 0;      // of the games released that year, 0 without any
     int platformsOnMarket = 0;
     i32 consoleUnits = 0;   // of its own consoles, sold that year
-    i32 income = 0;         // from sales that year
+    i32 income = 0;         // from sales that year, its consoles' included
+    i32 consoleIncome = 0;  // of that, from its own consoles
 };
 
 struct AutoplayReport {
@@ -79,6 +80,9 @@ struct AutoplayReport {
     int studies = 0;
     int booths = 0;
     int licences = 0;   // engine licence deals made
+    int consoles = 0;          // consoles designed (platform projects started)
+    int consolesReleased = 0;  // of those, put on the market
+    int platformDeals = 0;     // platform publisher deals signed for them
     int bestChartPos = 255;  // of the player's titles, 255 = never charted
     int borrowed = 0;        // number of loans taken
     int unknownDialogs = 0;  // dialogs the computer had no rule for (first button taken)

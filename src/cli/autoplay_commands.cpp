@@ -62,10 +62,12 @@ std::string cmdAutoplay(Session& s, const Command& cmd) {
     for (const AutoplayYear& y : r.years)
         s.out << "  " << y.year << ": cash " << y.cash << ", loan " << y.loan << ", staff " << y.employees
               << ", games released " << y.gamesReleased << ", mean score " << y.meanScore << ", platforms "
-              << y.platformsOnMarket << ", console units " << y.consoleUnits << ", income " << y.income << '\n';
+              << y.platformsOnMarket << ", console units " << y.consoleUnits << ", income " << y.income
+              << ", console income " << y.consoleIncome << '\n';
     s.out << autoplaySummary(r) << '\n';
     s.out << "autoplay habits: " << r.buildings << " buildings, " << r.studies << " studies, " << r.sequels
-          << " sequels, " << r.booths << " booths, " << r.licences << " engine licences\n";
+          << " sequels, " << r.booths << " booths, " << r.licences << " engine licences, " << r.consoles
+          << " consoles designed, " << r.consolesReleased << " released\n";
     return {};
 }
 

@@ -1,6 +1,8 @@
 #include "dev/game_project.h"
 
 #include <algorithm>
+#include <set>
+#include <string_view>
 
 #include "dev/dev_tools.h"
 #include "finance/company_texts.h"
@@ -357,18 +359,18 @@ std::vector<DevelopmentScreen::SequelRow> DevelopmentScreen::sequelRows() const 
     const auto& titles = g_.tables().gameTitles;
     const auto& counts = g_.tables().titlesPerYear;
     auto countOf = [&](i32 y) { return std::clamp(counts[y], 0, 3500); };
+    // A title is continued when a sequel of its number and name exists; a
+    // title that is no sequel never matches itself, so one pass over the
+    // catalogue collects them all (the catalogue holds thousands of titles).
+    std::set<std::pair<i32, std::string_view>> sequels;
+    for (i32 y2 = titles.first; y2 <= titles.last; ++y2)
+        for (i32 s2 = 1; s2 <= countOf(y2); ++s2)
+            if (const GameTitle& o = titles[y2][s2]; o.hasSequel) sequels.emplace(o.sequelNumber, o.title.view());
     for (i32 y = 1980; y <= std::min(g_.currentYear, 2015); ++y) {
         for (i32 s = 1; s <= countOf(y); ++s) {
             const GameTitle& t = titles[y][s];
             if (!t.isPlayers || !t.released || t.hasSequel) continue;
-            bool continued = false;
-            for (i32 y2 = titles.first; y2 <= titles.last && !continued; ++y2)
-                for (i32 s2 = 1; s2 <= countOf(y2) && !continued; ++s2) {
-                    if (y2 == y && s2 == s) continue;
-                    const GameTitle& o = titles[y2][s2];
-                    continued = o.hasSequel && o.sequelNumber == t.sequelNumber && o.title.view() == t.title.view();
-                }
-            if (continued) continue;
+            if (sequels.contains({t.sequelNumber, t.title.view()})) continue;
             rows.push_back({y, s, t.title.str(), fansText(t.fans), t.totalSales});
         }
     }

@@ -88,15 +88,16 @@ TEST_F(AutoplayTest, TheSameSeedGivesTheSameSaveByteForByte) {
 
 // The canary of every game level: a seed that plays the longest at each,
 // played twice in fresh game folders with the whole set of habits. Level 1
-// must stay solvent past 1995, levels 2 and 3 as far as the balance report
-// measured them, and each pair of saves must match byte for byte.
+// must stay solvent to the last year (with its consoles), levels 2 and 3 to
+// the year before the one the seed goes bankrupt in, and each pair of saves
+// must match byte for byte.
 TEST_F(AutoplayTest, EveryGameLevelPlaysOnAndTheSameSeedSavesTheSameBytes) {
     struct Canary {
         int level;
         std::uint32_t seed;
         int until;
     };
-    for (const Canary c : {Canary{1, 2, 1996}, Canary{2, 2, 1989}, Canary{3, 2, 1983}}) {
+    for (const Canary c : {Canary{1, 2, 2004}, Canary{2, 2, 1993}, Canary{3, 2, 1984}}) {
         SCOPED_TRACE("game level " + std::to_string(c.level));
         std::string saves[2];
         for (int round = 0; round < 2; ++round) {
@@ -200,6 +201,58 @@ TEST_F(AutoplayTest, WithoutCashOrCreditItCutsWagesOrSellsShares) {
         } else {
             EXPECT_NE(log.str().find("1981 w1: sells 5% of the shares for "), std::string::npos) << log.str();
             EXPECT_EQ(w.sharesOwnedPercent, sharesBefore - 5);
+        }
+    }
+}
+
+// At its highest level the computer builds a factory, hires a hardware
+// team, designs a console, signs platform publishers, runs the assembly
+// lines and sells units; without the habit it does none of it.
+TEST_F(AutoplayTest, TheConsoleHabitDesignsReleasesAndSellsAConsole) {
+    for (const bool console : {true, false}) {
+        SCOPED_TRACE(console ? "with the console" : "no=console");
+        s.game->rng.fixedSeed = 2;
+        ASSERT_EQ(run("new-game level=1\nautosave off\n"), 0);
+        std::ostringstream log;
+        test::RecordingPlayer shown;
+        AutoplayOptions o;
+        o.untilYear = 1989;
+        o.level = 3;
+        o.log = &log;
+        if (!console) o.habits = kAllHabits & ~HabitConsole;
+        const AutoplayReport r = autoplay(*s.game, shown, o);
+        EXPECT_EQ(r.ending, "stopped");
+        EXPECT_EQ(r.unknownDialogs, 0) << log.str();
+        i32 units = 0;
+        std::int64_t consoleIncome = 0;
+        for (const AutoplayYear& y : r.years) {
+            units += y.consoleUnits;
+            consoleIncome += y.consoleIncome;
+            EXPECT_LE(y.consoleIncome, y.income) << y.year;
+        }
+        int own = 0;
+        for (const Platform& p : s.game->tables().platforms)
+            if (!p.name.empty() && p.playerOwned) ++own;
+        const std::string text = log.str();
+        if (console) {
+            EXPECT_GE(r.consoles, 1);
+            EXPECT_GE(r.consolesReleased, 1);
+            EXPECT_GE(r.platformDeals, 1);
+            EXPECT_EQ(own, r.consolesReleased);
+            EXPECT_GT(units, 100000);
+            EXPECT_GT(consoleIncome, 100000000LL);
+            EXPECT_GE(s.game->world().factoryLevel, 1);
+            for (const char* step : {"builds a factory for ", "designs the console Auto Box 1, spec ", " games on the console for ",
+                                     "finishes the console Auto Box 1: platform ", "releases the console Auto Box 1",
+                                     " assembly lines for Auto Box 1, stock "})
+                EXPECT_NE(text.find(step), std::string::npos) << step << "\n" << text;
+        } else {
+            EXPECT_EQ(r.consoles, 0);
+            EXPECT_EQ(r.consolesReleased, 0);
+            EXPECT_EQ(own, 0);
+            EXPECT_EQ(units, 0);
+            EXPECT_EQ(consoleIncome, 0);
+            EXPECT_EQ(text.find("console"), std::string::npos) << text;
         }
     }
 }
