@@ -40,14 +40,26 @@ before=$(listing)
 chmod -R a-w "$prefix"
 
 export HOME="$tmp/home" XDG_DATA_HOME="$tmp/xdg"
-mkdir -p "$HOME"
+mkdir -p "$HOME" "$XDG_DATA_HOME"
 cd "$tmp"
+# Root writes into a read-only folder anyway: where setpriv is there, the
+# installed game runs as nobody, for whom the prefix really is read-only.
+player=()
+if [ "$(id -u)" = 0 ] && command -v setpriv > /dev/null; then
+    chmod 755 "$tmp"
+    chown 65534:65534 "$HOME" "$XDG_DATA_HOME"
+    player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    if "${player[@]}" touch "$share/probe" 2> /dev/null; then fail "nobody can write into the read-only prefix"; fi
+fi
 printf '%s\n' 'new-game company="Install Test" player="Ann"' 'next-week 10' 'save week1' 'mods' 'quit' \
     > "$tmp/week.cws"
-"$prefix/bin/crestwork-cli" --seed 7 "$tmp/week.cws" > "$tmp/week.out" 2>&1 || { cat "$tmp/week.out"; fail "the installed crestwork-cli"; }
+"${player[@]}" "$prefix/bin/crestwork-cli" --seed 7 "$tmp/week.cws" > "$tmp/week.out" 2>&1 || { cat "$tmp/week.out"; fail "the installed crestwork-cli"; }
 user="$XDG_DATA_HOME/crestwork"
 [ -s "$user/savegame/week1.sav" ] || { cat "$tmp/week.out"; fail "no save in $user/savegame"; }
 [ -s "$user/crestwork-cli.log" ] || fail "no log in $user"
+if [ ${#player[@]} -gt 0 ]; then
+    [ "$(stat -c %u "$user/savegame/week1.sav")" = 65534 ] || fail "the game did not run as nobody"
+fi
 [ -s "$user/Cw2.tid" ] || fail "no play time in $user"
 grep -q "Consoles\|\.cwm\|\.CWM" "$tmp/week.out" || { cat "$tmp/week.out"; fail "the shipped mods are not listed"; }
 [ "$before" = "$(listing)" ] || fail "the installed prefix changed"
@@ -55,7 +67,7 @@ grep -q "Consoles\|\.cwm\|\.CWM" "$tmp/week.out" || { cat "$tmp/week.out"; fail 
 # Without XDG_DATA_HOME: ~/.local/share/crestwork; the save loads there.
 unset XDG_DATA_HOME
 printf '%s\n' 'new-game' 'save again' 'load again.sav' 'quit' > "$tmp/home.cws"
-"$prefix/bin/crestwork-cli" --seed 8 "$tmp/home.cws" > "$tmp/home.out" 2>&1 || { cat "$tmp/home.out"; fail "the second run"; }
+"${player[@]}" "$prefix/bin/crestwork-cli" --seed 8 "$tmp/home.cws" > "$tmp/home.out" 2>&1 || { cat "$tmp/home.out"; fail "the second run"; }
 [ -s "$HOME/.local/share/crestwork/savegame/again.sav" ] || fail "no save in ~/.local/share/crestwork"
 [ "$before" = "$(listing)" ] || fail "the installed prefix changed"
 echo "installed into $prefix; saves in the player's data folder"
