@@ -64,6 +64,14 @@ fi
 grep -q "Consoles\|\.cwm\|\.CWM" "$tmp/week.out" || { cat "$tmp/week.out"; fail "the shipped mods are not listed"; }
 [ "$before" = "$(listing)" ] || fail "the installed prefix changed"
 
+# The installed game itself starts, finds its screens' files and writes its
+# language template and log beside the saves.
+QT_QPA_PLATFORM=offscreen "${player[@]}" "$prefix/bin/crestwork" --export-language > "$tmp/gui.out" 2>&1 \
+    || { cat "$tmp/gui.out"; fail "the installed game"; }
+[ -s "$user/Test.lng" ] || fail "the installed game wrote no Test.lng to $user"
+[ -s "$user/crestwork.log" ] || fail "the installed game wrote no log to $user"
+[ "$before" = "$(listing)" ] || fail "the installed prefix changed"
+
 # Without XDG_DATA_HOME: ~/.local/share/crestwork; the save loads there.
 unset XDG_DATA_HOME
 printf '%s\n' 'new-game' 'save again' 'load again.sav' 'quit' > "$tmp/home.cws"
