@@ -214,7 +214,9 @@ bool ModBuilderPanel::saveModTo(const QString& path) {
 }
 
 void ModBuilderPanel::loadMod() {
-    const QString folder = qstr(modFolder(game_.writableFolder()));
+    // The player's own mods, or the shipped ones until he has saved one.
+    QString folder = qstr(modFolder(game_.writableFolder()));
+    if (!QDir(folder).exists()) folder = qstr(modFolder(game_.programFolder));
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Load Mod"), folder,
                                                       QStringLiteral("MOD files (*.CWM *.cwm)"));
     if (!path.isEmpty()) loadModFrom(path);
