@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 
-.PHONY: all setup configure build run test bench sanitize soak balance fuzz fuzz-corpus clean format manual-pictures
+.PHONY: all setup configure build install run test bench sanitize soak balance fuzz fuzz-corpus clean format manual-pictures
 
 all: build
 
@@ -17,6 +17,12 @@ configure: setup $(BUILD_DIR)/CMakeCache.txt
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# Installs the game into PREFIX (bin/, share/crestwork/, the menu entry and
+# the icon); DESTDIR is honoured for packaging.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 run: build
 	$(BUILD_DIR)/game/crestwork $(ARGS)

@@ -7,6 +7,7 @@
 #include "cli/driver.h"
 #include "setup/startup.h"
 #include "state/log.h"
+#include "state/game_folders.h"
 #include "state/paths.h"
 
 namespace {
@@ -21,7 +22,7 @@ void usage(std::ostream& out) {
 
 int main(int argc, char** argv) {
     const cw::ProgramLocation where = cw::locateProgram(argv[0]);
-    std::string folder = where.folder;
+    std::string folder;  // --dir
     std::string scriptPath;
     std::optional<std::uint32_t> seed;
     bool debug = false;
@@ -53,12 +54,19 @@ int main(int argc, char** argv) {
         }
     }
     std::error_code ec;
-    if (!std::filesystem::is_directory(folder, ec)) {
+    if (!folder.empty() && !std::filesystem::is_directory(folder, ec)) {
         std::cerr << "error: game folder " << folder << " does not exist\n";
         return 2;
     }
+    // The same folders as the game's: installed, what it writes goes to the
+    // player's data folder, and so does a --dir folder that is read-only.
+    const cw::FolderEnvironment env = cw::processEnvironment();
+    const cw::GameFolders folders =
+        folder.empty() ? cw::gameFoldersFor(where.folder, env) : cw::gameFoldersOfFolder(folder, env);
+    if (const std::string why = cw::prepareUserFolder(folders); !why.empty())
+        std::cerr << "warning: " << why << "; nothing can be saved\n";
 
-    cw::Log log(folder, where.fileName, where.fullPath, cw::programVersion());
+    cw::Log log(folders.user, where.fileName, where.fullPath, cw::programVersion());
     log.startLog();
     cw::installAppLog(&log);
     log.writeLog("Application Init...");
@@ -67,7 +75,8 @@ int main(int argc, char** argv) {
         log.writeLog("DUBUG mode ON, Verbose logging in this session");
     }
 
-    cw::cli::Session session(std::cout, folder);
+    cw::cli::Session session(std::cout, folders.program);
+    if (folders.user != folders.program) session.game->userFolder = folders.user;
     session.game->rng.fixedSeed = seed;
     session.game->rng.randomizeSeed();
 

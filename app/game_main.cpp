@@ -1,6 +1,7 @@
 // crestwork: the game with its windows.
 #include <QApplication>
 #include <QDialog>
+#include <QIcon>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
@@ -13,6 +14,7 @@
 #include "sim/game_clock.h"
 #include "state/game.h"
 #include "state/log.h"
+#include "state/game_folders.h"
 #include "state/paths.h"
 #include "ui/app_style.h"
 #include "ui/bank_screen.h"
@@ -57,9 +59,15 @@ using namespace cw::ui;
 
 int programStart(QApplication& app, int argc, char** argv) {
     const ProgramLocation where = locateProgram(argc > 0 ? argv[0] : nullptr);
+    // Installed, the shipped files are read-only and the player's files go
+    // to his own data folder; run from the build, both are the game folder.
+    const GameFolders folders = gameFoldersFor(where.folder, processEnvironment());
+    if (const std::string why = prepareUserFolder(folders); !why.empty())
+        std::fprintf(stderr, "crestwork: %s; the game cannot keep its saves\n", why.c_str());
     Game game;
-    game.programFolder = where.folder;
-    Log log(where.folder, where.fileName, where.fullPath, programVersion());
+    game.programFolder = folders.program;
+    if (folders.user != folders.program) game.userFolder = folders.user;
+    Log log(game.writableFolder(), where.fileName, where.fullPath, programVersion());
     installAppLog(&log);
     StartupSwitches switches = parseStartupSwitches(argc, argv);
     // "--export-language": the export of "/Lngfile" alone, for scripts.
@@ -69,7 +77,10 @@ int programStart(QApplication& app, int argc, char** argv) {
 
     QtPlayer player(&game);
     // Alt+letters, Enter, F1 and fitting windows to the screen, everywhere.
-    const QString gameFolder = qs(where.folder);
+    const QString gameFolder = qs(game.programFolder);
+    // The menu entry's name and icon, so a desktop groups the windows under it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("crestwork"));
+    QApplication::setWindowIcon(QIcon(gameFolder + QStringLiteral("/icons/crestwork-256.png")));
     KeyboardHelper keys([gameFolder](QWidget* over) { openManual(gameFolder, over); });
     keys.install(app);
     // The music and effects; made with the main screen, they outlive it.
@@ -95,7 +106,7 @@ int programStart(QApplication& app, int argc, char** argv) {
             player.setMainScreen(mainScreen.get());
             installMainScreenKeys(mainScreen.get(),
                                   [gameFolder, &mainScreen] { openManual(gameFolder, mainScreen.get()); });
-            sound = std::make_unique<SoundSystem>(where.folder);
+            sound = std::make_unique<SoundSystem>(game.programFolder, nullptr, game.writableFolder());
             player.setSound(sound.get());
             installSoundControls(mainScreen.get(), *sound);
             QObject::connect(sound.get(), &SoundSystem::notice, mainScreen.get(),
@@ -332,7 +343,7 @@ int programStart(QApplication& app, int argc, char** argv) {
         } else if (name == QLatin1String("TForm_mod_load")) {
             screen = new TForm_mod_load(game, player, mainScreen.get());
         } else if (name == QLatin1String("TForm_lng")) {
-            screen = new TForm_lng(game.programFolder, mainScreen.get());
+            screen = new TForm_lng(game.programFolder, mainScreen.get(), game.userFolder);
         } else {
             screen = createPlaceholderScreen(name, mainScreen.get());
         }
@@ -347,7 +358,7 @@ int programStart(QApplication& app, int argc, char** argv) {
         return out;
     };
     hooks.exportDefaultLanguage = [&] {
-        const std::string error = exportLanguage(game.programFolder, startupScreens());
+        const std::string error = exportLanguage(game.writableFolder(), startupScreens());
         if (!error.empty()) {
             writeLog("Language export failed: " + error);
             if (exportOnly)
@@ -355,7 +366,7 @@ int programStart(QApplication& app, int argc, char** argv) {
             else
                 player.messageBox("Language file", error, false);
         } else if (exportOnly) {
-            std::printf("crestwork: wrote %s/%s\n", game.programFolder.c_str(), kExportFileName);
+            std::printf("crestwork: wrote %s/%s\n", game.writableFolder().c_str(), kExportFileName);
         }
         exportFailed = !error.empty();
         return error.empty();
@@ -443,7 +454,7 @@ int programStart(QApplication& app, int argc, char** argv) {
         mainScreen->showMinimized();
         if (QWidget* db = screens.find(QStringLiteral("TDBForm"))) db->show();
     } else {
-        showMainWindow(mainScreen.get(), settingsFile(gameFolder));
+        showMainWindow(mainScreen.get(), settingsFile(qs(game.writableFolder())));
         QWidget* starter = screens.find(QStringLiteral("TForm_CW2Starter"));
         QTimer::singleShot(250, starter, [starter] {
             starter->show();

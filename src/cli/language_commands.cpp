@@ -14,7 +14,7 @@ namespace {
 std::string cmdLanguages(Session& s, const Command& cmd) {
     if (!cmd.args.empty()) return "takes no arguments";
     s.out << "languages: " << kDefaultLanguage << '\n';
-    for (const LanguageChoice& choice : languageFiles(s.gameFolder)) {
+    for (const LanguageChoice& choice : languageFiles(s.gameFolder, s.game->userFolder)) {
         LanguageFile file;
         const std::string error = readLanguageFile(choice.path, file);
         const std::string where = std::filesystem::path(choice.path).parent_path().filename().string() + "/" +

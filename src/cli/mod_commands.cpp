@@ -84,11 +84,11 @@ std::string uncheckNamed(std::vector<ModItem>& items, const std::string& value, 
 
 std::string cmdMods(Session& s, const Command& cmd) {
     if (!cmd.args.empty()) return "takes no arguments";
-    const std::vector<std::string> entries = modChooserEntries(s.game->programFolder);
+    const std::vector<std::string> entries = modChooserEntries(s.game->programFolder, s.game->userFolder);
     s.out << "Available MODs: " << entries.size() << '\n';
     for (const std::string& e : entries) {
         s.out << e << '\n';
-        printLines(s, modEntryDescription(s.game->programFolder, e));
+        printLines(s, modEntryDescription(s.game->programFolder, e, s.game->userFolder));
     }
     return {};
 }
@@ -156,7 +156,7 @@ std::string cmdModSave(Session& s, const Command& cmd) {
         for (std::size_t at; (at = text.find("\\n")) != std::string::npos;) text.replace(at, 2, "\n");
         l.description = cutText(text, kMaxModDescription);
     }
-    const std::string path = modFolder(s.game->programFolder) + "/" + withModExtension(pos[0]);
+    const std::string path = modFolder(s.game->writableFolder()) + "/" + withModExtension(pos[0]);
     if (std::string failed = writeModFile(path, modFromLists(l)); !failed.empty()) {
         s.player.messageBox(kModCaption, failed, false);
         s.out << "mod-save: refused\n";
@@ -171,7 +171,7 @@ std::string cmdModLoad(Session& s, const Command& cmd) {
     const auto pos = cmd.positional();
     if (pos.size() != 1 || cmd.args.size() != 1) return "needs the MOD's file name";
     ModFile m;
-    if (std::string why = readModByName(s.game->programFolder, pos[0], m); !why.empty()) {
+    if (std::string why = readModByName(s.game->programFolder, pos[0], m, s.game->userFolder); !why.empty()) {
         s.player.messageBox(kModCaption, why, false);
         s.out << "mod-load: refused\n";
         return {};

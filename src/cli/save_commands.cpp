@@ -54,7 +54,7 @@ std::string cmdLoad(Session& s, const Command& cmd) {
         s.out << "load: refused\n";
         return {};
     }
-    NewGameOptions options = loadStarterDefaults(g.programFolder).options;
+    NewGameOptions options = loadStarterDefaults(g.writableFolder()).options;
     const bool loaded = loadChosenGame(
         g, s.player, [&] { return beginNewGame(g, s.player, s.ref, options); },
         [&] { finishNewGame(g, s.player, options); });

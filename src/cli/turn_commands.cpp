@@ -35,7 +35,7 @@ void printDate(Session& s) { s.out << "now: week " << s.game->currentWeek << ", 
 std::string cmdNewGame(Session& s, const Command& cmd) {
     if (!cmd.positional().empty()) return "takes only key=value options";
     // The names of the last game, and the tutor for a newcomer, as the screen shows them.
-    NewGameOptions o = loadStarterDefaults(s.game->programFolder).options;
+    NewGameOptions o = loadStarterDefaults(s.game->writableFolder()).options;
     PlayerBonus bonus;
     std::optional<std::string> mod;
     for (const Arg& a : cmd.args) {

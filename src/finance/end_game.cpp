@@ -54,8 +54,8 @@ void showEndScreen(Game& g, Player& p) {
     g.session.endScreenShown = true;
     Session& s = g.session;
     s.finalScore = finalScore(g);
-    s.previousHighScore = readHighScore(g.programFolder);
-    if (s.finalScore > s.previousHighScore && !writeHighScore(g.programFolder, s.finalScore))
+    s.previousHighScore = readHighScore(g.writableFolder());
+    if (s.finalScore > s.previousHighScore && !writeHighScore(g.writableFolder(), s.finalScore))
         writeLog("Could not write the high score to hs.tmp");
     p.playCue(SoundCue::GameEnd);
     p.showModal(ScreenId::EndScreen);

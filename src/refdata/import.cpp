@@ -56,8 +56,8 @@ long long modificationTime(const std::string& path) {
                                       .count());
 }
 
-// Where one import unpacks the archive: a folder of its own inside the game
-// folder, removed with everything in it afterwards. Two runs importing at
+// Where one import unpacks the archive: a folder of its own inside the
+// folder the game writes to, removed with everything in it afterwards. Two runs importing at
 // once never see each other's files, and no member can land on a file of
 // the game. Folders left by runs that were killed are cleared on the way.
 class ImportFolder {
@@ -149,7 +149,7 @@ std::string importReferenceData(Game& g, Player& p, ReferenceTables& t, ImportAc
         if (problem.empty()) problem = why;
     };
 
-    ImportFolder work(g.programFolder);
+    ImportFolder work(g.writableFolder());
     ZipExtractResult unpacked;
     const std::string archive = existingFileNoCase(g.programFolder, kDataArchiveName);
     if (archive.empty()) {

@@ -33,7 +33,7 @@ const std::vector<std::string>& importedMemberNames();
 
 // Runs the import in its fixed order. The archive in the program folder
 // (g.programFolder) is unpacked into a folder of this import's own inside
-// it, removed afterwards. `status` receives the conversion's row numbers
+// the folder the game writes to (g.writableFolder()), removed afterwards. `status` receives the conversion's row numbers
 // ("game num:"). Returns, and keeps in t.importProblem, the first thing that
 // keeps the tables from building a world (a missing archive, a missing,
 // damaged or empty table file); empty when they are complete.

@@ -233,4 +233,19 @@ std::vector<LanguageChoice> languageFiles(const std::string& programFolder) {
     return out;
 }
 
+std::vector<LanguageChoice> languageFiles(const std::string& programFolder, const std::string& userFolder) {
+    if (userFolder.empty() || userFolder == programFolder) return languageFiles(programFolder);
+    std::vector<LanguageChoice> out = languageFiles(userFolder);
+    for (LanguageChoice& shipped : languageFiles(programFolder)) {
+        const bool own = std::any_of(out.begin(), out.end(),
+                                     [&](const LanguageChoice& c) { return lower(c.name) == lower(shipped.name); });
+        if (!own) out.push_back(std::move(shipped));
+    }
+    std::sort(out.begin(), out.end(), [](const LanguageChoice& a, const LanguageChoice& b) {
+        const std::string la = lower(a.name), lb = lower(b.name);
+        return la != lb ? la < lb : a.path < b.path;
+    });
+    return out;
+}
+
 }  // namespace cw

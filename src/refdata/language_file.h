@@ -79,6 +79,9 @@ struct LanguageChoice {
     std::string path;
 };
 std::vector<LanguageChoice> languageFiles(const std::string& programFolder);
+// The same over the shipped folder and the player's own "lng", one entry a
+// name: the player's file wins. An empty `userFolder` is the one folder.
+std::vector<LanguageChoice> languageFiles(const std::string& programFolder, const std::string& userFolder);
 
 // The language list's first entry, which reads no file.
 inline constexpr const char* kDefaultLanguage = "English Default";

@@ -106,6 +106,12 @@ std::vector<std::string> descriptionLines(const std::string& text) {
     return lines;
 }
 
+// The player's folder first: his own mod of a shipped mod's name wins.
+std::vector<std::string> modSearchFolders(const std::string& programFolder, const std::string& userFolder) {
+    if (userFolder.empty() || userFolder == programFolder) return {programFolder};
+    return {userFolder, programFolder};
+}
+
 }  // namespace
 
 std::string modFolder(const std::string& programFolder) {
@@ -113,12 +119,17 @@ std::string modFolder(const std::string& programFolder) {
     return found.empty() ? (fs::path(programFolder) / kModFolderName).string() : found;
 }
 
-std::vector<std::string> modFileNames(const std::string& programFolder) {
+std::vector<std::string> modFileNames(const std::string& programFolder, const std::string& userFolder) {
     std::vector<std::string> names;
-    std::error_code ec;
-    for (fs::directory_iterator it(modFolder(programFolder), ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (hasModExtension(name)) names.push_back(name);
+    for (const std::string& folder : modSearchFolders(programFolder, userFolder)) {
+        std::error_code ec;
+        for (fs::directory_iterator it(modFolder(folder), ec), end; !ec && it != end; it.increment(ec)) {
+            const std::string name = it->path().filename().string();
+            if (!hasModExtension(name)) continue;
+            const bool listed =
+                std::any_of(names.begin(), names.end(), [&](const std::string& n) { return lower(n) == lower(name); });
+            if (!listed) names.push_back(name);
+        }
     }
     std::sort(names.begin(), names.end(), lessNoCase);
     return names;
@@ -143,31 +154,36 @@ std::string readModFile(const std::string& path, ModFile& out) {
     return {};
 }
 
-std::string findModFile(const std::string& programFolder, const std::string& name) {
+std::string findModFile(const std::string& programFolder, const std::string& name, const std::string& userFolder) {
     if (!checkModFileName(name).empty()) return {};
-    const std::string folder = modFolder(programFolder);
-    std::string found = existingFileNoCase(folder, name);
-    if (found.empty() && !hasModExtension(name)) found = existingFileNoCase(folder, name + ".cwm");
-    return found;
+    for (const std::string& top : modSearchFolders(programFolder, userFolder)) {
+        const std::string folder = modFolder(top);
+        std::string found = existingFileNoCase(folder, name);
+        if (found.empty() && !hasModExtension(name)) found = existingFileNoCase(folder, name + ".cwm");
+        if (!found.empty()) return found;
+    }
+    return {};
 }
 
-std::string readModByName(const std::string& programFolder, const std::string& name, ModFile& out) {
+std::string readModByName(const std::string& programFolder, const std::string& name, ModFile& out,
+                          const std::string& userFolder) {
     if (std::string why = checkModFileName(name); !why.empty()) return why;
-    const std::string path = findModFile(programFolder, name);
+    const std::string path = findModFile(programFolder, name, userFolder);
     if (path.empty()) return "There is no MOD named \"" + name + "\" in " + kModFolderName + ".";
     return readModFile(path, out);
 }
 
-std::vector<std::string> modChooserEntries(const std::string& programFolder) {
+std::vector<std::string> modChooserEntries(const std::string& programFolder, const std::string& userFolder) {
     std::vector<std::string> entries{kDefaultModName};
-    for (std::string& n : modFileNames(programFolder)) entries.push_back(std::move(n));
+    for (std::string& n : modFileNames(programFolder, userFolder)) entries.push_back(std::move(n));
     return entries;
 }
 
-std::string modEntryDescription(const std::string& programFolder, const std::string& entry) {
+std::string modEntryDescription(const std::string& programFolder, const std::string& entry,
+                                const std::string& userFolder) {
     if (entry.empty() || entry == kDefaultModName) return kDefaultModLines;
     ModFile m;
-    if (std::string why = readModByName(programFolder, entry, m); !why.empty()) return why;
+    if (std::string why = readModByName(programFolder, entry, m, userFolder); !why.empty()) return why;
     return joinLines(m.description);
 }
 
@@ -179,7 +195,7 @@ std::string chooseMod(Game& g, Player& p, const std::string& entry, std::string&
         return {};
     }
     ModFile m;
-    if (std::string why = readModByName(g.programFolder, entry, m); !why.empty()) {
+    if (std::string why = readModByName(g.programFolder, entry, m, g.userFolder); !why.empty()) {
         writeLog("ERROR: " + why);
         p.messageBox(kModCaption, why, false);
         return why;

@@ -36,12 +36,16 @@ struct ModFile {
     std::vector<std::string> description;  // lines 3 and following
 };
 
-// "MODS" of the program folder, whatever the letter case it has on disk.
+// "MODS" of a folder, whatever the letter case it has on disk. The player's
+// own mods are written to "MODS" of the game's writable folder.
 std::string modFolder(const std::string& programFolder);
 
 // The mod files of "MODS" (names with extension, without folder), sorted
-// by name without regard to letter case; empty without the folder.
-std::vector<std::string> modFileNames(const std::string& programFolder);
+// by name without regard to letter case; empty without the folder. Every
+// function here that takes a `userFolder` looks at "MODS" of both folders,
+// the player's own first, so a mod he saves under a shipped mod's name is
+// the one used; an empty `userFolder` (or the program folder) is one folder.
+std::vector<std::string> modFileNames(const std::string& programFolder, const std::string& userFolder = {});
 
 // Reads and checks a mod file. Returns why it cannot be used ("The MOD
 // file "x.cwm" is empty." ...), empty when `out` holds it. A missing or
@@ -52,19 +56,22 @@ std::string readModFile(const std::string& path, ModFile& out);
 
 // The same for a mod of "MODS" named with or without its extension,
 // letter case aside.
-std::string readModByName(const std::string& programFolder, const std::string& name, ModFile& out);
+std::string readModByName(const std::string& programFolder, const std::string& name, ModFile& out,
+                          const std::string& userFolder = {});
 
 // The file in "MODS" that `name` stands for ("consoles" finds
 // "Consoles.cwm"); empty when there is none.
-std::string findModFile(const std::string& programFolder, const std::string& name);
+std::string findModFile(const std::string& programFolder, const std::string& name,
+                        const std::string& userFolder = {});
 
 // What the chooser lists: "Default CW2", then the mod files.
-std::vector<std::string> modChooserEntries(const std::string& programFolder);
+std::vector<std::string> modChooserEntries(const std::string& programFolder, const std::string& userFolder = {});
 
 // The description the chooser shows for an entry (index into
 // modChooserEntries): the three default lines for entry 0, a file's
 // description lines, or the reason a file cannot be used.
-std::string modEntryDescription(const std::string& programFolder, const std::string& entry);
+std::string modEntryDescription(const std::string& programFolder, const std::string& entry,
+                                const std::string& userFolder = {});
 
 // "Choose" in the chooser: sets the session's mod lines from the entry
 // (cleared for "Default CW2" or no entry) and `label` to the text of the

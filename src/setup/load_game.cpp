@@ -60,7 +60,7 @@ bool loadChosenGame(Game& g, Player& p, const std::function<std::string()>& begi
     if (finish) finish();
 
     removeInboxLeftovers(g);
-    const std::string inboxPath = findFileNoCase(g.programFolder, kInboxFileName);
+    const std::string inboxPath = findFileNoCase(g.writableFolder(), kInboxFileName);
     if (fs::exists(inboxPath, ec)) readInboxFile(g, inboxPath);
     g.inbox.unread = countUnread(g.inbox);
 

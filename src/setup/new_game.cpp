@@ -121,8 +121,8 @@ std::string applyNewGameOptions(Game& g, const NewGameOptions& o) {
 }
 
 void writeNamesFile(const Game& g, const NewGameOptions& o) {
-    std::string path = existingFileNoCase(g.programFolder, "Namstart.txt");
-    if (path.empty()) path = (std::filesystem::path(g.programFolder) / "Namstart.txt").string();
+    std::string path = existingFileNoCase(g.writableFolder(), "Namstart.txt");
+    if (path.empty()) path = (std::filesystem::path(g.writableFolder()) / "Namstart.txt").string();
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (out) out << o.playerName << '\n' << o.companyName << '\n';
 }

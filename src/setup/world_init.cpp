@@ -534,7 +534,7 @@ void readStoredPlayTime(Game& g) {
     s.sessionPlaySeconds = 0;
     s.storedPlaySeconds = 0;
     s.playTimeRead = true;
-    const std::string path = existingFileNoCase(g.programFolder, "Cw2.tid");
+    const std::string path = existingFileNoCase(g.writableFolder(), "Cw2.tid");
     if (path.empty()) return;
     std::ifstream in(path, std::ios::binary);
     std::string line;

@@ -81,7 +81,7 @@ void addPlayTime(Game& g, int seconds) { g.session.sessionPlaySeconds += seconds
 
 void storePlayTime(Game& g) {
     const Session& s = g.session;
-    std::string path = existingFileNoCase(g.programFolder, "Cw2.tid");
+    std::string path = existingFileNoCase(g.writableFolder(), "Cw2.tid");
     // The stored time comes from a file anyone can edit; a sum beyond the
     // largest count stays at that count rather than wrapping.
     std::int64_t total = s.sessionPlaySeconds;
@@ -89,7 +89,7 @@ void storePlayTime(Game& g) {
         total = std::clamp<std::int64_t>(std::int64_t{s.sessionPlaySeconds} + s.storedPlaySeconds,
                                          std::numeric_limits<i32>::min(), std::numeric_limits<i32>::max());
     else
-        path = (fs::path(g.programFolder) / "Cw2.tid").string();
+        path = (fs::path(g.writableFolder()) / "Cw2.tid").string();
     // A play-time file that cannot be written must never stop the week.
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (out) out << total << '\n';

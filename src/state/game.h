@@ -40,8 +40,13 @@ struct Game {
 
     Inbox inbox;
     Session session;
-    // The program folder: saves, the play-time file and data live below it.
+    // The program folder: the shipped data, pictures, sounds, mods and
+    // languages are read from it.
     std::string programFolder = ".";
+    // Where the game writes its saves, play time, high score, names and
+    // its own mods (state/game_folders.h); empty: the program folder.
+    std::string userFolder;
+    const std::string& writableFolder() const { return userFolder.empty() ? programFolder : userFolder; }
 };
 
 }  // namespace cw

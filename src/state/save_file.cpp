@@ -108,7 +108,7 @@ std::string formatSaveLength(std::int64_t length) {
     return out;
 }
 
-std::string saveFolderPath(const Game& g) { return findFileNoCase(g.programFolder, kSaveFolderName); }
+std::string saveFolderPath(const Game& g) { return findFileNoCase(g.writableFolder(), kSaveFolderName); }
 
 void recoverInterruptedSave(const Game& g, const std::string& fileName) {
     const std::string folder = saveFolderPath(g);

@@ -131,7 +131,7 @@ SaveOutcome saveToSlot(Game& g, const std::string& fileName) {
     // newer game only together with the waiting check file; finish that
     // first, so that this save can never leave the slot with neither.
     repairSlot(folder, fileName);
-    removeInboxLeftovers(g.programFolder);
+    removeInboxLeftovers(g.writableFolder());
 
     World& w = g.world();
     w.savedYear = g.currentYear;
@@ -186,7 +186,7 @@ SaveOutcome saveToSlot(Game& g, const std::string& fileName) {
     }
     syncFolder(folder);
 
-    const std::string inboxPath = findFileNoCase(g.programFolder, kInboxFileName);
+    const std::string inboxPath = findFileNoCase(g.writableFolder(), kInboxFileName);
     const bool hadInbox = fs::exists(inboxPath, ec);
     const std::string inbox = inboxFileText(g);
     std::string inboxTemp;
@@ -207,7 +207,7 @@ SaveOutcome saveToSlot(Game& g, const std::string& fileName) {
                    " this game without its letters; " + kInboxFileName +
                    (hadInbox ? " still holds the letters of the save before." : " was not written.");
     }
-    syncFolder(g.programFolder);
+    syncFolder(g.writableFolder());
     out.saved = loads;
     out.problem = std::move(problem);
     return out;
@@ -221,7 +221,7 @@ void removeInboxLeftovers(const Game& g) {
     if (!fs::is_directory(folder, ec)) return;
     // Without the lock another run may be writing its inbox right now.
     const SaveFolderLock lock(folder);
-    if (lock.held()) removeInboxLeftovers(g.programFolder);
+    if (lock.held()) removeInboxLeftovers(g.writableFolder());
 }
 
 }  // namespace cw

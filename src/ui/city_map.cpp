@@ -34,7 +34,8 @@ constexpr double kDaySeconds = 120.0;
 CityMap::CityMap(Game& g, Player& p, QWidget* parent) : QWidget(parent), game_(g), player_(p) {
     setObjectName(QStringLiteral("cityMap"));
     setMouseTracking(true);
-    setMinimumSize(320, 110);
+    // Low enough for the main screen on a 960x540 screen (scale factor 2).
+    setMinimumSize(320, 86);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setToolTip(QStringLiteral("Click a building for its panel; right-click for \"Upgrade\""));
     timer_ = new QTimer(this);

@@ -16,7 +16,8 @@
 
 namespace cw::ui {
 
-TForm_lng::TForm_lng(const std::string& programFolder, QWidget* parent) : QDialog(parent), folder_(programFolder) {
+TForm_lng::TForm_lng(const std::string& programFolder, QWidget* parent, const std::string& userFolder)
+    : QDialog(parent), folder_(programFolder), userFolder_(userFolder) {
     setObjectName(QStringLiteral("TForm_lng"));
     setWindowTitle(QStringLiteral("Language Setup"));
     setModal(true);
@@ -36,7 +37,7 @@ TForm_lng::TForm_lng(const std::string& programFolder, QWidget* parent) : QDialo
     // The list is filled once, while nothing has been chosen yet.
     if (currentLanguage_ == QLatin1String("English")) {
         list_->addItem(QString::fromLatin1(kDefaultLanguage));
-        files_ = languageFiles(folder_);
+        files_ = languageFiles(folder_, userFolder_);
         for (const LanguageChoice& f : files_) list_->addItem(QString::fromStdString(f.name));
     }
     connect(list_, &QListWidget::itemClicked, this,

@@ -21,7 +21,10 @@ namespace cw::ui {
 class TForm_lng : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm_lng(const std::string& programFolder, QWidget* parent = nullptr);
+    // The languages of `programFolder`'s lng and of the player's own
+    // `userFolder`'s (empty: none of his own).
+    explicit TForm_lng(const std::string& programFolder, QWidget* parent = nullptr,
+                       const std::string& userFolder = {});
 
     // "English" at start; the entry clicked, or empty after "Cancel", Esc or
     // "Choose" with nothing selected.
@@ -44,6 +47,7 @@ protected:
 
 private:
     std::string folder_;
+    std::string userFolder_;
     QString currentLanguage_ = QStringLiteral("English");
     std::vector<LanguageChoice> files_;
     QLabel* heading_ = nullptr;

@@ -34,6 +34,7 @@
 #include "state/save_game.h"
 #include "ui/app_style.h"
 #include "ui/company_books_screens.h"
+#include "ui/main_screen_fit.h"
 #include "ui/main_screen_parts.h"
 #include "ui/market_panel.h"
 #include "ui/painted_icons.h"
@@ -101,12 +102,10 @@ TForm_main::TForm_main(Game& game, Player& player, QWidget* parent)
     leftScroll->setFrameShape(QFrame::NoFrame);
     leftScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     leftScroll->setFocusPolicy(Qt::NoFocus);
-    // The panels keep their width; the scroll bar, when there is one, gets
-    // a lane of its own beside them.
-    leftBox->setFixedWidth(290);
-    leftScroll->setFixedWidth(290 + leftScroll->verticalScrollBar()->sizeHint().width());
     columns->addWidget(leftScroll);
-    columns->addWidget(buildWorkPanel(), 3);
+    QWidget* workBox = buildWorkPanel();
+    QScrollArea* workScroll = scrollColumn(workBox, body);
+    columns->addWidget(workScroll, 3);
 
     auto* rightBox = new QWidget(body);
     auto* right = new QVBoxLayout(rightBox);
@@ -117,11 +116,13 @@ TForm_main::TForm_main(Game& game, Player& player, QWidget* parent)
     right->addWidget(marketPanel_);
     right->addWidget(buildSessionPanel());
     // The news grows a little with a wide window; the projects get the rest.
-    rightBox->setMinimumWidth(330);
-    rightBox->setMaximumWidth(440);
-    columns->addWidget(rightBox, 1);
+    // The panels keep their widths (main_screen_fit), narrower on a small
+    // screen; the side columns scroll when the window is too low for them.
+    QScrollArea* rightScroll = scrollColumn(rightBox, body);
+    columns->addWidget(rightScroll, 1);
     root->addWidget(body, 1);
     root->addWidget(buildOptionsBar());
+    installColumnFit({this, columns, leftBox, leftScroll, workBox, workScroll, rightBox, rightScroll});
     setCentralWidget(central);
 
     eventSetup_ = buildEventSetup();
@@ -142,7 +143,9 @@ TForm_main::TForm_main(Game& game, Player& player, QWidget* parent)
     // main screen looks at them first.
     if (qApp) qApp->installEventFilter(this);
 
-    setMinimumSize(1024, 700);
+    // Small enough for every screen the game supports; below the panels'
+    // own size the body scrolls.
+    setMinimumSize(800, 450);
     // A laptop's 768 lines must not hide the Game Options bar below the
     // screen's edge, nor the windows placed over the main screen.
     QSize start(1200, 800);

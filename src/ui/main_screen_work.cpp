@@ -134,8 +134,9 @@ QWidget* TForm_main::buildWorkPanel() {
         openSelectedProject();
     });
     tasksBody->addWidget(taskList_);
-    // Room for a few rows at the smallest window size.
-    tasks->setMinimumHeight(170);
+    // Room for a row or two at the smallest window size (960x540: a laptop
+    // at scale factor 2); a larger window shares its height out by stretch.
+    tasks->setMinimumHeight(160);
     col->addWidget(tasks, 3);
 
     QVBoxLayout* infoBody = nullptr;
@@ -236,9 +237,9 @@ QWidget* TForm_main::buildWorkPanel() {
     townButtons->addStretch(1);
     townCol->addWidget(cityMap_);
     workTabs_->addTab(town, QStringLiteral("City"));
-    info->setMinimumHeight(150);
+    info->setMinimumHeight(118);
     workTabs_->addTab(info, QStringLiteral("Task information"));
-    workTabs_->setMinimumHeight(150);
+    workTabs_->setMinimumHeight(110);
     // Both pages keep their full size, the one in front covering the other,
     // so the task panel is laid out and ready whichever tab shows.
     if (auto* stack = qobject_cast<QStackedLayout*>(workTabs_->findChild<QStackedWidget*>()->layout()))
@@ -302,7 +303,7 @@ QWidget* TForm_main::buildWorkPanel() {
         });
     }
     productsBody->addWidget(productTabs_);
-    products->setMinimumHeight(120);
+    products->setMinimumHeight(116);
     col->addWidget(products, 2);
     return box;
 }

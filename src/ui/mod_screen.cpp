@@ -62,7 +62,7 @@ TForm_mod_load::TForm_mod_load(Game& g, Player& p, QWidget* parent) : QDialog(pa
     link->setObjectName(QStringLiteral("downloadLink"));
     link->setToolTip(QStringLiteral("Put MOD files (.cwm) into this folder"));
     connect(link, &QLabel::linkActivated, this, [this] {
-        const QString folder = qstr(modFolder(game_.programFolder));
+        const QString folder = qstr(modFolder(game_.writableFolder()));
         QDir().mkpath(folder);
         QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
     });
@@ -91,7 +91,7 @@ void TForm_mod_load::showEvent(QShowEvent* event) {
 
 void TForm_mod_load::refill() {
     list_->clear();
-    for (const std::string& e : modChooserEntries(game_.programFolder)) list_->addItem(qstr(e));
+    for (const std::string& e : modChooserEntries(game_.programFolder, game_.userFolder)) list_->addItem(qstr(e));
     list_->setCurrentRow(0);
     showDescription();
 }
@@ -101,7 +101,7 @@ QString TForm_mod_load::descriptionText() const { return description_->text(); }
 void TForm_mod_load::showDescription() {
     const QListWidgetItem* item = list_->currentItem();
     const std::string entry = item ? item->text().toStdString() : std::string();
-    description_->setText(qstr(modEntryDescription(game_.programFolder, entry)));
+    description_->setText(qstr(modEntryDescription(game_.programFolder, entry, game_.userFolder)));
 }
 
 void TForm_mod_load::chooseClicked() {
@@ -192,7 +192,7 @@ void ModBuilderPanel::takeChecks() {
 
 void ModBuilderPanel::saveMod() {
     takeChecks();
-    const QString folder = qstr(modFolder(game_.programFolder));
+    const QString folder = qstr(modFolder(game_.writableFolder()));
     QDir().mkpath(folder);
     QFileDialog dialog(this, QStringLiteral("Save MOD"), folder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -214,7 +214,9 @@ bool ModBuilderPanel::saveModTo(const QString& path) {
 }
 
 void ModBuilderPanel::loadMod() {
-    const QString folder = qstr(modFolder(game_.programFolder));
+    // The player's own mods, or the shipped ones until he has saved one.
+    QString folder = qstr(modFolder(game_.writableFolder()));
+    if (!QDir(folder).exists()) folder = qstr(modFolder(game_.programFolder));
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Load Mod"), folder,
                                                       QStringLiteral("MOD files (*.CWM *.cwm)"));
     if (!path.isEmpty()) loadModFrom(path);

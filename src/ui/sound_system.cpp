@@ -92,10 +92,10 @@ QStringList eraTunes(const QString& sndFolder, SoundCue era) {
     return files;
 }
 
-SoundSystem::SoundSystem(const std::string& gameFolder, QObject* parent)
+SoundSystem::SoundSystem(const std::string& gameFolder, QObject* parent, const std::string& settingsFolder)
     : QObject(parent),
       folder_(QDir(QString::fromStdString(gameFolder)).filePath(QStringLiteral("snd"))),
-      settingsFile_(soundSettingsFile(gameFolder)),
+      settingsFile_(soundSettingsFile(settingsFolder.empty() ? gameFolder : settingsFolder)),
       settings_(loadSoundSettings(settingsFile_)) {
     // Debian's GStreamer backend needs plugins the game does not install and
     // crashes without them; the FFmpeg backend plays WAV and HTTP streams as

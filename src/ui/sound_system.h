@@ -46,8 +46,10 @@ class SoundSystem : public QObject {
     Q_OBJECT
 
 public:
-    // `gameFolder` holds snd/ and the settings file.
-    explicit SoundSystem(const std::string& gameFolder, QObject* parent = nullptr);
+    // `gameFolder` holds snd/, `settingsFolder` the settings file (empty:
+    // the game folder).
+    explicit SoundSystem(const std::string& gameFolder, QObject* parent = nullptr,
+                         const std::string& settingsFolder = {});
     ~SoundSystem() override;
 
     bool hasDevice() const { return hasDevice_; }

@@ -294,7 +294,7 @@ TForm_CW2Starter::TForm_CW2Starter(Game& game, Player& player, ReferenceTables& 
         connect(b, &QCheckBox::toggled, this, &TForm_CW2Starter::updateTexts);
 
     score_ = kInitialStartupScore;
-    highScore_ = readHighScore(game_.programFolder);
+    highScore_ = readHighScore(game_.writableFolder());
     highScoreLabel_->setText(QString::number(highScore_));
     updateTexts();
     resize(880, 560);
@@ -461,7 +461,7 @@ void TForm_CW2Starter::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous()) return;
     NewGameOptions o = options();
-    readNamesFile(game_.programFolder, o);
+    readNamesFile(game_.writableFolder(), o);
     setOptions(o);
     banner_->start();
 }

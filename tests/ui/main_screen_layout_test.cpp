@@ -1,5 +1,6 @@
-// The main screen at the window sizes players use, with and without the
-// Christmas banner: nothing may be squeezed below the height it needs.
+// The main screen at the window sizes players use (960x540 is 1920x1080 at
+// Qt's scale factor 2), with and without the Christmas banner: nothing may
+// be squeezed below the height it needs.
 // With CW_SCREENSHOT_DIR set, each case is also saved there as a PNG.
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 #include "setup/new_game.h"
 #include "state/game.h"
@@ -17,6 +19,8 @@
 #include "ui/main_screen.h"
 #include "ui/progress_window.h"
 #include "ui/qt_player.h"
+#include "ui/sound_panel.h"
+#include "ui/sound_system.h"
 
 namespace cw::ui {
 namespace {
@@ -52,6 +56,10 @@ TEST_P(MainScreenLayoutTest, NothingIsSqueezed) {
     const auto [size, banner] = GetParam();
     TForm_main screen(g, player);
     player.setMainScreen(&screen);
+    // The options bar as the game has it, with its Sound button.
+    QTemporaryDir settings;
+    SoundSystem sound(CW_GAME_DIR, nullptr, settings.path().toStdString());
+    installSoundControls(&screen, sound);
     screen.resize(size);
     screen.show();
     screen.setChristmasBanner(banner ? QStringLiteral("Christmas sales\r\n8 weeks left") : QString());
@@ -59,6 +67,18 @@ TEST_P(MainScreenLayoutTest, NothingIsSqueezed) {
     screen.showNewsCategory(2);
     QApplication::processEvents();
     EXPECT_EQ(screen.size(), size);
+    // The smallest size the window takes fits the smallest screen (a
+    // 1920x1080 laptop at scale factor 2), and no column scrolls sideways.
+    EXPECT_LE(screen.minimumSizeHint().width(), size.width());
+    EXPECT_LE(screen.minimumSizeHint().height(), size.height());
+    EXPECT_LE(screen.minimumSize().width(), 960);
+    EXPECT_LE(screen.minimumSize().height(), 540);
+    for (QScrollArea* scroll : screen.findChildren<QScrollArea*>())
+        EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible()) << scroll->objectName().toStdString();
+    for (QPushButton* b : screen.findChild<QWidget*>(QStringLiteral("optionsBar"))->findChildren<QPushButton*>()) {
+        SCOPED_TRACE(b->text().toStdString());
+        EXPECT_GE(b->width(), b->sizeHint().width());
+    }
 
     for (const char* name :
          {"nextWeekButton", "fastForwardButton", "inboxButton", "cashLabel", "weekLabel", "dateLabel", "companyLabel",
@@ -126,7 +146,8 @@ TEST(ProgressWindowLook, ScreenshotOfAWeek) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, MainScreenLayoutTest,
-                         ::testing::Combine(::testing::Values(QSize(1024, 700), QSize(1366, 768), QSize(1920, 1080)),
+                         ::testing::Combine(::testing::Values(QSize(1024, 700), QSize(1366, 768), QSize(1920, 1080), QSize(960, 540),
+                                                              QSize(960, 480)),
                                             ::testing::Bool()),
                          [](const ::testing::TestParamInfo<std::tuple<QSize, bool>>& param) {
                              const QSize size = std::get<0>(param.param);
