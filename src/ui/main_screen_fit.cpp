@@ -33,6 +33,7 @@ protected:
         if (watched == c_.window && event->type() == QEvent::Resize) {
             const bool narrow = c_.window->width() < kNarrowMainWidth;
             if (narrow != narrow_) apply(narrow);
+            showOptionsTitle();
         }
         return QObject::eventFilter(watched, event);
     }
@@ -57,9 +58,14 @@ private:
         // takes a lane beside them when it shows.
         if (QLayout* l = c_.workBox->layout()) l->activate();
         c_.workScroll->setMinimumWidth(c_.workBox->minimumSizeHint().width() + lane);
-        // The options bar's buttons say what they are; its title is the
-        // one thing a narrow window can spare.
-        if (QWidget* title = c_.window->findChild<QWidget*>(QStringLiteral("optionsTitle"))) title->setVisible(!narrow);
+        showOptionsTitle();
+    }
+
+    // The options bar's buttons say what they are; its title is the one
+    // thing a narrow window can spare.
+    void showOptionsTitle() {
+        if (QWidget* title = c_.window->findChild<QWidget*>(QStringLiteral("optionsTitle")))
+            title->setVisible(c_.window->width() >= kOptionsTitleWidth);
     }
 
     MainColumns c_;

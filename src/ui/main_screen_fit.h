@@ -13,6 +13,9 @@ namespace cw::ui {
 
 // Below this window width the columns take their narrow widths.
 inline constexpr int kNarrowMainWidth = 1010;
+// Below this one the options bar drops its title: its buttons and the
+// autosave box need all of a 1024-pixel screen.
+inline constexpr int kOptionsTitleWidth = 1100;
 
 struct MainColumns {
     QWidget* window = nullptr;  // watched for its resizes

@@ -4,6 +4,7 @@
 // With CW_SCREENSHOT_DIR set, each case is also saved there as a PNG.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -75,7 +76,7 @@ TEST_P(MainScreenLayoutTest, NothingIsSqueezed) {
     EXPECT_LE(screen.minimumSize().height(), 540);
     for (QScrollArea* scroll : screen.findChildren<QScrollArea*>())
         EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible()) << scroll->objectName().toStdString();
-    for (QPushButton* b : screen.findChild<QWidget*>(QStringLiteral("optionsBar"))->findChildren<QPushButton*>()) {
+    for (QAbstractButton* b : screen.findChild<QWidget*>(QStringLiteral("optionsBar"))->findChildren<QAbstractButton*>()) {
         SCOPED_TRACE(b->text().toStdString());
         EXPECT_GE(b->width(), b->sizeHint().width());
     }
