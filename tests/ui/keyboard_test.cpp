@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "dev/dev_world.h"
+#include "ui/window_fit.h"
 #include "fakes/recording_player.h"
 #include "refdata/reference_tables.h"
 #include "setup/new_game.h"
@@ -150,31 +151,7 @@ TEST_F(KeyboardTest, EveryWindowHasOneAltLetterPerButtonAndNoneTwice) {
 }
 
 TEST_F(KeyboardTest, EveryWindowFitsTheScreenAndShowsItsButtonLabelsWhole) {
-    for (const QSize& screen : kScreens) {
-        for (const auto& [name, make] : windows()) {
-            SCOPED_TRACE(std::string(name) + " on " + std::to_string(screen.width()) + "x" +
-                         std::to_string(screen.height()));
-            std::unique_ptr<QWidget> w(make());
-            if (!qobject_cast<QDialog*>(w.get())) makeSecondaryWindow(w.get());
-            // Below the main window's header, as the windows open.
-            const QRect area(0, 0, screen.width(), screen.height() - 70);
-            fitIntoArea(w.get(), area);
-            w->show();
-            QApplication::processEvents();
-            EXPECT_LE(w->height(), area.height());
-            EXPECT_LE(w->width(), area.width());
-            for (QPushButton* b : w->findChildren<QPushButton*>()) {
-                if (!b->isVisibleTo(w.get()) || b->text().isEmpty()) continue;
-                SCOPED_TRACE(b->text().toStdString());
-                EXPECT_GE(b->width(), b->sizeHint().width());
-            }
-            if (const QByteArray dir = qgetenv("CW_SCREENSHOT_DIR"); !dir.isEmpty())
-                w->grab().save(QStringLiteral("%1/fit_%2_%3x%4.png")
-                                   .arg(QString::fromLocal8Bit(dir), QString::fromLatin1(name))
-                                   .arg(screen.width())
-                                   .arg(screen.height()));
-        }
-    }
+    expectWindowsFit(windows(), {std::begin(kScreens), std::end(kScreens)});
 }
 
 TEST_F(KeyboardTest, F1OpensTheManualAndALinkFindsItsChapter) {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "ui/window_fit.h"
 #include "fakes/recording_player.h"
 #include "refdata/reference_tables.h"
 #include "setup/new_game.h"
@@ -131,30 +132,7 @@ TEST_F(WindowsTest, EveryWindowHasACloseButtonAndClosesWithEscape) {
 // fitted below the main screen's header as the game opens it, is no larger
 // than the room and shows every button label whole.
 TEST_F(WindowsTest, EveryWindowFitsTheSmallestScreens) {
-    for (const QSize screen : {QSize(1024, 700), QSize(960, 540)}) {
-        for (const auto& [name, make] : windows()) {
-            SCOPED_TRACE(std::string(name) + " on " + std::to_string(screen.width()) + "x" +
-                         std::to_string(screen.height()));
-            std::unique_ptr<QWidget> w(make());
-            if (!qobject_cast<QDialog*>(w.get())) makeSecondaryWindow(w.get());
-            const QRect area(0, 0, screen.width(), screen.height() - 70);
-            fitIntoArea(w.get(), area);
-            w->show();
-            QApplication::processEvents();
-            EXPECT_LE(w->height(), area.height());
-            EXPECT_LE(w->width(), area.width());
-            for (QPushButton* b : w->findChildren<QPushButton*>()) {
-                if (!b->isVisibleTo(w.get()) || b->text().isEmpty()) continue;
-                SCOPED_TRACE(b->text().toStdString());
-                EXPECT_GE(b->width(), b->sizeHint().width());
-            }
-            if (const QByteArray dir = qgetenv("CW_SCREENSHOT_DIR"); !dir.isEmpty())
-                w->grab().save(QStringLiteral("%1/fit_%2_%3x%4.png")
-                                   .arg(QString::fromLocal8Bit(dir), QString::fromLatin1(name))
-                                   .arg(screen.width())
-                                   .arg(screen.height()));
-        }
-    }
+    expectWindowsFit(windows(), {QSize(1024, 700), QSize(960, 540)});
 }
 
 TEST_F(WindowsTest, SavesEveryWindowForALook) {
