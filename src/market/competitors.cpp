@@ -100,14 +100,36 @@ int CountPlatformGames(Game& g, int platform) {
     return count;
 }
 
-void ApplyPlatformEffect(Game& g, int score, int platform) {
+int PlatformGameCounts::count(Game& g, int platform) {
+    SaveImage& t = g.tables();
+    if (!known_) {
+        // The same titles CountPlatformGames takes, for all platforms at once;
+        // a title names its platform in one byte.
+        counts_.assign(256, 0);
+        const int last = std::min(g.currentYear, Years::last);
+        for (int y = Years::first + 1; y <= last; ++y) {
+            const int titles = titleCount(t, y);
+            for (int n = 1; n <= titles; ++n) {
+                const GameTitle& title = t.gameTitles[y][n];
+                if (y == g.currentYear && title.releaseWeek > g.currentWeek) continue;
+                ++counts_[title.platform];
+            }
+        }
+        known_ = true;
+    }
+    const int count = platform >= 0 && platform < 256 ? counts_[static_cast<std::size_t>(platform)] : 0;
+    if (t.platforms.inRange(platform)) t.platforms[platform].gameCount = count;
+    return count;
+}
+
+void ApplyPlatformEffect(Game& g, int score, int platform, PlatformGameCounts* counts) {
     auto& platforms = g.tables().platforms;
     if (!platforms.inRange(platform)) return;
     Platform& p = platforms[platform];
     i32 opinion = p.opinion;
     i32 share = p.marketShare;
     if (p.playerOwned) {
-        const int n = CountPlatformGames(g, platform);
+        const int n = counts ? counts->count(g, platform) : CountPlatformGames(g, platform);
         if (n > 0 && n < 5) {
             opinion += 2 + draw(g, 3);
             share += 2 + draw(g, 2);
@@ -184,8 +206,9 @@ void ApplyEngineEffect(Game& g, int score, int platform, int genre, i32 companyR
     }
 }
 
-void SpawnPorts(Game& g, int year, int index) {
+int SpawnPorts(Game& g, int year, int index) {
     SaveImage& t = g.tables();
+    int made = 0;
     for (int q = 1; q <= decltype(SaveImage::platforms)::last; ++q) {
         const Platform& p = t.platforms[q];
         if (!p.playerOwned) continue;
@@ -224,7 +247,9 @@ void SpawnPorts(Game& g, int year, int index) {
         // catalogue itself was placed.
         t.gameTitles[portYear][slot] = port;
         t.titlesPerYear[portYear] = slot + 1;
+        ++made;
     }
+    return made;
 }
 
 void ReleaseCompetitorTitles(Game& g, Player& p) {
@@ -238,6 +263,7 @@ void ReleaseCompetitorTitles(Game& g, Player& p) {
     if (Years::inRange(g.currentYear)) {
         PlatformTitles window;
         bool windowBuilt = false;
+        PlatformGameCounts gameCounts;
         const int count = titleCount(t, g.currentYear);
         for (int n = 1; n <= count; ++n) {
             GameTitle& title = t.gameTitles[g.currentYear][n];
@@ -251,9 +277,9 @@ void ReleaseCompetitorTitles(Game& g, Player& p) {
             title.released = 1;
             raiseScore(title, StaffBonus(g, title.companyRow));
             done.listing.push_back(releaseLine(g, title, g.currentWeek, g.currentYear));
-            SpawnPorts(g, g.currentYear, n);
+            if (SpawnPorts(g, g.currentYear, n) > 0) gameCounts.forget();
             const int score = title.salesScore;
-            ApplyPlatformEffect(g, score, title.platform);
+            ApplyPlatformEffect(g, score, title.platform, &gameCounts);
             ApplyGenreEffect(g, score, title.genre);
             ApplyCompetition(g, window, score, title.platform, title.genre);
             ApplyEngineEffect(g, score, title.platform, title.genre, title.companyRow);

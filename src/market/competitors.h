@@ -31,15 +31,33 @@ private:
     std::vector<GameTitle*> byPlatform_[256];
 };
 
+// The games of every platform as CountPlatformGames counts them, from one
+// walk of the catalogue at the first question: a week's releases ask for
+// the player's consoles again and again, and each count walked every year
+// of the catalogue. Only a new catalogue entry can change a count while the
+// week's releases are worked, so whoever writes one calls forget().
+class PlatformGameCounts {
+public:
+    // The count CountPlatformGames would return (and store) just now.
+    int count(Game& g, int platform);
+    void forget() { known_ = false; }
+
+private:
+    bool known_ = false;
+    std::vector<int> counts_;
+};
+
 // What a release does, in the order a release does it. `score` is the
 // released title's sales score.
 int StaffBonus(Game& g, i32 companyRow);
 int CountPlatformGames(Game& g, int platform);
-void ApplyPlatformEffect(Game& g, int score, int platform);
+// `counts`, when given, answers the count of the platform's games.
+void ApplyPlatformEffect(Game& g, int score, int platform, PlatformGameCounts* counts = nullptr);
 void ApplyGenreEffect(Game& g, int score, int genre);
 void ApplyCompetition(Game& g, const PlatformTitles& window, int score, int platform, int genre);
 void ApplyEngineEffect(Game& g, int score, int platform, int genre, i32 companyRow);
-void SpawnPorts(Game& g, int year, int index);
+// Returns how many ports it put in the catalogue.
+int SpawnPorts(Game& g, int year, int index);
 
 // The market's columns of a genre's line: its public interest and its
 // trend, signed ("+2", "0", "-1").

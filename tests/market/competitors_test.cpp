@@ -137,6 +137,38 @@ TEST_F(ReleaseTest, CompetitionByPlatformMatchesAScanOfTheWindow) {
             ASSERT_EQ(g.tables().gameTitles[y][n].salesScore, scanned.g.tables().gameTitles[y][n].salesScore);
 }
 
+// The counts taken in one walk are the counts of one platform at a time,
+// the titles still to come this year left out, and a port written into the
+// catalogue is counted once the counts are forgotten.
+TEST_F(ReleaseTest, PlatformGameCountsMatchCountingOnePlatform) {
+    std::mt19937 rng(4);
+    g.currentYear = 1982;
+    g.currentWeek = 20;
+    for (int y = 1977; y <= 1983; ++y) {
+        for (int n = 0; n < 150; ++n) {
+            GameTitle& t = title(y, 60, static_cast<int>(rng() % 6));
+            t.releaseWeek = static_cast<u8>(1 + rng() % 52);
+        }
+    }
+    g.tables().titlesPerYear[1979] = 4000;  // a damaged count is held to the year's entries
+    PlatformGameCounts counts;
+    for (int pf = -1; pf <= 300; ++pf) {
+        const int once = CountPlatformGames(g, pf);
+        g.tables().platforms[1].gameCount = -1;
+        ASSERT_EQ(counts.count(g, pf), once) << pf;
+        if (pf == 1) {
+            EXPECT_EQ(g.tables().platforms[1].gameCount, once);
+        }
+    }
+    EXPECT_GT(counts.count(g, 3), 0);
+
+    GameTitle& early = title(1982, 60, 3);
+    early.releaseWeek = 5;
+    EXPECT_EQ(counts.count(g, 3), CountPlatformGames(g, 3) - 1);  // not seen until forgotten
+    counts.forget();
+    EXPECT_EQ(counts.count(g, 3), CountPlatformGames(g, 3));
+}
+
 TEST_F(ReleaseTest, PlatformEffectsStayInsideOneToHundred) {
     Platform& pl = g.tables().platforms[1];
     pl.marketShare = 1;
