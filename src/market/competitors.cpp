@@ -102,22 +102,34 @@ int CountPlatformGames(Game& g, int platform) {
 
 int PlatformGameCounts::count(Game& g, int platform) {
     SaveImage& t = g.tables();
-    if (!known_) {
-        // The same titles CountPlatformGames takes, for all platforms at once;
-        // a title names its platform in one byte.
-        counts_.assign(256, 0);
-        const int last = std::min(g.currentYear, Years::last);
-        for (int y = Years::first + 1; y <= last; ++y) {
+    // The same titles CountPlatformGames takes, for all platforms at once;
+    // a title names its platform in one byte.
+    auto countYears = [&](std::vector<int>& counts, int from, int to) {
+        counts.assign(256, 0);
+        for (int y = from; y <= to; ++y) {
             const int titles = titleCount(t, y);
             for (int n = 1; n <= titles; ++n) {
                 const GameTitle& title = t.gameTitles[y][n];
                 if (y == g.currentYear && title.releaseWeek > g.currentWeek) continue;
-                ++counts_[title.platform];
+                ++counts[title.platform];
             }
         }
-        known_ = true;
+    };
+    const int last = std::min(g.currentYear, Years::last);
+    if (!pastKnown_) {
+        countYears(past_, Years::first + 1, std::min(g.currentYear - 1, last));
+        pastKnown_ = true;
     }
-    const int count = platform >= 0 && platform < 256 ? counts_[static_cast<std::size_t>(platform)] : 0;
+    if (!thisYearKnown_) {
+        // Nothing when this year is outside the catalogue.
+        countYears(thisYear_, std::max(g.currentYear, Years::first + 1), last);
+        thisYearKnown_ = true;
+    }
+    int count = 0;
+    if (platform >= 0 && platform < 256) {
+        const auto p = static_cast<std::size_t>(platform);
+        count = past_[p] + thisYear_[p];
+    }
     if (t.platforms.inRange(platform)) t.platforms[platform].gameCount = count;
     return count;
 }
@@ -277,7 +289,7 @@ void ReleaseCompetitorTitles(Game& g, Player& p) {
             title.released = 1;
             raiseScore(title, StaffBonus(g, title.companyRow));
             done.listing.push_back(releaseLine(g, title, g.currentWeek, g.currentYear));
-            if (SpawnPorts(g, g.currentYear, n) > 0) gameCounts.forget();
+            if (SpawnPorts(g, g.currentYear, n) > 0) gameCounts.forgetThisYear();
             const int score = title.salesScore;
             ApplyPlatformEffect(g, score, title.platform, &gameCounts);
             ApplyGenreEffect(g, score, title.genre);

@@ -35,16 +35,20 @@ private:
 // walk of the catalogue at the first question: a week's releases ask for
 // the player's consoles again and again, and each count walked every year
 // of the catalogue. Only a new catalogue entry can change a count while the
-// week's releases are worked, so whoever writes one calls forget().
+// week's releases are worked, and new entries (ports) only go into this
+// year or later, so whoever writes one calls forgetThisYear() and only this
+// year is walked again.
 class PlatformGameCounts {
 public:
     // The count CountPlatformGames would return (and store) just now.
     int count(Game& g, int platform);
-    void forget() { known_ = false; }
+    void forgetThisYear() { thisYearKnown_ = false; }
 
 private:
-    bool known_ = false;
-    std::vector<int> counts_;
+    bool pastKnown_ = false;
+    bool thisYearKnown_ = false;
+    std::vector<int> past_;      // the years before this one
+    std::vector<int> thisYear_;  // the titles of this year out by this week
 };
 
 // What a release does, in the order a release does it. `score` is the

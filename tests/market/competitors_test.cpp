@@ -165,8 +165,13 @@ TEST_F(ReleaseTest, PlatformGameCountsMatchCountingOnePlatform) {
     GameTitle& early = title(1982, 60, 3);
     early.releaseWeek = 5;
     EXPECT_EQ(counts.count(g, 3), CountPlatformGames(g, 3) - 1);  // not seen until forgotten
-    counts.forget();
+    counts.forgetThisYear();
     EXPECT_EQ(counts.count(g, 3), CountPlatformGames(g, 3));
+
+    // A year outside the catalogue counts the years up to its end.
+    g.currentYear = 2016;
+    PlatformGameCounts late;
+    for (int pf = 0; pf <= 5; ++pf) EXPECT_EQ(late.count(g, pf), CountPlatformGames(g, pf)) << pf;
 }
 
 TEST_F(ReleaseTest, PlatformEffectsStayInsideOneToHundred) {
