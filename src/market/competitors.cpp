@@ -68,6 +68,22 @@ void PlatformTitles::build(Game& g) {
     }
 }
 
+void PlatformTitles::buildForThisWeek(Game& g) {
+    for (auto& list : byPlatform_) list.clear();
+    SaveImage& t = g.tables();
+    const int first = std::max(g.currentYear - 3, Years::first);
+    const int last = std::min(g.currentYear, Years::last);
+    for (int y = first; y <= last; ++y) {
+        const int count = titleCount(t, y);
+        for (int n = 1; n <= count; ++n) {
+            GameTitle& title = t.gameTitles[y][n];
+            if (title.salesScore <= 50) continue;
+            if (title.released || (y == g.currentYear && title.releaseWeek == g.currentWeek))
+                byPlatform_[title.platform].push_back(&title);
+        }
+    }
+}
+
 int StaffBonus(Game& g, i32 companyRow) {
     SaveImage& t = g.tables();
     for (const Company& c : t.companies) {
@@ -281,7 +297,7 @@ void ReleaseCompetitorTitles(Game& g, Player& p) {
             GameTitle& title = t.gameTitles[g.currentYear][n];
             if (title.released || title.salesScore <= 50 || title.releaseWeek != g.currentWeek) continue;
             if (!windowBuilt) {
-                window.build(g);
+                window.buildForThisWeek(g);
                 windowBuilt = true;
             }
             title.weeksOnSale = 0;

@@ -24,6 +24,11 @@ void ReleasePastTitles(Game& g, Player& p);
 class PlatformTitles {
 public:
     void build(Game& g);
+    // Only the entries this week's releases can weaken: those on sale above
+    // 50 and those coming out this week. Scores only fall while the week's
+    // releases are worked, and no other title comes out, so no entry left
+    // out could be touched.
+    void buildForThisWeek(Game& g);
     // The window's entries on `platform` (1..255), any state.
     const std::vector<GameTitle*>& on(int platform) const { return byPlatform_[static_cast<std::size_t>(platform)]; }
 

@@ -174,6 +174,43 @@ TEST_F(ReleaseTest, PlatformGameCountsMatchCountingOnePlatform) {
     for (int pf = 0; pf <= 5; ++pf) EXPECT_EQ(late.count(g, pf), CountPlatformGames(g, pf)) << pf;
 }
 
+// The week's window leaves out what no release of the week can touch (flops,
+// titles not on sale, titles of other weeks); the week's releases weaken
+// exactly the titles the whole window would.
+TEST_F(ReleaseTest, TheWeeksWindowWeakensWhatTheWholeWindowWould) {
+    std::mt19937 rng(11);
+    std::vector<std::pair<int, int>> releases;  // year, entry
+    for (int y = 1977; y <= 1980; ++y) {
+        for (int n = 0; n < 400; ++n) {
+            const int pf = 1 + static_cast<int>(rng() % 3);
+            GameTitle& t = title(y, 30 + static_cast<int>(rng() % 140), pf);
+            t.genre = static_cast<u8>(1 + rng() % 3);
+            t.released = rng() % 4 != 0;
+            t.releaseWeek = static_cast<u8>(g.currentWeek - 1 + static_cast<int>(rng() % 3));
+            if (!t.released && y == g.currentYear && t.releaseWeek == g.currentWeek && t.salesScore > 50)
+                releases.emplace_back(y, g.tables().titlesPerYear[y] - 1);
+        }
+    }
+    ASSERT_GT(releases.size(), 10u);
+    test::MarketWorld whole;
+    test::copyGame(g, whole.g);
+    PlatformTitles week, all;
+    week.buildForThisWeek(g);
+    all.build(whole.g);
+    for (const auto& [y, n] : releases) {
+        for (Game* game : {&g, &whole.g}) {
+            GameTitle& t = game->tables().gameTitles[y][n];
+            if (t.salesScore <= 50) continue;
+            t.released = 1;
+            t.salesScore = static_cast<u8>(std::min(t.salesScore + 20, 255));
+            ApplyCompetition(*game, game == &g ? week : all, t.salesScore, t.platform, t.genre);
+        }
+    }
+    for (int y = 1977; y <= 1980; ++y)
+        for (int n = 1; n <= 400; ++n)
+            ASSERT_EQ(g.tables().gameTitles[y][n].salesScore, whole.g.tables().gameTitles[y][n].salesScore);
+}
+
 TEST_F(ReleaseTest, PlatformEffectsStayInsideOneToHundred) {
     Platform& pl = g.tables().platforms[1];
     pl.marketShare = 1;
