@@ -29,12 +29,29 @@ private:
 
 // A value below which at most `topCount` - 1 of the counted values lie
 // above it; INT32_MIN when there are not that many, so that every value is
-// "high".
+// "high". The value is the topCount-th highest of the counted values. Most
+// of the window sells nothing in a week and holds 0, so the positive values
+// are sorted out alone when they reach that far, and the answer is 0 when
+// the zeros do; only otherwise are all counted values searched.
 i32 topThreshold(const std::vector<i32>& values, int topCount, std::vector<i32>& scratch) {
+    const auto top = static_cast<std::size_t>(topCount);
     scratch.clear();
-    for (i32 v : values)
-        if (v != kNotCounted) scratch.push_back(v);
-    if (scratch.size() <= static_cast<std::size_t>(topCount)) return INT32_MIN;
+    std::size_t counted = 0, zeros = 0;
+    for (i32 v : values) {
+        if (v == kNotCounted) continue;
+        ++counted;
+        if (v > 0)
+            scratch.push_back(v);
+        else if (v == 0)
+            ++zeros;
+    }
+    if (counted <= top) return INT32_MIN;
+    if (scratch.size() < top) {
+        if (scratch.size() + zeros >= top) return 0;
+        scratch.clear();
+        for (i32 v : values)
+            if (v != kNotCounted) scratch.push_back(v);
+    }
     auto nth = scratch.begin() + (topCount - 1);
     std::nth_element(scratch.begin(), nth, scratch.end(), std::greater<i32>());
     return *nth;
