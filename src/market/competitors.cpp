@@ -120,31 +120,43 @@ int PlatformGameCounts::count(Game& g, int platform) {
     SaveImage& t = g.tables();
     // The same titles CountPlatformGames takes, for all platforms at once;
     // a title names its platform in one byte.
-    auto countYears = [&](std::vector<int>& counts, int from, int to) {
-        counts.assign(256, 0);
-        for (int y = from; y <= to; ++y) {
-            const int titles = titleCount(t, y);
-            for (int n = 1; n <= titles; ++n) {
-                const GameTitle& title = t.gameTitles[y][n];
-                if (y == g.currentYear && title.releaseWeek > g.currentWeek) continue;
-                ++counts[title.platform];
-            }
-        }
-    };
-    const int last = std::min(g.currentYear, Years::last);
+    const bool thisYearCounted = Years::inRange(g.currentYear) && g.currentYear >= Years::first + 1;
     if (!pastKnown_) {
-        countYears(past_, Years::first + 1, std::min(g.currentYear - 1, last));
+        past_.assign(256, 0);
+        const int last = std::min(g.currentYear - 1, Years::last);
+        for (int y = Years::first + 1; y <= last; ++y) {
+            const int titles = titleCount(t, y);
+            for (int n = 1; n <= titles; ++n) ++past_[t.gameTitles[y][n].platform];
+        }
         pastKnown_ = true;
     }
-    if (!thisYearKnown_) {
-        // Nothing when this year is outside the catalogue.
-        countYears(thisYear_, std::max(g.currentYear, Years::first + 1), last);
+    if (thisYearCounted && (!thisYearKnown_ || thisYearGrew_)) {
+        const auto& year = t.gameTitles[g.currentYear];
+        const int end = titleCount(t, g.currentYear);
+        // The entry a count ends on is counted if out by this week; -1 when not.
+        auto countedPlatform = [&](int n) { return year[n].releaseWeek > g.currentWeek ? -1 : year[n].platform; };
+        int from = 1;
+        if (!thisYearKnown_ || end < thisYearEnd_) {
+            thisYear_.assign(256, 0);
+        } else if (thisYearEnd_ >= 1) {
+            // Entries below the old end are as they were; the entry at the
+            // old end may have been a blank one a port has taken.
+            if (endPlatform_ >= 0) --thisYear_[static_cast<std::size_t>(endPlatform_)];
+            from = thisYearEnd_;
+        }
+        for (int n = from; n <= end; ++n) {
+            const int p = countedPlatform(n);
+            if (p >= 0) ++thisYear_[static_cast<std::size_t>(p)];
+        }
+        thisYearEnd_ = end;
+        endPlatform_ = end >= 1 ? countedPlatform(end) : -1;
         thisYearKnown_ = true;
+        thisYearGrew_ = false;
     }
     int count = 0;
     if (platform >= 0 && platform < 256) {
         const auto p = static_cast<std::size_t>(platform);
-        count = past_[p] + thisYear_[p];
+        count = past_[p] + (thisYearCounted ? thisYear_[p] : 0);
     }
     if (t.platforms.inRange(platform)) t.platforms[platform].gameCount = count;
     return count;
@@ -305,7 +317,7 @@ void ReleaseCompetitorTitles(Game& g, Player& p) {
             title.released = 1;
             raiseScore(title, StaffBonus(g, title.companyRow));
             done.listing.push_back(releaseLine(g, title, g.currentWeek, g.currentYear));
-            if (SpawnPorts(g, g.currentYear, n) > 0) gameCounts.forgetThisYear();
+            if (SpawnPorts(g, g.currentYear, n) > 0) gameCounts.thisYearGrew();
             const int score = title.salesScore;
             ApplyPlatformEffect(g, score, title.platform, &gameCounts);
             ApplyGenreEffect(g, score, title.genre);

@@ -39,19 +39,23 @@ private:
 // The games of every platform as CountPlatformGames counts them, from one
 // walk of the catalogue at the first question: a week's releases ask for
 // the player's consoles again and again, and each count walked every year
-// of the catalogue. Only a new catalogue entry can change a count while the
-// week's releases are worked, and new entries (ports) only go into this
-// year or later, so whoever writes one calls forgetThisYear() and only this
-// year is walked again.
+// of the catalogue. While the week's releases are worked only ports change
+// the catalogue: they go into this year or a later one, at or after this
+// year's count, and the entries below the count stay as they were. So
+// after a port only the entries from the old count on are counted again.
 class PlatformGameCounts {
 public:
     // The count CountPlatformGames would return (and store) just now.
     int count(Game& g, int platform);
-    void forgetThisYear() { thisYearKnown_ = false; }
+    // Entries were added to this year or a later one as ports are placed.
+    void thisYearGrew() { thisYearGrew_ = true; }
 
 private:
     bool pastKnown_ = false;
     bool thisYearKnown_ = false;
+    bool thisYearGrew_ = false;
+    int thisYearEnd_ = 0;     // this year's entries 1..thisYearEnd_ are counted
+    int endPlatform_ = -1;    // what the entry at thisYearEnd_ added, -1 nothing
     std::vector<int> past_;      // the years before this one
     std::vector<int> thisYear_;  // the titles of this year out by this week
 };

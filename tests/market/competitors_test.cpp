@@ -164,9 +164,26 @@ TEST_F(ReleaseTest, PlatformGameCountsMatchCountingOnePlatform) {
 
     GameTitle& early = title(1982, 60, 3);
     early.releaseWeek = 5;
-    EXPECT_EQ(counts.count(g, 3), CountPlatformGames(g, 3) - 1);  // not seen until forgotten
-    counts.forgetThisYear();
+    EXPECT_EQ(counts.count(g, 3), CountPlatformGames(g, 3) - 1);  // not seen until told
+    counts.thisYearGrew();
     EXPECT_EQ(counts.count(g, 3), CountPlatformGames(g, 3));
+
+    // Entries added at the end of this year, each over the blank entry the
+    // count ended on, out this week or later, and ports to the player's console.
+    Platform& own = platform(4, "Own Box");
+    own.playerOwned = 1;
+    own.soldUnits = 2000000;
+    own.weeksOnMarket = 10;
+    for (int added = 0; added < 40; ++added) {
+        if (added % 2 == 0) {
+            g.rng.seed = static_cast<std::uint32_t>(added + 1);
+            SpawnPorts(g, 1982, 1);
+        } else {
+            title(1982, 60, static_cast<int>(rng() % 6)).releaseWeek = static_cast<u8>(1 + rng() % 52);
+        }
+        counts.thisYearGrew();
+        for (int pf = 0; pf <= 5; ++pf) ASSERT_EQ(counts.count(g, pf), CountPlatformGames(g, pf)) << added << " " << pf;
+    }
 
     // A year outside the catalogue counts the years up to its end.
     g.currentYear = 2016;
