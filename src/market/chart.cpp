@@ -29,12 +29,29 @@ private:
 
 // A value below which at most `topCount` - 1 of the counted values lie
 // above it; INT32_MIN when there are not that many, so that every value is
-// "high".
+// "high". The value is the topCount-th highest of the counted values. Most
+// of the window sells nothing in a week and holds 0, so the positive values
+// are sorted out alone when they reach that far, and the answer is 0 when
+// the zeros do; only otherwise are all counted values searched.
 i32 topThreshold(const std::vector<i32>& values, int topCount, std::vector<i32>& scratch) {
+    const auto top = static_cast<std::size_t>(topCount);
     scratch.clear();
-    for (i32 v : values)
-        if (v != kNotCounted) scratch.push_back(v);
-    if (scratch.size() <= static_cast<std::size_t>(topCount)) return INT32_MIN;
+    std::size_t counted = 0, zeros = 0;
+    for (i32 v : values) {
+        if (v == kNotCounted) continue;
+        ++counted;
+        if (v > 0)
+            scratch.push_back(v);
+        else if (v == 0)
+            ++zeros;
+    }
+    if (counted <= top) return INT32_MIN;
+    if (scratch.size() < top) {
+        if (scratch.size() + zeros >= top) return 0;
+        scratch.clear();
+        for (i32 v : values)
+            if (v != kNotCounted) scratch.push_back(v);
+    }
     auto nth = scratch.begin() + (topCount - 1);
     std::nth_element(scratch.begin(), nth, scratch.end(), std::greater<i32>());
     return *nth;
@@ -112,11 +129,29 @@ bool SalesChart::resolve(int topCount, std::vector<int>& positions) const {
     const i32 lowest = std::min(highBefore, highAfter);
     const i32 highest = std::max(highBefore, highAfter);
 
+    // Only the entries whose value is counted before or after the pass, and
+    // those asked about, do anything in the replay; the rest of the window
+    // (most of it sells nothing) is passed over.
     std::vector<i32> coords;
+    std::vector<std::size_t> moving;
     for (std::size_t j = 0; j < before_.size(); ++j) {
-        if (before_[j] > highBefore) coords.push_back(before_[j]);
-        if (after_[j] > highAfter) coords.push_back(after_[j]);
+        const bool high = before_[j] > highBefore, highNow = after_[j] > highAfter;
+        if (high) coords.push_back(before_[j]);
+        if (highNow) coords.push_back(after_[j]);
+        if (high || highNow) moving.push_back(j);
     }
+    std::vector<std::size_t> steps;  // both in ascending order, each entry once
+    steps.reserve(moving.size() + queries_.size());
+    auto step = [&steps](std::size_t k) {
+        if (steps.empty() || steps.back() < k) steps.push_back(k);
+    };
+    std::size_t m = 0;
+    for (const Query& query : queries_) {
+        const auto k = static_cast<std::size_t>(query.k);
+        for (; m < moving.size() && moving[m] <= k; ++m) step(moving[m]);
+        if (k < before_.size()) step(k);
+    }
+    for (; m < moving.size(); ++m) step(moving[m]);
     std::sort(coords.begin(), coords.end());
     coords.erase(std::unique(coords.begin(), coords.end()), coords.end());
     auto slot = [&coords](i32 v) {
@@ -125,15 +160,16 @@ bool SalesChart::resolve(int topCount, std::vector<int>& positions) const {
 
     Fenwick counted(coords.size());
     int inTree = 0;
-    for (i32 v : before_) {
-        if (v > highBefore) {
-            counted.add(slot(v), 1);
+    for (std::size_t j : moving) {
+        if (before_[j] > highBefore) {
+            counted.add(slot(before_[j]), 1);
             ++inTree;
         }
     }
     positions.assign(queries_.size(), kChartBottom);
     std::size_t q = 0;
-    for (std::size_t k = 0; k < before_.size() && q < queries_.size(); ++k) {
+    for (std::size_t k : steps) {
+        if (q >= queries_.size()) break;
         if (before_[k] > highBefore) {
             counted.add(slot(before_[k]), -1);
             --inTree;

@@ -68,6 +68,22 @@ void PlatformTitles::build(Game& g) {
     }
 }
 
+void PlatformTitles::buildForThisWeek(Game& g) {
+    for (auto& list : byPlatform_) list.clear();
+    SaveImage& t = g.tables();
+    const int first = std::max(g.currentYear - 3, Years::first);
+    const int last = std::min(g.currentYear, Years::last);
+    for (int y = first; y <= last; ++y) {
+        const int count = titleCount(t, y);
+        for (int n = 1; n <= count; ++n) {
+            GameTitle& title = t.gameTitles[y][n];
+            if (title.salesScore <= 50) continue;
+            if (title.released || (y == g.currentYear && title.releaseWeek == g.currentWeek))
+                byPlatform_[title.platform].push_back(&title);
+        }
+    }
+}
+
 int StaffBonus(Game& g, i32 companyRow) {
     SaveImage& t = g.tables();
     for (const Company& c : t.companies) {
@@ -100,14 +116,60 @@ int CountPlatformGames(Game& g, int platform) {
     return count;
 }
 
-void ApplyPlatformEffect(Game& g, int score, int platform) {
+int PlatformGameCounts::count(Game& g, int platform) {
+    SaveImage& t = g.tables();
+    // The same titles CountPlatformGames takes, for all platforms at once;
+    // a title names its platform in one byte.
+    const bool thisYearCounted = Years::inRange(g.currentYear) && g.currentYear >= Years::first + 1;
+    if (!pastKnown_) {
+        past_.assign(256, 0);
+        const int last = std::min(g.currentYear - 1, Years::last);
+        for (int y = Years::first + 1; y <= last; ++y) {
+            const int titles = titleCount(t, y);
+            for (int n = 1; n <= titles; ++n) ++past_[t.gameTitles[y][n].platform];
+        }
+        pastKnown_ = true;
+    }
+    if (thisYearCounted && (!thisYearKnown_ || thisYearGrew_)) {
+        const auto& year = t.gameTitles[g.currentYear];
+        const int end = titleCount(t, g.currentYear);
+        // The entry a count ends on is counted if out by this week; -1 when not.
+        auto countedPlatform = [&](int n) { return year[n].releaseWeek > g.currentWeek ? -1 : year[n].platform; };
+        int from = 1;
+        if (!thisYearKnown_ || end < thisYearEnd_) {
+            thisYear_.assign(256, 0);
+        } else if (thisYearEnd_ >= 1) {
+            // Entries below the old end are as they were; the entry at the
+            // old end may have been a blank one a port has taken.
+            if (endPlatform_ >= 0) --thisYear_[static_cast<std::size_t>(endPlatform_)];
+            from = thisYearEnd_;
+        }
+        for (int n = from; n <= end; ++n) {
+            const int p = countedPlatform(n);
+            if (p >= 0) ++thisYear_[static_cast<std::size_t>(p)];
+        }
+        thisYearEnd_ = end;
+        endPlatform_ = end >= 1 ? countedPlatform(end) : -1;
+        thisYearKnown_ = true;
+        thisYearGrew_ = false;
+    }
+    int count = 0;
+    if (platform >= 0 && platform < 256) {
+        const auto p = static_cast<std::size_t>(platform);
+        count = past_[p] + (thisYearCounted ? thisYear_[p] : 0);
+    }
+    if (t.platforms.inRange(platform)) t.platforms[platform].gameCount = count;
+    return count;
+}
+
+void ApplyPlatformEffect(Game& g, int score, int platform, PlatformGameCounts* counts) {
     auto& platforms = g.tables().platforms;
     if (!platforms.inRange(platform)) return;
     Platform& p = platforms[platform];
     i32 opinion = p.opinion;
     i32 share = p.marketShare;
     if (p.playerOwned) {
-        const int n = CountPlatformGames(g, platform);
+        const int n = counts ? counts->count(g, platform) : CountPlatformGames(g, platform);
         if (n > 0 && n < 5) {
             opinion += 2 + draw(g, 3);
             share += 2 + draw(g, 2);
@@ -184,8 +246,9 @@ void ApplyEngineEffect(Game& g, int score, int platform, int genre, i32 companyR
     }
 }
 
-void SpawnPorts(Game& g, int year, int index) {
+int SpawnPorts(Game& g, int year, int index) {
     SaveImage& t = g.tables();
+    int made = 0;
     for (int q = 1; q <= decltype(SaveImage::platforms)::last; ++q) {
         const Platform& p = t.platforms[q];
         if (!p.playerOwned) continue;
@@ -224,7 +287,9 @@ void SpawnPorts(Game& g, int year, int index) {
         // catalogue itself was placed.
         t.gameTitles[portYear][slot] = port;
         t.titlesPerYear[portYear] = slot + 1;
+        ++made;
     }
+    return made;
 }
 
 void ReleaseCompetitorTitles(Game& g, Player& p) {
@@ -238,12 +303,13 @@ void ReleaseCompetitorTitles(Game& g, Player& p) {
     if (Years::inRange(g.currentYear)) {
         PlatformTitles window;
         bool windowBuilt = false;
+        PlatformGameCounts gameCounts;
         const int count = titleCount(t, g.currentYear);
         for (int n = 1; n <= count; ++n) {
             GameTitle& title = t.gameTitles[g.currentYear][n];
             if (title.released || title.salesScore <= 50 || title.releaseWeek != g.currentWeek) continue;
             if (!windowBuilt) {
-                window.build(g);
+                window.buildForThisWeek(g);
                 windowBuilt = true;
             }
             title.weeksOnSale = 0;
@@ -251,9 +317,9 @@ void ReleaseCompetitorTitles(Game& g, Player& p) {
             title.released = 1;
             raiseScore(title, StaffBonus(g, title.companyRow));
             done.listing.push_back(releaseLine(g, title, g.currentWeek, g.currentYear));
-            SpawnPorts(g, g.currentYear, n);
+            if (SpawnPorts(g, g.currentYear, n) > 0) gameCounts.thisYearGrew();
             const int score = title.salesScore;
-            ApplyPlatformEffect(g, score, title.platform);
+            ApplyPlatformEffect(g, score, title.platform, &gameCounts);
             ApplyGenreEffect(g, score, title.genre);
             ApplyCompetition(g, window, score, title.platform, title.genre);
             ApplyEngineEffect(g, score, title.platform, title.genre, title.companyRow);

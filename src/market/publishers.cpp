@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_set>
 #include <utility>
+#include <vector>
 
 #include "state/tasks.h"
 
@@ -13,16 +14,36 @@ constexpr const char* kCrLf = "\r\n";
 // The game task whose list is on the screen; the week opens one at a time.
 int g_openTask = 0;
 
-// The company list rows that have a title in the years fromYear..toYear.
-std::unordered_set<int> rowsWithTitles(const Game& g, int fromYear, int toYear) {
+// Company list rows, marked in a table for the list's own row numbers; any
+// other number a damaged catalogue may hold goes into a set. The marks
+// replace a hashed set that every one of tens of thousands of titles was
+// inserted into.
+class TitleRows {
+public:
+    void add(i32 row) {
+        if (row >= 0 && row < kMarked)
+            marked_[static_cast<std::size_t>(row)] = true;
+        else
+            others_.insert(row);
+    }
+    bool contains(i32 row) const {
+        return row >= 0 && row < kMarked ? marked_[static_cast<std::size_t>(row)] : others_.contains(row);
+    }
+
+private:
+    static constexpr i32 kMarked = 4096;
+    std::vector<bool> marked_ = std::vector<bool>(kMarked, false);
+    std::unordered_set<i32> others_;
+};
+
+// Adds the company list rows that have a title in the years fromYear..toYear.
+void addRowsWithTitles(const Game& g, int fromYear, int toYear, TitleRows& rows) {
     const auto& image = g.tables();
-    std::unordered_set<int> rows;
     for (int y = std::max(fromYear, 1977); y <= std::min(toYear, 2015); ++y) {
         const int n = std::min(image.titlesPerYear[y], 3500);
         for (int k = 1; k <= n; ++k)
-            if (!image.gameTitles[y][k].title.blank()) rows.insert(image.gameTitles[y][k].companyRow);
+            if (!image.gameTitles[y][k].title.blank()) rows.add(image.gameTitles[y][k].companyRow);
     }
-    return rows;
 }
 
 }  // namespace
@@ -86,15 +107,16 @@ std::vector<PublisherOffer> publisherOffers(const Game& g) {
     std::vector<PublisherOffer> out;
     const auto& companies = g.tables().companies;
     const int year = g.currentYear;
-    // The list rows with a title in the two year ranges, from one walk of
-    // the catalogue each: counting every company's titles by itself walked
-    // the whole catalogue once per company.
-    const std::unordered_set<int> upcoming = rowsWithTitles(g, year, year + 3);
-    const std::unordered_set<int> earlier = rowsWithTitles(g, 1978, year - 1);
+    // The list rows with a title in the two year ranges (the coming years
+    // and the years before), from one walk of the catalogue: counting every
+    // company's titles by itself walked the whole catalogue once per company.
+    TitleRows withTitles;
+    addRowsWithTitles(g, year, year + 3, withTitles);
+    addRowsWithTitles(g, 1978, year - 1, withTitles);
     for (int i = 1; i <= 500; ++i) {
         const Company& c = companies[i];
         if (c.name.blank() || c.firstYear > year) continue;
-        if (upcoming.contains(c.listRow) || earlier.contains(c.listRow))
+        if (withTitles.contains(c.listRow))
             out.push_back({c.name.str(), PublisherShare(g, i), PublisherOutput(g, i),
                            AdvertisingWord(AdvertisingLevel(g, i)), i});
     }

@@ -119,6 +119,44 @@ TEST_F(ChartTest, AThinTopInTheMiddleOfThePassIsStillExact) {
     }
 }
 
+// Few sums above zero, some zeros and many below (a damaged save): the top
+// of the chart reaches down past the zeros, and the sums at and below zero
+// rank exactly as well; a second window whose zeros do fill the top.
+TEST_F(ChartTest, SumsAtAndBelowZeroRankExactly) {
+    for (const int zerosInTen : {1, 8}) {
+        std::mt19937 rng(static_cast<unsigned>(zerosInTen));
+        const int n = 1400;
+        std::vector<i32> before(n), after(n);
+        std::vector<GameTitle*> titles;
+        auto at = [](int k) { return static_cast<std::size_t>(k); };
+        auto sum = [&] {
+            if (static_cast<int>(rng() % 10) < zerosInTen) return i32{0};
+            return static_cast<i32>(rng() % 3 == 0 ? rng() % 1000 : 0) - static_cast<i32>(rng() % 1000);
+        };
+        g.tables().titlesPerYear[1980] = 1;
+        for (int k = 0; k < n; ++k) {
+            before[at(k)] = sum();
+            after[at(k)] = sum();
+            titles.push_back(&withSales(before[at(k)], 1));
+        }
+        SalesChart chart;
+        chart.begin(g, 1980, 1980);
+        for (int k = 0; k < n; ++k) {
+            GameTitle& t = *titles[at(k)];
+            t.weekSalesUS = after[at(k)];
+            chart.rankLater(k, t.weekSalesUS, t);
+            chart.passed(k, t);
+        }
+        chart.finish();
+        for (int k = 0; k < n; ++k) {
+            int above = 0;
+            for (int j = 0; j < k; ++j) above += after[at(j)] > after[at(k)] ? 1 : 0;
+            for (int j = k + 1; j < n; ++j) above += before[at(j)] > after[at(k)] ? 1 : 0;
+            ASSERT_EQ(titles[at(k)]->chartPos, std::min(1 + above, 255)) << zerosInTen << " " << k;
+        }
+    }
+}
+
 // Fills a whole window of 4 x 3,500 titles whose sums often tie.
 void fillFullWindow(test::MarketWorld& m, unsigned seed) {
     std::mt19937 rng(seed);

@@ -137,6 +137,97 @@ TEST_F(ReleaseTest, CompetitionByPlatformMatchesAScanOfTheWindow) {
             ASSERT_EQ(g.tables().gameTitles[y][n].salesScore, scanned.g.tables().gameTitles[y][n].salesScore);
 }
 
+// The counts taken in one walk are the counts of one platform at a time,
+// the titles still to come this year left out, and a port written into the
+// catalogue is counted once the counts are forgotten.
+TEST_F(ReleaseTest, PlatformGameCountsMatchCountingOnePlatform) {
+    std::mt19937 rng(4);
+    g.currentYear = 1982;
+    g.currentWeek = 20;
+    for (int y = 1977; y <= 1983; ++y) {
+        for (int n = 0; n < 150; ++n) {
+            GameTitle& t = title(y, 60, static_cast<int>(rng() % 6));
+            t.releaseWeek = static_cast<u8>(1 + rng() % 52);
+        }
+    }
+    g.tables().titlesPerYear[1979] = 4000;  // a damaged count is held to the year's entries
+    PlatformGameCounts counts;
+    for (int pf = -1; pf <= 300; ++pf) {
+        const int once = CountPlatformGames(g, pf);
+        g.tables().platforms[1].gameCount = -1;
+        ASSERT_EQ(counts.count(g, pf), once) << pf;
+        if (pf == 1) {
+            EXPECT_EQ(g.tables().platforms[1].gameCount, once);
+        }
+    }
+    EXPECT_GT(counts.count(g, 3), 0);
+
+    GameTitle& early = title(1982, 60, 3);
+    early.releaseWeek = 5;
+    EXPECT_EQ(counts.count(g, 3), CountPlatformGames(g, 3) - 1);  // not seen until told
+    counts.thisYearGrew();
+    EXPECT_EQ(counts.count(g, 3), CountPlatformGames(g, 3));
+
+    // Entries added at the end of this year, each over the blank entry the
+    // count ended on, out this week or later, and ports to the player's console.
+    Platform& own = platform(4, "Own Box");
+    own.playerOwned = 1;
+    own.soldUnits = 2000000;
+    own.weeksOnMarket = 10;
+    for (int added = 0; added < 40; ++added) {
+        if (added % 2 == 0) {
+            g.rng.seed = static_cast<std::uint32_t>(added + 1);
+            SpawnPorts(g, 1982, 1);
+        } else {
+            title(1982, 60, static_cast<int>(rng() % 6)).releaseWeek = static_cast<u8>(1 + rng() % 52);
+        }
+        counts.thisYearGrew();
+        for (int pf = 0; pf <= 5; ++pf) ASSERT_EQ(counts.count(g, pf), CountPlatformGames(g, pf)) << added << " " << pf;
+    }
+
+    // A year outside the catalogue counts the years up to its end.
+    g.currentYear = 2016;
+    PlatformGameCounts late;
+    for (int pf = 0; pf <= 5; ++pf) EXPECT_EQ(late.count(g, pf), CountPlatformGames(g, pf)) << pf;
+}
+
+// The week's window leaves out what no release of the week can touch (flops,
+// titles not on sale, titles of other weeks); the week's releases weaken
+// exactly the titles the whole window would.
+TEST_F(ReleaseTest, TheWeeksWindowWeakensWhatTheWholeWindowWould) {
+    std::mt19937 rng(11);
+    std::vector<std::pair<int, int>> releases;  // year, entry
+    for (int y = 1977; y <= 1980; ++y) {
+        for (int n = 0; n < 400; ++n) {
+            const int pf = 1 + static_cast<int>(rng() % 3);
+            GameTitle& t = title(y, 30 + static_cast<int>(rng() % 140), pf);
+            t.genre = static_cast<u8>(1 + rng() % 3);
+            t.released = rng() % 4 != 0;
+            t.releaseWeek = static_cast<u8>(g.currentWeek - 1 + static_cast<int>(rng() % 3));
+            if (!t.released && y == g.currentYear && t.releaseWeek == g.currentWeek && t.salesScore > 50)
+                releases.emplace_back(y, g.tables().titlesPerYear[y] - 1);
+        }
+    }
+    ASSERT_GT(releases.size(), 10u);
+    test::MarketWorld whole;
+    test::copyGame(g, whole.g);
+    PlatformTitles week, all;
+    week.buildForThisWeek(g);
+    all.build(whole.g);
+    for (const auto& [y, n] : releases) {
+        for (Game* game : {&g, &whole.g}) {
+            GameTitle& t = game->tables().gameTitles[y][n];
+            if (t.salesScore <= 50) continue;
+            t.released = 1;
+            t.salesScore = static_cast<u8>(std::min(t.salesScore + 20, 255));
+            ApplyCompetition(*game, game == &g ? week : all, t.salesScore, t.platform, t.genre);
+        }
+    }
+    for (int y = 1977; y <= 1980; ++y)
+        for (int n = 1; n <= 400; ++n)
+            ASSERT_EQ(g.tables().gameTitles[y][n].salesScore, whole.g.tables().gameTitles[y][n].salesScore);
+}
+
 TEST_F(ReleaseTest, PlatformEffectsStayInsideOneToHundred) {
     Platform& pl = g.tables().platforms[1];
     pl.marketShare = 1;

@@ -113,6 +113,21 @@ TEST_F(PublishersTest, ListOffersCompaniesWithTitlesThatExistThisYear) {
     EXPECT_EQ(publisherOffers(g).size(), 2u);  // a title due within three years counts
 }
 
+// Row numbers far outside the company list (a damaged save) still find
+// their titles, and a title's row matches only that row.
+TEST_F(PublishersTest, OffersFindTitlesOfAnyRowNumber) {
+    const i32 rows[] = {-3, 0, 4095, 4096, 100000};
+    for (int i = 0; i < 5; ++i) {
+        company(10 + i, 0).listRow = rows[i];
+        title(1978, 80).companyRow = rows[i];
+    }
+    company(20, 0).listRow = -4;
+    company(21, 0).listRow = 4097;
+    std::vector<int> ids;
+    for (const PublisherOffer& o : publisherOffers(g)) ids.push_back(o.id);
+    EXPECT_EQ(ids, (std::vector<int>{10, 11, 12, 13, 14}));
+}
+
 TEST_F(PublishersTest, DealTextsLetterForLetter) {
     const PublisherOffer o{"Three Soft", 13, 8000, "fair", 3};
     EXPECT_EQ(publisherDealText(o, true),
