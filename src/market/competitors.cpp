@@ -54,21 +54,11 @@ void releaseNews(Game& g, const GameTitle& t, int score) {
 
 }  // namespace
 
-void PlatformTitles::build(Game& g) {
-    for (auto& list : byPlatform_) list.clear();
-    SaveImage& t = g.tables();
-    const int first = std::max(g.currentYear - 3, Years::first);
-    const int last = std::min(g.currentYear, Years::last);
-    for (int y = first; y <= last; ++y) {
-        const int count = titleCount(t, y);
-        for (int n = 1; n <= count; ++n) {
-            GameTitle& title = t.gameTitles[y][n];
-            byPlatform_[title.platform].push_back(&title);
-        }
-    }
-}
+void PlatformTitles::build(Game& g) { fill(g, false); }
 
-void PlatformTitles::buildForThisWeek(Game& g) {
+void PlatformTitles::buildForThisWeek(Game& g) { fill(g, true); }
+
+void PlatformTitles::fill(Game& g, bool weakenableOnly) {
     for (auto& list : byPlatform_) list.clear();
     SaveImage& t = g.tables();
     const int first = std::max(g.currentYear - 3, Years::first);
@@ -77,9 +67,11 @@ void PlatformTitles::buildForThisWeek(Game& g) {
         const int count = titleCount(t, y);
         for (int n = 1; n <= count; ++n) {
             GameTitle& title = t.gameTitles[y][n];
-            if (title.salesScore <= 50) continue;
-            if (title.released || (y == g.currentYear && title.releaseWeek == g.currentWeek))
-                byPlatform_[title.platform].push_back(&title);
+            if (weakenableOnly &&
+                (title.salesScore <= 50 ||
+                 !(title.released || (y == g.currentYear && title.releaseWeek == g.currentWeek))))
+                continue;
+            byPlatform_[title.platform].push_back(&title);
         }
     }
 }

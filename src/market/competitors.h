@@ -33,6 +33,7 @@ public:
     const std::vector<GameTitle*>& on(int platform) const { return byPlatform_[static_cast<std::size_t>(platform)]; }
 
 private:
+    void fill(Game& g, bool weakenableOnly);
     std::vector<GameTitle*> byPlatform_[256];
 };
 
