@@ -4,24 +4,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "state/text_format.h"
 
 namespace cw {
 
 std::string tipsFilePath(const Game& g) { return g.programFolder + "/gfx/dykt.his"; }
 
-std::vector<std::string> tipsLines(std::string_view text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.emplace_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
+std::vector<std::string> tipsLines(std::string_view text) { return textLines(text); }
 
 std::vector<std::string> readTipsFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

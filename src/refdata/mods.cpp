@@ -14,6 +14,7 @@
 #include "state/codepage.h"
 #include "state/files.h"
 #include "state/log.h"
+#include "state/text_format.h"
 
 namespace cw {
 namespace fs = std::filesystem;
@@ -73,16 +74,8 @@ std::string readLimited(const std::string& path, std::string& bytes) {
 }
 
 std::vector<std::string> splitLines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
-        std::string line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(validUtf8(line));
-        start = end + 1;
-    }
+    std::vector<std::string> lines = textLines(bytes);
+    for (std::string& line : lines) line = validUtf8(line);
     return lines;
 }
 

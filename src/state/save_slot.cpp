@@ -12,6 +12,7 @@
 
 #include "state/files.h"
 #include "state/log.h"
+#include "state/text_format.h"
 
 namespace cw {
 namespace fs = std::filesystem;
@@ -60,19 +61,9 @@ std::string checkFileText(const FileChecksum& sum) {
 }
 
 std::vector<std::string> readTextLines(const std::string& path) {
-    std::vector<std::string> lines;
     std::string bytes;
-    if (readRegularFile(path, bytes) != 0) return lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
-        std::string line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
-        start = end + 1;
-    }
-    return lines;
+    if (readRegularFile(path, bytes) != 0) return {};
+    return textLines(bytes);
 }
 
 bool checkFileDescribes(const std::string& path, const FileChecksum& sum) {
